@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include "messenger_channel.h"
+
+// The messenger's windows, found by their class names. The handles belong to the messenger and may
+// go stale at any moment; only the apply panel is ever checked before use.
+struct messenger_window_table {
+    HWND main_form;     // top-level "TMainForm"
+    HWND main_panel;    // last "TPanel" under the main form: clicked to open the status dialog
+    HWND status_form;   // top-level "TCusForm", the status dialog
+    HWND status_panel;  // last "TPanel" of the dialog with a caption of 1 or 2 characters: applies it
+    HWND status_combo;  // last "TComboBox" of the dialog: the status picture
+    HWND bottom_edit;   // first "TEdit" of the dialog
+    HWND top_edit;      // last "TEdit" of the dialog
+};
+
+extern messenger_window_table messenger_windows;
+
+void reset_messenger_windows();
+
+// Fills the table, continuing each top-level search after the window already stored, and opens the
+// status dialog once when its apply panel is missing. Stops at the first message the messenger does
+// not answer.
+messenger_result find_messenger_windows();
+
+// True while a status dialog window exists, whatever the table holds.
+bool is_messenger_running();
+
+bool is_valid_window(HWND window);
+
+// EnumChildWindows callbacks. The status form's callback takes a messenger_result * as its lParam,
+// sets it to not_responding and ends the enumeration when a panel does not answer.
+BOOL CALLBACK classify_main_child(HWND window, LPARAM unused);
+BOOL CALLBACK classify_status_child(HWND window, LPARAM result);
+
+// Clicks the status spot of the main form's panel, which makes the messenger create the dialog's
+// controls, then closes the dialog again.
+messenger_result open_status_dialog();
+
+// The lParam of the opening clicks: 15 pixels below the panel's top and 15 pixels left of its right
+// end, measured from the main form's left edge.
+LPARAM opening_click_point(const RECT &main_form, const RECT &main_panel);
