@@ -1,0 +1,105 @@
+#include "options.h"
+
+#include <cwchar>
+
+const wchar_t usage_text[] =
+    L"messenger.exe - a stand-in for the QIP messenger, for testing and demonstrating Tunesignal\n"
+    L"\n"
+    L"It opens a main window (class TMainForm) whose bottom panel has a status spot at its right end;\n"
+    L"clicking the spot opens the status dialog (class TCusForm) with the status texts, the status\n"
+    L"picture and the apply panel \"OK\". Applying the dialog publishes the status: the main window shows\n"
+    L"it and the status log records it.\n"
+    L"\n"
+    L"Usage: messenger.exe [options]\n"
+    L"  --top TEXT            initial text of the top edit (default \"At home\")\n"
+    L"  --bottom TEXT         initial text of the bottom edit (default \"Reading the news\")\n"
+    L"  --picture N           initial status picture, 0 to 12 (11 is music), -1 for none (default 0)\n"
+    L"  --edits N             number of edits in the dialog, 2 or 3 (default 2)\n"
+    L"  --controls-at-start   create the dialog's controls at once, not at the first status click\n"
+    L"  --no-main-window      run with the (hidden) status dialog only\n"
+    L"  --status-log FILE     append each published status to FILE as one UTF-8 line:\n"
+    L"                        picture, top text and bottom text, separated by tabs\n"
+    L"  --message-log FILE    append each message that another program sends to the windows as one\n"
+    L"                        UTF-8 line: window, message (hex), wParam, lParam, text of WM_SETTEXT\n"
+    L"  --ready-event NAME    set the named event once the windows exist\n"
+    L"  --control quit        ask the running stand-in to quit\n"
+    L"  --control hang [MS]   make it stop answering for MS milliseconds, or until resumed\n"
+    L"  --control resume      make a hanging stand-in answer again\n"
+    L"  --help                show this text\n"
+    L"\n"
+    L"In texts, tab, line end and backslash are written as \\t, \\n and \\\\.\n"
+    L"Programs can send the registered messages \"TunesignalMessengerQuit\" and\n"
+    L"\"TunesignalMessengerHang\" (wParam: milliseconds, 0 until resumed) to the TCusForm window, and\n"
+    L"set the event \"TunesignalMessengerResume.<process id>\" to end a hang.\n";
+
+namespace {
+
+bool parse_number(const wchar_t *text, long low, long high, int &result)
+{
+    wchar_t *end = nullptr;
+    const long value = std::wcstol(text, &end, 10);
+    if (end == text || *end != L'\0' || value < low || value > high) {
+        return false;
+    }
+    result = static_cast<int>(value);
+    return true;
+}
+
+}  // namespace
+
+bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &error)
+{
+    for (int i = 0; i < argc; ++i) {
+        const std::wstring name = argv[i];
+        const bool has_value = i + 1 < argc;
+        auto value = [&]() { return std::wstring(argv[++i]); };
+        if (name == L"--help" || name == L"-h" || name == L"/?") {
+            result.help = true;
+        } else if (name == L"--controls-at-start") {
+            result.controls_at_start = true;
+        } else if (name == L"--no-main-window") {
+            result.main_window = false;
+        } else if (!has_value) {
+            error = L"unknown option or missing value: " + name;
+            return false;
+        } else if (name == L"--top") {
+            result.top_text = value();
+        } else if (name == L"--bottom") {
+            result.bottom_text = value();
+        } else if (name == L"--picture") {
+            if (!parse_number(argv[++i], -1, 12, result.picture)) {
+                error = L"--picture takes a number from -1 to 12";
+                return false;
+            }
+        } else if (name == L"--edits") {
+            if (!parse_number(argv[++i], 2, 3, result.edit_count)) {
+                error = L"--edits takes 2 or 3";
+                return false;
+            }
+        } else if (name == L"--status-log") {
+            result.status_log = value();
+        } else if (name == L"--message-log") {
+            result.message_log = value();
+        } else if (name == L"--ready-event") {
+            result.ready_event = value();
+        } else if (name == L"--control") {
+            result.control = value();
+            if (result.control == L"hang" && i + 1 < argc && argv[i + 1][0] != L'-') {
+                int milliseconds = 0;
+                if (!parse_number(argv[++i], 1, 3600000, milliseconds)) {
+                    error = L"--control hang takes milliseconds from 1 to 3600000";
+                    return false;
+                }
+                result.hang_ms = static_cast<unsigned>(milliseconds);
+            }
+            if (result.control != L"quit" && result.control != L"hang" && result.control != L"resume") {
+                error = L"--control takes quit, hang or resume";
+                return false;
+            }
+        } else {
+            error = L"unknown option: " + name;
+            return false;
+        }
+    }
+    return true;
+}

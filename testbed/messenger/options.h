@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// How the stand-in messenger was asked to behave, from its command line.
+struct options {
+    std::wstring top_text = L"At home";
+    std::wstring bottom_text = L"Reading the news";
+    int picture = 0;  // -1: nothing selected
+    int edit_count = 2;
+    bool controls_at_start = false;
+    bool main_window = true;
+    std::wstring status_log;
+    std::wstring message_log;
+    std::wstring ready_event;
+
+    // --control: act on a running stand-in instead of being one.
+    std::wstring control;
+    unsigned hang_ms = 0;  // 0: until resumed
+
+    bool help = false;
+};
+
+// Parses the arguments after the program name; on a mistake returns false and describes it.
+bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &error);
+
+extern const wchar_t usage_text[];

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "options.h"
+
+// The stand-in messenger's windows and state; one instance per process, used on its one thread.
+
+struct published_status {
+    int picture;
+    std::wstring top_text;
+    std::wstring bottom_text;
+};
+
+struct stand_in_windows {
+    HWND main_form;
+    HWND list_panel;    // shows the published status
+    HWND status_bar;    // the main form's last panel, with the status spot at its right end
+    HWND status_form;
+    HWND cancel_panel;
+    HWND apply_panel;
+    HWND combo;
+    HWND bottom_edit;   // first edit met in the dialog
+    HWND middle_edit;   // only with three edits
+    HWND top_edit;      // last edit met
+};
+
+extern options settings;
+extern stand_in_windows windows;
+extern published_status published;
+
+extern const wchar_t *const picture_names[];
+constexpr int picture_count = 13;
+
+std::wstring picture_name(int picture);
+
+// Window classes under the messenger's own names.
+bool register_window_classes(HINSTANCE instance);
+
+HWND create_main_form(HINSTANCE instance);
+HWND create_status_form(HINSTANCE instance);
+
+// True when a point in the status bar's client area hits the status spot.
+bool in_status_spot(HWND status_bar, POINT point);
+
+// The dialog's controls come into being at the first status click (or at start when asked).
+void create_status_controls();
+void open_status_dialog();
+void publish_status();
+
+LRESULT CALLBACK main_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
+LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
+LRESULT CALLBACK panel_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
+
+// Answers the control messages (quit, hang); true when the message was one of them.
+bool handle_control_message(UINT message, WPARAM w_param);
