@@ -1,0 +1,55 @@
+#pragma once
+
+#include "host/boundary.h"
+
+// A stored variable as the loader sees it. All readers form one process-wide list, newest first;
+// the head is plain memory set before any constructor runs, so variables may live in any
+// translation unit.
+class cfg_var_reader {
+ public:
+  explicit cfg_var_reader(const GUID &guid);
+
+  // Reads the value from one record; size_hint is the record's payload size.
+  virtual void load_value(input_stream &stream, t_size size_hint, abort_callback &abort) = 0;
+
+  const GUID &guid() const { return guid_; }
+
+  // Reads a whole stored chain and hands each record to its variable. A record that is too short
+  // for its variable costs only that record; unfamiliar records are skipped.
+  static void load_chain(input_stream &stream, abort_callback &abort);
+
+ protected:
+  ~cfg_var_reader() = default;
+
+ private:
+  GUID guid_;
+  cfg_var_reader *next_;
+  static cfg_var_reader *list_head_;
+};
+
+// A stored variable as the saver sees it; a second process-wide list, newest first.
+class cfg_var_writer {
+ public:
+  explicit cfg_var_writer(const GUID &guid);
+
+  virtual void save_value(output_stream &stream, abort_callback &abort) = 0;
+
+  // Writes one record per variable, every variable every time.
+  static void save_chain(output_stream &stream, abort_callback &abort);
+
+ protected:
+  ~cfg_var_writer() = default;
+
+ private:
+  GUID guid_;
+  cfg_var_writer *next_;
+  static cfg_var_writer *list_head_;
+};
+
+class cfg_var : public cfg_var_reader, public cfg_var_writer {
+ public:
+  explicit cfg_var(const GUID &guid) : cfg_var_reader(guid), cfg_var_writer(guid) {}
+
+ protected:
+  ~cfg_var() = default;
+};

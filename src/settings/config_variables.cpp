@@ -1,0 +1,37 @@
+#include "settings/config_variables.h"
+
+namespace {
+
+constexpr GUID guid_enabled = {
+    0x46DDA65C, 0x4558, 0x40BF, {0xB2, 0x4D, 0x7C, 0x26, 0x8E, 0x30, 0x8B, 0xB9}};
+constexpr GUID guid_active_script = {
+    0xD7A78114, 0xF9E5, 0x4FF0, {0xBB, 0x9F, 0x4F, 0xB6, 0x15, 0xB7, 0x41, 0xFA}};
+constexpr GUID guid_top_text = {
+    0x13EC54BB, 0x6000, 0x40BC, {0xA4, 0xD8, 0x25, 0x99, 0x3B, 0x61, 0x4B, 0xD7}};
+constexpr GUID guid_music_status_only = {
+    0xFBFC5D40, 0x0B0E, 0x4BEE, {0x8B, 0xF8, 0xD4, 0x88, 0x88, 0xF2, 0x6A, 0x25}};
+constexpr GUID guid_keep_status_picture = {
+    0x61C129A9, 0xC2E1, 0x4B15, {0x84, 0x1F, 0x68, 0x73, 0x6C, 0xED, 0xB4, 0xA9}};
+constexpr GUID guid_keep_first_edit = {
+    0x3A2DEE3A, 0x64BA, 0x4FD9, {0x86, 0xA7, 0xF5, 0x46, 0xB1, 0x50, 0x4D, 0x0B}};
+constexpr GUID guid_presets = {
+    0x7D999BAF, 0x512E, 0x42CD, {0xA0, 0xFE, 0xF7, 0xC7, 0xB1, 0x01, 0x9C, 0x53}};
+
+}  // namespace
+
+const char *const default_title_script =
+    "[%artist% - ]$if(%album%,'['%album% $if(%tracknumber%,'#'%tracknumber%,)'] ',)"
+    "$if(%title%,%title%,%_filename%)[ '['%length%']']";
+
+const char *const default_presets[default_preset_count] = {
+    default_title_script, "%artist% - %title%", "%artist% - %title% (%album%)"};
+
+// Defined together, in this order, because each constructor pushes onto the front of the
+// process-wide lists: the stored chain then runs from cfg_presets back to cfg_enabled.
+cfg_int_t<bool> cfg_enabled(guid_enabled, true);
+cfg_string cfg_active_script(guid_active_script, default_title_script);
+cfg_string cfg_top_text(guid_top_text, "Now Playing:");
+cfg_int_t<bool> cfg_music_status_only(guid_music_status_only, false);
+cfg_int_t<bool> cfg_keep_status_picture(guid_keep_status_picture, false);
+cfg_int_t<bool> cfg_keep_first_edit(guid_keep_first_edit, false);
+cfg_stringlist_t cfg_presets(guid_presets);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "settings/cfg_int.h"
+#include "settings/cfg_string.h"
+#include "settings/cfg_stringlist.h"
+
+// The component's seven stored settings.
+extern cfg_int_t<bool> cfg_enabled;
+extern cfg_string cfg_active_script;
+extern cfg_string cfg_top_text;
+extern cfg_int_t<bool> cfg_music_status_only;
+extern cfg_int_t<bool> cfg_keep_status_picture;
+extern cfg_int_t<bool> cfg_keep_first_edit;
+extern cfg_stringlist_t cfg_presets;
+
+// The script announced until the user picks another; also the first default preset.
+extern const char *const default_title_script;
+
+// Offered while cfg_presets is empty and by the preferences page's "Defaults"; never stored by
+// itself.
+constexpr t_size default_preset_count = 3;
+extern const char *const default_presets[default_preset_count];

@@ -1,0 +1,11 @@
+#include "settings/record_buffer_writer.h"
+
+#include "settings/io_exceptions.h"
+
+void record_buffer_writer::write(const void *data, t_size n, abort_callback &abort) {
+  if (abort.is_aborting()) throw foobar2000_io::exception_aborted();
+  // The stored size field is 32 bits wide.
+  pfc::checked_add(static_cast<t_size>(buffer_.size()), n);
+  const auto *bytes = static_cast<const std::uint8_t *>(data);
+  buffer_.insert(buffer_.end(), bytes, bytes + n);
+}

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "chain_bytes.h"
+#include "memory_streams.h"
+#include "settings/config_variables.h"
+#include "settings/io_exceptions.h"
+
+using namespace chain_bytes;
+
+namespace {
+
+class stored_chain : public ::testing::Test {
+ protected:
+  void SetUp() override { restore_defaults(); }
+  void TearDown() override { restore_defaults(); }
+
+  static void restore_defaults() {
+    cfg_enabled = true;
+    cfg_active_script.assign(default_title_script);
+    cfg_top_text.assign("Now Playing:");
+    cfg_music_status_only = false;
+    cfg_keep_status_picture = false;
+    cfg_keep_first_edit = false;
+    cfg_presets.remove_all();
+  }
+
+  static void load(const bytes &data) {
+    memory_input in(data);
+    cfg_var_reader::load_chain(in, abort);
+  }
+
+  static bytes save() {
+    memory_output out;
+    cfg_var_writer::save_chain(out, abort);
+    return out.data();
+  }
+
+  static std::string preset(t_size i) { return cfg_presets.get_item(i).text(); }
+
+  static inline abort_flag abort;
+};
+
+bytes default_chain() {
+  const std::string script = default_title_script;
+  return cat({record(presets, u32(0)), record(keep_first_edit, {0}),
+              record(keep_status_picture, {0}), record(music_status_only, {0}),
+              record(top_text, text("Now Playing:")), record(active_script, text(script)),
+              record(enabled, {1})});
+}
+
+TEST_F(stored_chain, settings_start_with_their_defaults) {
+  EXPECT_TRUE(cfg_enabled);
+  EXPECT_STREQ(cfg_active_script.text(),
+               "[%artist% - ]$if(%album%,'['%album% $if(%tracknumber%,'#'%tracknumber%,)'] ',)"
+               "$if(%title%,%title%,%_filename%)[ '['%length%']']");
+  EXPECT_STREQ(cfg_top_text.text(), "Now Playing:");
+  EXPECT_FALSE(cfg_music_status_only);
+  EXPECT_FALSE(cfg_keep_status_picture);
+  EXPECT_FALSE(cfg_keep_first_edit);
+  EXPECT_EQ(cfg_presets.count(), 0u);
+  EXPECT_STREQ(default_presets[0], default_title_script);
+  EXPECT_STREQ(default_presets[1], "%artist% - %title%");
+  EXPECT_STREQ(default_presets[2], "%artist% - %title% (%album%)");
+}
+
+TEST_F(stored_chain, of_the_defaults_is_seven_records_newest_variable_first) {
+  const bytes saved = save();
+  EXPECT_EQ(saved, default_chain());
+  EXPECT_EQ(saved.size(), 7u * 20 + 4 + 1 + 1 + 1 + 12 + 127 + 1);
+}
+
+TEST_F(stored_chain, an_empty_stream_keeps_every_default) {
+  load({});
+  EXPECT_EQ(save(), default_chain());
+}
+
+TEST_F(stored_chain, round_trip_restores_values_and_saves_identical_bytes) {
+  cfg_enabled = false;
+  cfg_active_script.assign("%title%");
+  cfg_top_text.assign("");
+  cfg_music_status_only = true;
+  cfg_keep_status_picture = true;
+  cfg_keep_first_edit = true;
+  cfg_presets.add("%artist%");
+  cfg_presets.add("");
+  cfg_presets.add("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
+  const bytes first = save();
+
+  restore_defaults();
+  load(first);
+  EXPECT_FALSE(cfg_enabled);
+  EXPECT_STREQ(cfg_active_script.text(), "%title%");
+  EXPECT_STREQ(cfg_top_text.text(), "");
+  EXPECT_TRUE(cfg_music_status_only && cfg_keep_status_picture && cfg_keep_first_edit);
+  ASSERT_EQ(cfg_presets.count(), 3u);
+  EXPECT_EQ(preset(0), "%artist%");
+  EXPECT_EQ(preset(1), "");
+  EXPECT_EQ(preset(2), "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
+  EXPECT_EQ(save(), first);
+}
+
+TEST_F(stored_chain, records_load_in_any_order_and_unfamiliar_ones_are_skipped) {
+  load(cat({record(top_text, text("Listening:")), record(unfamiliar, text("from an old version")),
+            record(enabled, {0})}));
+  EXPECT_STREQ(cfg_top_text.text(), "Listening:");
+  EXPECT_FALSE(cfg_enabled);
+}
+
+TEST_F(stored_chain, switch_records_of_odd_sizes) {
+  // Empty: keeps the default. Three bytes: the first counts, the rest is skipped. Byte 2: true.
+  load(cat({record(enabled, {}), record(keep_first_edit, {1, 0, 0}),
+            record(music_status_only, {2}), record(top_text, text("next"))}));
+  EXPECT_TRUE(cfg_enabled);
+  EXPECT_TRUE(cfg_keep_first_edit);
+  EXPECT_TRUE(cfg_music_status_only);
+  EXPECT_STREQ(cfg_top_text.text(), "next");
+
+  const bytes saved = save();
+  const bytes stored_true = record(music_status_only, {1});
+  EXPECT_NE(std::search(saved.begin(), saved.end(), stored_true.begin(), stored_true.end()),
+            saved.end());
+}
+
+TEST_F(stored_chain, string_records_keep_every_byte_whatever_their_size) {
+  load(record(top_text, {}));
+  EXPECT_STREQ(cfg_top_text.text(), "");
+
+  for (std::size_t size : {1u, 255u, 256u, 257u, 512u, 1000u}) {
+    const std::string value(size, 'x');
+    load(cat({record(active_script, text(value)), record(keep_first_edit, {1})}));
+    EXPECT_EQ(std::string(cfg_active_script.text()), value) << size;
+    EXPECT_TRUE(cfg_keep_first_edit) << size;
+    cfg_keep_first_edit = false;
+  }
+}
+
+TEST_F(stored_chain, list_loads_append_to_what_it_holds) {
+  cfg_presets.add("kept");
+  load(record(presets, list_payload({"a", "b"})));
+  ASSERT_EQ(cfg_presets.count(), 3u);
+  EXPECT_EQ(preset(0), "kept");
+  EXPECT_EQ(preset(2), "b");
+}
+
+TEST_F(stored_chain, list_with_fewer_entries_than_its_count_keeps_the_complete_ones) {
+  bytes payload = list_payload({"one", "two"});
+  payload[0] = 3;
+  load(cat({record(presets, payload), record(enabled, {0})}));
+  ASSERT_EQ(cfg_presets.count(), 2u);
+  EXPECT_EQ(preset(0), "one");
+  EXPECT_EQ(preset(1), "two");
+  EXPECT_FALSE(cfg_enabled);
+}
+
+TEST_F(stored_chain, list_entry_claiming_more_than_its_record_ends_only_that_record) {
+  for (std::uint32_t claimed : {0xFFFFFFFFu, 0x7FFFFFF0u, 6u}) {
+    restore_defaults();
+    const bytes payload = cat({u32(3), u32(4), text("good"), u32(claimed), text("short")});
+    load(cat({record(presets, payload), record(top_text, text("after")), record(enabled, {0})}));
+    ASSERT_EQ(cfg_presets.count(), 1u) << claimed;
+    EXPECT_EQ(preset(0), "good");
+    EXPECT_STREQ(cfg_top_text.text(), "after") << claimed;
+    EXPECT_FALSE(cfg_enabled) << claimed;
+  }
+}
+
+TEST_F(stored_chain, list_record_overstating_its_size_fails_without_a_large_allocation) {
+  // The record claims far more than the stream holds; its entry fits the claim. The load must
+  // fail on the missing bytes, keeping what came before, not reserve the claimed size first.
+  const bytes damaged = cat({presets, u32(0x7FFFFFF0), u32(1), u32(0x7FFFFF00), text("tail")});
+  memory_input in(cat({record(enabled, {0}), damaged}));
+  try {
+    cfg_var_reader::load_chain(in, abort);
+    FAIL() << "a record cut short must not load silently";
+  } catch (const foobar2000_io::exception_io_data_truncation &e) {
+    EXPECT_STREQ(e.what(), "Unsupported format or corrupted file");
+  }
+  EXPECT_FALSE(cfg_enabled);
+  EXPECT_EQ(cfg_presets.count(), 0u);
+}
+
+TEST_F(stored_chain, stream_ending_inside_a_guid_ends_the_load_normally) {
+  const bytes chain = cat({record(enabled, {0}), bytes(keep_first_edit.begin(),
+                                                        keep_first_edit.begin() + 7)});
+  EXPECT_NO_THROW(load(chain));
+  EXPECT_FALSE(cfg_enabled);
+}
+
+TEST_F(stored_chain, stream_ending_inside_a_size_field_or_unfamiliar_payload_fails_from_host) {
+  const bytes cut_size = cat({record(enabled, {0}), top_text, {12, 0}});
+  EXPECT_THROW(load(cut_size), host_stream_shortage);
+  EXPECT_FALSE(cfg_enabled);
+  EXPECT_STREQ(cfg_top_text.text(), "Now Playing:");
+
+  const bytes cut_unfamiliar = cat({unfamiliar, u32(10), text("abc")});
+  EXPECT_THROW(load(cut_unfamiliar), host_stream_shortage);
+}
+
+TEST_F(stored_chain, every_record_is_read_to_its_end_and_no_further) {
+  const bytes chain = cat({record(keep_first_edit, {1, 9, 9, 9}), record(unfamiliar, {7, 7}),
+                           record(presets, cat({list_payload({"p"}), text("junk")}))});
+  memory_input in(chain);
+  cfg_var_reader::load_chain(in, abort);
+  EXPECT_EQ(in.position(), chain.size());
+  EXPECT_TRUE(cfg_keep_first_edit);
+  ASSERT_EQ(cfg_presets.count(), 1u);
+  EXPECT_EQ(preset(0), "p");
+}
+
+TEST_F(stored_chain, an_aborted_save_stops_with_user_abort) {
+  memory_output out;
+  abort_flag aborted;
+  aborted.aborting = true;
+  try {
+    cfg_var_writer::save_chain(out, aborted);
+    FAIL() << "an aborted save must not complete";
+  } catch (const foobar2000_io::exception_aborted &e) {
+    EXPECT_STREQ(e.what(), "User abort");
+  }
+}
+
+}  // namespace
