@@ -1,0 +1,17 @@
+// The services the host finds through the factory chain. Each factory pushes itself onto the front
+// of the chain when it is constructed, and statics of one translation unit are constructed in the
+// order they are defined, so this file alone fixes the order the host walks (newest first):
+// componentversion is defined first and ends the chain; the main-menu commands, defined last,
+// head it.
+#include "host/component_identity.h"
+#include "host/componentversion_impl_simple.h"
+#include "host/initquit_tutorial1.h"
+#include "host/service_factory.h"
+
+namespace {
+
+componentversion_impl_simple_factory componentversion_factory(component_name, component_version,
+                                                              component_about);
+initquit_factory_t<initquit_tutorial1> initquit_factory;
+
+}  // namespace

@@ -1,0 +1,3 @@
+#include "host/service_factory.h"
+
+service_factory_base *factory_chain_head = nullptr;
