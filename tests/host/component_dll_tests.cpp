@@ -1,0 +1,205 @@
+// The built DLL, loaded as a host loads it and driven only through the boundary's tables.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../settings/chain_bytes.h"
+#include "../settings/memory_streams.h"
+#include "fake_host.h"
+#include "fake_messenger.h"
+#include "loaded_component.h"
+#include "settings/io_exceptions.h"
+#include "support/string8.h"
+
+using namespace chain_bytes;
+
+namespace {
+
+class component_dll : public ::testing::Test {
+ protected:
+  void SetUp() override { client = component.entry()(&host, component.module()); }
+
+  service_factory_base *factory_of(const GUID &class_guid) {
+    for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
+      if (guid_equal(f->class_guid(), class_guid)) return f;
+    }
+    return nullptr;
+  }
+
+  template <typename I>
+  I *service() {
+    service_base *object = nullptr;
+    factory_of(I::class_guid)->instance_create(&object);
+    return static_cast<I *>(object);
+  }
+
+  void set_config(const bytes &chain) {
+    memory_input in(chain);
+    client->set_config(&in, abort);
+  }
+
+  bytes get_config() {
+    memory_output out;
+    client->get_config(&out, abort);
+    return out.data();
+  }
+
+  loaded_component component;
+  fake_host host;
+  abort_flag abort;
+  foobar2000_client *client = nullptr;
+};
+
+TEST_F(component_dll, entry_point_returns_the_same_client_every_time) {
+  fake_host other;
+  EXPECT_NE(client, nullptr);
+  EXPECT_EQ(component.entry()(&other, component.module()), client);
+}
+
+TEST_F(component_dll, client_reports_version_73_and_no_debug_build_in_its_slots) {
+  EXPECT_EQ(client->get_version(), 73u);
+  EXPECT_FALSE(client->is_debug());
+  EXPECT_EQ(call_slot<t_uint32>(client, 0), 73u);
+  EXPECT_EQ(call_slot<service_factory_base *>(client, 1), client->get_service_list());
+  EXPECT_FALSE(call_slot<bool>(client, 6));
+}
+
+TEST_F(component_dll, factory_chain_lists_the_services_newest_first_in_twelve_byte_records) {
+  const std::vector<GUID> expected = {initquit::class_guid, componentversion::class_guid};
+  std::vector<GUID> walked;
+  for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
+    // The host reads the record's fields directly: table, next record, class GUID pointer.
+    auto *const *record = reinterpret_cast<void *const *>(f);
+    EXPECT_EQ(record[1], f->next_factory());
+    EXPECT_EQ(record[2], &f->class_guid());
+    walked.push_back(f->class_guid());
+  }
+  ASSERT_EQ(walked.size(), expected.size());
+  for (std::size_t i = 0; i < walked.size(); ++i) EXPECT_TRUE(guid_equal(walked[i], expected[i]));
+}
+
+TEST_F(component_dll, each_factory_hands_out_one_static_service_and_lets_go_of_the_old_one) {
+  counted_console previous;
+  for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
+    service_base *first = &previous;
+    f->instance_create(&first);
+    EXPECT_EQ(previous.references, 0);
+    previous.references = 1;
+    service_base *again = nullptr;
+    call_slot<void>(f, 0, &again);
+    EXPECT_EQ(first, again);
+    EXPECT_EQ(first->service_add_ref(), 1);
+    EXPECT_EQ(first->service_release(), 1);
+  }
+}
+
+TEST_F(component_dll, services_answer_queries_for_their_own_interface_only) {
+  for (const GUID &own : {initquit::class_guid, componentversion::class_guid}) {
+    service_base *object = nullptr;
+    factory_of(own)->instance_create(&object);
+
+    service_base *answer = nullptr;
+    EXPECT_TRUE(object->service_query(&answer, own));
+    EXPECT_EQ(answer, object);
+
+    for (const GUID &other : {initquit::class_guid, componentversion::class_guid,
+                              mainmenu_commands::class_guid, console_receiver::class_guid}) {
+      if (guid_equal(other, own)) continue;
+      service_base *none = nullptr;
+      EXPECT_FALSE(call_slot<bool>(object, 2, &none, &other));
+      EXPECT_EQ(none, nullptr);
+    }
+  }
+}
+
+TEST_F(component_dll, identity_texts_replace_what_the_host_string_held) {
+  auto *identity = service<componentversion>();
+  pfc::string8 text("left over");
+
+  identity->get_file_name(text);
+  EXPECT_STREQ(text.text(), "");
+  client->set_library_path("C:\\player\\components", "foo_tunesignal");
+  call_slot<void>(identity, 3, static_cast<pfc::string_base *>(&text));
+  EXPECT_STREQ(text.text(), "foo_tunesignal");
+
+  call_slot<void>(identity, 4, static_cast<pfc::string_base *>(&text));
+  EXPECT_STREQ(text.text(), "Foobar2000 Tunesignal support for QIP v80xx");
+  call_slot<void>(identity, 5, static_cast<pfc::string_base *>(&text));
+  EXPECT_STREQ(text.text(), "0.5.1");
+
+  call_slot<void>(identity, 6, static_cast<pfc::string_base *>(&text));
+  const std::string about = text.text();
+  std::vector<std::string> lines(1);
+  for (char c : about) {
+    if (c == '\n') lines.emplace_back();
+    else lines.back() += c;
+  }
+  ASSERT_EQ(lines.size(), 13u);
+  EXPECT_EQ(about.find('\r'), std::string::npos);
+  EXPECT_NE(lines[0].find("v.0.5.0"), std::string::npos);
+  EXPECT_EQ(lines[4], "Compatibility: Win 98, 2000, XP, Vista, foobar2000 0.9.x, Linux Wine");
+  EXPECT_EQ(lines[1] + lines[5] + lines[9], "");
+  EXPECT_EQ(lines[12], "Bye!");
+}
+
+TEST_F(component_dll, configuration_goes_through_the_client_as_the_stored_chain) {
+  const bytes defaults = get_config();
+  ASSERT_EQ(defaults.size(), 287u);
+  EXPECT_EQ(bytes(defaults.begin(), defaults.begin() + 16), presets);
+
+  set_config(cat({record(enabled, {0}), record(top_text, text("Listening:"))}));
+  const bytes changed = get_config();
+  EXPECT_EQ(bytes(changed.end() - 21, changed.end()), record(enabled, {0}));
+
+  set_config(changed);
+  EXPECT_EQ(get_config(), changed);
+}
+
+TEST_F(component_dll, configuration_failures_reach_the_host_as_their_own_types) {
+  // Thrown by the host's stream inside the component, caught back in the host.
+  EXPECT_THROW(set_config(cat({enabled, {1, 0}})), host_stream_shortage);
+  // Thrown by the component, caught by the host through the shared runtime.
+  try {
+    set_config(cat({presets, u32(100), u32(0)}));
+    FAIL() << "a cut record must fail the load";
+  } catch (const foobar2000_io::exception_io_data &e) {
+    EXPECT_STREQ(e.what(), "Unsupported format or corrupted file");
+  }
+  abort.aborting = true;
+  EXPECT_THROW(get_config(), foobar2000_io::exception_aborted);
+}
+
+TEST_F(component_dll, start_hook_looks_for_the_messenger_only_when_switched_on) {
+  fake_messenger messenger;
+  auto *hooks = service<initquit>();
+
+  set_config(record(enabled, {0}));
+  hooks->on_init();
+  EXPECT_EQ(fake_messenger::panel_clicks, 0);
+
+  set_config(record(enabled, {1}));
+  call_slot<void>(hooks, 3);
+  EXPECT_GT(fake_messenger::panel_clicks, 0);
+}
+
+TEST_F(component_dll, quit_hook_forgets_the_messenger_only_when_switched_on) {
+  fake_messenger messenger;
+  auto *hooks = service<initquit>();
+
+  // Forgotten windows are searched from the top again; remembered ones are searched past.
+  hooks->on_init();
+  call_slot<void>(hooks, 4);
+  fake_messenger::panel_clicks = 0;
+  hooks->on_init();
+  EXPECT_GT(fake_messenger::panel_clicks, 0);
+
+  set_config(record(enabled, {0}));
+  hooks->on_quit();
+  set_config(record(enabled, {1}));
+  fake_messenger::panel_clicks = 0;
+  hooks->on_init();
+  EXPECT_EQ(fake_messenger::panel_clicks, 0);
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/boundary.h"
+
+// A host made of plain objects: classes of service instances by GUID, counted references, and a
+// main-thread answer the test chooses.
+class counted_console : public console_receiver {
+ public:
+  int service_release() override { return --references; }
+  int service_add_ref() override { return ++references; }
+  bool service_query(service_base **, const GUID &) override { return false; }
+  void print(const char *text, t_size length) override {
+    entries.emplace_back(length == pfc::infinite_size ? std::string(text)
+                                                      : std::string(text, length));
+  }
+
+  int references = 1;
+  std::vector<std::string> entries;
+};
+
+class fake_host : public foobar2000_api {
+ public:
+  void add(const GUID &class_guid, service_base *instance) {
+    classes_[key(class_guid)].push_back(instance);
+  }
+
+  class_ref find_class(const GUID &class_guid) override {
+    return reinterpret_cast<class_ref>(&classes_[key(class_guid)]);
+  }
+  bool create_instance(service_base **out, class_ref cls, t_size index) override {
+    const auto &instances = *reinterpret_cast<std::vector<service_base *> *>(cls);
+    if (index >= instances.size()) return false;
+    instances[index]->service_add_ref();
+    if (*out != nullptr) (*out)->service_release();
+    *out = instances[index];
+    return true;
+  }
+  t_size instance_count(class_ref cls) override {
+    return static_cast<t_size>(reinterpret_cast<std::vector<service_base *> *>(cls)->size());
+  }
+  void reserved_3() override {}
+  bool is_main_thread() override {
+    ++main_thread_questions;
+    return main_thread_answer;
+  }
+
+  bool main_thread_answer = true;
+  int main_thread_questions = 0;
+
+ private:
+  static std::array<unsigned char, 16> key(const GUID &guid) {
+    std::array<unsigned char, 16> bytes;
+    std::memcpy(bytes.data(), &guid, 16);
+    return bytes;
+  }
+
+  std::map<std::array<unsigned char, 16>, std::vector<service_base *>> classes_;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "host/boundary.h"
+
+// The built component, loaded from beside the test program exactly as a host loads it, and
+// unloaded again when this object goes, so that every test starts from fresh statics.
+class loaded_component {
+ public:
+  loaded_component();
+  ~loaded_component();
+  loaded_component(const loaded_component &) = delete;
+  loaded_component &operator=(const loaded_component &) = delete;
+
+  HMODULE module() const { return module_; }
+  foobar2000_get_interface_t entry() const { return entry_; }
+
+ private:
+  HMODULE module_;
+  foobar2000_get_interface_t entry_;
+};
+
+// Calls slot `slot` of an object's first table directly, by number, bypassing the declarations.
+template <typename R, typename... Args>
+R call_slot(void *object, int slot, Args... args) {
+  using function = R(__thiscall *)(void *, Args...);
+  void **table = *static_cast<void ***>(object);
+  return reinterpret_cast<function>(table[slot])(object, args...);
+}
