@@ -10,6 +10,7 @@ namespace {
 
 std::wstring log_path;
 std::map<HWND, std::wstring> roles;
+int depth = 0;
 
 std::wstring hex(UINT value)
 {
@@ -30,11 +31,11 @@ void name_window(HWND window, const wchar_t *role)
     roles[window] = role;
 }
 
-void record_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
+handled_message::handled_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
+    : from_outside_(depth == 0 && (InSendMessageEx(nullptr) & ISMEX_SEND) != 0)
 {
-    // Only messages sent from another thread: the window system's own traffic stays out of the log.
-    if (log_path.empty() || (InSendMessageEx(nullptr) & ISMEX_SEND) == 0 || message == quit_message()
-        || message == hang_message()) {
+    ++depth;
+    if (log_path.empty() || !from_outside_ || message == quit_message() || message == hang_message()) {
         return;
     }
     const auto role = roles.find(window);
@@ -45,4 +46,9 @@ void record_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
     append_line(log_path, log_line({role != roles.end() ? role->second : L"unknown", hex(message),
                                     std::to_wstring(static_cast<unsigned long>(w_param)),
                                     std::to_wstring(static_cast<long>(l_param)), text}));
+}
+
+handled_message::~handled_message()
+{
+    --depth;
 }

@@ -103,16 +103,16 @@ void paint(HWND window)
     EndPaint(window, &paint_info);
 }
 
-void click(HWND window, LPARAM point)
+void click(HWND window, LPARAM point, bool by_another_program)
 {
     if (window == windows.status_bar) {
         if (in_status_spot(window, {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))})) {
-            open_status_dialog();
+            open_status_dialog(!by_another_program);
         }
     } else if (window == windows.apply_panel) {
         publish_status();
     } else if (window == windows.cancel_panel) {
-        ShowWindow(windows.status_form, SW_HIDE);
+        close_status_dialog();
     }
 }
 
@@ -120,7 +120,7 @@ void click(HWND window, LPARAM point)
 
 LRESULT CALLBACK panel_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
 {
-    record_message(window, message, w_param, l_param);
+    const handled_message handling(window, message, w_param, l_param);
     switch (message) {
     case WM_PAINT:
         paint(window);
@@ -131,7 +131,7 @@ LRESULT CALLBACK panel_procedure(HWND window, UINT message, WPARAM w_param, LPAR
         InvalidateRect(window, nullptr, TRUE);
         return DefWindowProcW(window, message, w_param, l_param);
     case WM_LBUTTONUP:
-        click(window, l_param);
+        click(window, l_param, handling.sent_by_another_program());
         return 0;
     default:
         return DefWindowProcW(window, message, w_param, l_param);

@@ -47,7 +47,10 @@ bool in_status_spot(HWND status_bar, POINT point);
 
 // The dialog's controls come into being at the first status click (or at start when asked).
 void create_status_controls();
-void open_status_dialog();
+// A program that opens the dialog closes it again at once; only a person's click puts it on screen.
+void open_status_dialog(bool on_screen);
+// Hiding waits for the window system, so it is done after the message at hand has been answered.
+void close_status_dialog();
 void publish_status();
 
 LRESULT CALLBACK main_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);

@@ -8,6 +8,7 @@ constexpr int label_left = 12;
 constexpr int field_left = 96;
 constexpr int field_width = 240;
 constexpr int row_height = 34;
+constexpr UINT hide_request = WM_APP + 1;
 
 HFONT dialog_font()
 {
@@ -87,11 +88,19 @@ void create_status_controls()
                                          L"status_panel");
 }
 
-void open_status_dialog()
+void open_status_dialog(bool on_screen)
 {
     create_status_controls();
-    ShowWindow(windows.status_form, SW_SHOWNORMAL);
-    SetForegroundWindow(windows.status_form);
+    if (on_screen) {
+        ShowWindow(windows.status_form, SW_SHOWNORMAL);
+    }
+}
+
+void close_status_dialog()
+{
+    if (IsWindowVisible(windows.status_form)) {
+        PostMessageW(windows.status_form, hide_request, 0, 0);
+    }
 }
 
 void publish_status()
@@ -99,7 +108,7 @@ void publish_status()
     published.picture = static_cast<int>(SendMessageW(windows.combo, CB_GETCURSEL, 0, 0));
     published.top_text = window_text(windows.top_edit);
     published.bottom_text = window_text(windows.bottom_edit);
-    ShowWindow(windows.status_form, SW_HIDE);
+    close_status_dialog();
     if (windows.main_form != nullptr) {
         InvalidateRect(windows.list_panel, nullptr, TRUE);
         InvalidateRect(windows.status_bar, nullptr, TRUE);
@@ -112,13 +121,16 @@ void publish_status()
 
 LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
 {
-    record_message(window, message, w_param, l_param);
+    const handled_message handling(window, message, w_param, l_param);
     if (handle_control_message(message, w_param)) {
         return 0;
     }
     switch (message) {
     case WM_CLOSE:
         // Closing only hides the dialog: the messenger keeps its status form for as long as it runs.
+        close_status_dialog();
+        return 0;
+    case hide_request:
         ShowWindow(window, SW_HIDE);
         return 0;
     case WM_CTLCOLORSTATIC:

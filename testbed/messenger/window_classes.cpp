@@ -8,13 +8,13 @@ WNDPROC system_combo = nullptr;
 
 LRESULT CALLBACK edit_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
 {
-    record_message(window, message, w_param, l_param);
+    const handled_message handling(window, message, w_param, l_param);
     return CallWindowProcW(system_edit, window, message, w_param, l_param);
 }
 
 LRESULT CALLBACK combo_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
 {
-    record_message(window, message, w_param, l_param);
+    const handled_message handling(window, message, w_param, l_param);
     return CallWindowProcW(system_combo, window, message, w_param, l_param);
 }
 
