@@ -1,0 +1,40 @@
+#include "settings/list_box.h"
+
+#include "settings/text_buffer.h"
+
+wide_string list_box_get_text(HWND list, t_size index) {
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) return wide_string();
+  wide_string text = text_buffer(static_cast<t_size>(length));
+  const LRESULT copied = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied == LB_ERR ? 0 : static_cast<t_size>(copied));
+  return text;
+}
+
+void list_box_replace(HWND list, t_size index, const wide_string &text) {
+  SendMessageW(list, LB_DELETESTRING, index, 0);
+  SendMessageW(list, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void fill_list_box(HWND list, const preset_texts &texts) {
+  for (const wide_string &text : texts) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+}
+
+preset_texts read_list_box(HWND list) {
+  preset_texts texts;
+  const t_size count = list_box_count(list);
+  for (t_size i = 0; i < count; ++i) texts.push_back(list_box_get_text(list, i));
+  return texts;
+}
+
+t_size list_box_selection(HWND list) {
+  const LRESULT selection = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  return selection == LB_ERR ? pfc::infinite_size : static_cast<t_size>(selection);
+}
+
+t_size list_box_count(HWND list) {
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  return count == LB_ERR ? 0 : static_cast<t_size>(count);
+}

@@ -1,0 +1,146 @@
+#include "host/host_access.h"
+#include "settings/config_variables.h"
+#include "settings/contained.h"
+#include "settings/dialog_ids.h"
+#include "settings/host_shared.h"
+#include "settings/list_box.h"
+#include "settings/preferences_page.h"
+#include "settings/preset_editor.h"
+#include "support/string8.h"
+
+namespace {
+
+void store_window_text(HWND window, cfg_string &variable) {
+  pfc::string8 text;
+  uGetWindowText(window, text);
+  variable.assign(text.text());
+}
+
+void store_check_box(HWND page, int id, cfg_int_t<bool> &variable) {
+  variable = IsDlgButtonChecked(page, id) == BST_CHECKED;
+}
+
+void show_check_box(HWND page, int id, bool checked) {
+  CheckDlgButton(page, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void load_page(HWND page) {
+  uSetDlgItemText(page, edit_active_script, cfg_active_script.text());
+  uSetDlgItemText(page, edit_top_text, cfg_top_text.text());
+  show_check_box(page, check_music_status_only, cfg_music_status_only);
+  show_check_box(page, check_keep_status_picture, cfg_keep_status_picture);
+  show_check_box(page, check_keep_first_edit, cfg_keep_first_edit);
+  preset_texts presets;
+  load_presets(presets);
+  fill_list_box(GetDlgItem(page, list_presets), presets);
+}
+
+void add_preset(HWND page, HWND list) {
+  SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
+  SendMessageW(list, LB_SETCURSEL, list_box_count(list) - 1, 0);
+  edit_preset(page);
+}
+
+void delete_preset(HWND list) {
+  const t_size selection = list_box_selection(list);
+  if (selection == pfc::infinite_size) return;
+  SendMessageW(list, LB_DELETESTRING, selection, 0);
+}
+
+// Moves the selected entry one place towards `target` and keeps it selected.
+void move_preset(HWND list, t_size selection, t_size target) {
+  const wide_string text = list_box_get_text(list, selection);
+  SendMessageW(list, LB_DELETESTRING, selection, 0);
+  SendMessageW(list, LB_INSERTSTRING, target, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageW(list, LB_SETCURSEL, target, 0);
+}
+
+void move_preset_up(HWND list) {
+  const t_size selection = list_box_selection(list);
+  if (selection == pfc::infinite_size || selection == 0) return;
+  move_preset(list, selection, selection - 1);
+}
+
+void move_preset_down(HWND list) {
+  const t_size selection = list_box_selection(list);
+  if (selection == pfc::infinite_size || selection + 1 >= list_box_count(list)) return;
+  move_preset(list, selection, selection + 1);
+}
+
+void show_default_presets(HWND list) {
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  fill_list_box(list, default_preset_texts());
+}
+
+void set_active_preset(HWND page, HWND list) {
+  const t_size selection = list_box_selection(list);
+  if (selection == pfc::infinite_size) return;
+  const HWND active = GetDlgItem(page, edit_active_script);
+  SetWindowTextW(active, list_box_get_text(list, selection).c_str());
+  store_window_text(active, cfg_active_script);
+}
+
+void on_command(HWND page, int id, int notification, HWND control) {
+  const HWND list = GetDlgItem(page, list_presets);
+  switch (id) {
+    case edit_top_text:
+      if (notification == EN_CHANGE) store_window_text(control, cfg_top_text);
+      break;
+    case check_music_status_only:
+      store_check_box(page, id, cfg_music_status_only);
+      break;
+    case check_keep_status_picture:
+      store_check_box(page, id, cfg_keep_status_picture);
+      break;
+    case check_keep_first_edit:
+      store_check_box(page, id, cfg_keep_first_edit);
+      break;
+    case list_presets:
+      if (notification == LBN_DBLCLK && list_box_selection(list) != pfc::infinite_size) {
+        edit_preset(page);
+      }
+      break;
+    case button_add:
+      add_preset(page, list);
+      break;
+    case button_delete:
+      delete_preset(list);
+      break;
+    case button_up:
+      move_preset_up(list);
+      break;
+    case button_down:
+      move_preset_down(list);
+      break;
+    case button_defaults:
+      show_default_presets(list);
+      break;
+    case button_set_active:
+      set_active_preset(page, list);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      run_contained("opening the preferences page", [&] { load_page(page); });
+      return 1;
+    case WM_COMMAND:
+      run_contained("a preferences page command", [&] {
+        on_command(page, LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam));
+      });
+      return 0;
+    case WM_DESTROY:
+      run_contained("storing the presets", [&] {
+        store_presets(read_list_box(GetDlgItem(page, list_presets)));
+      });
+      return 0;
+    default:
+      return 0;
+  }
+}
