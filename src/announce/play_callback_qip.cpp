@@ -1,0 +1,48 @@
+#include "announce/play_callback_qip.h"
+
+#include "announce/announcement.h"
+#include "announce/host_ref.h"
+#include "host/host_access.h"
+#include "messenger/messenger_channel.h"
+#include "messenger/messenger_windows.h"
+#include "settings/config_variables.h"
+
+void play_callback_qip::on_playback_new_track(track *by_value) {
+  host_ref<track> track_handle(by_value);
+  if (!cfg_enabled) return;
+  announce_track(track_handle.copy());
+}
+
+void play_callback_qip::on_playback_stop(int) {
+  if (!cfg_enabled) return;
+  // The picture shown now, before anything is restored, decides whether "music status only" lets
+  // the next announcement through.
+  const messenger_reply picture =
+      messenger_channel().send(messenger_windows.status_combo, CB_GETCURSEL, 0, 0);
+  if (!picture.answered) {
+    report_messenger_not_responding();
+    return;
+  }
+  stop_picture = static_cast<std::int32_t>(picture.value);
+  if (cfg_music_status_only) {
+    restore_status_music();
+  } else {
+    restore_status();
+  }
+}
+
+void play_callback_qip::on_playback_pause(bool paused) {
+  if (!cfg_enabled) return;
+  if (paused) {
+    restore_status();
+    return;
+  }
+  host_ref<playback_control> playback(find_single_service<playback_control>());
+  host_ref<track> playing;
+  playback->get_now_playing(playing.out());
+  if (playing) announce_track(playing.copy());
+}
+
+void play_callback_qip::on_playback_edited(track *by_value) {
+  host_ref<track> release(by_value);
+}
