@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <map>
+#include <string>
+#include <vector>
+
+// The player's commands, one per line: a name and words after it. Lines that are empty or start
+// with '#' are skipped. Each part of the player adds the commands it serves.
+class command_table {
+ public:
+  using arguments = std::vector<std::string>;
+  using handler = std::function<void(const arguments &)>;
+
+  void add(const std::string &name, const std::string &help, handler run);
+
+  // Runs the lines of `input` until it ends or a command asks to stop.
+  void run(std::istream &input);
+  void stop() { stopped_ = true; }
+
+  void print_help() const;
+
+ private:
+  struct command {
+    std::string help;
+    handler run;
+  };
+  std::map<std::string, command> commands_;
+  bool stopped_ = false;
+};

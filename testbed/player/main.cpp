@@ -1,0 +1,78 @@
+// A stand-in for the host media player: loads a component DLL exactly as the host does, offers
+// the host's API and services, keeps the component's configuration in a profile folder and takes
+// commands from standard input or a script file.
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <iostream>
+
+#include "command_table.h"
+#include "component_info.h"
+#include "component_module.h"
+#include "config_file.h"
+#include "host_services.h"
+#include "options.h"
+#include "service_registry.h"
+#include "text_conversion.h"
+
+namespace {
+
+void add_session_commands(command_table &commands, component_module &component,
+                          service_registry &registry, const config_file &config) {
+  commands.add("save", "save the component's configuration now", [&](const auto &) {
+    if (component.save_config(config)) std::printf("player: configuration saved\n");
+  });
+  commands.add("info", "show what the component says about itself",
+               [&](const auto &) { print_component_info(registry, component.client()); });
+  commands.add("quit", "save, stop the component and exit", [&](const auto &) { commands.stop(); });
+  commands.add("help", "list the commands", [&](const auto &) { commands.print_help(); });
+}
+
+int run(const options &opts) {
+  CreateDirectoryW(opts.profile.c_str(), nullptr);
+  service_registry registry;
+  host_services services(registry);
+  component_module component(opts.component, registry);
+  const config_file config(opts.profile + L"\\" + wide_from_utf8(component.file_name()) + L".cfg");
+
+  component.start(config);
+  if (opts.info) {
+    print_component_info(registry, component.client());
+    component.stop(nullptr);
+    return 0;
+  }
+  component.init_hooks();
+
+  command_table commands;
+  add_session_commands(commands, component, registry, config);
+  if (opts.script.empty()) {
+    commands.run(std::cin);
+  } else {
+    std::ifstream script(opts.script.c_str());
+    if (!script) std::printf("player: cannot open the script %s\n", utf8_from_wide(opts.script).c_str());
+    commands.run(script);
+  }
+  component.stop(&config);
+
+  for (const std::string &line : registry.unreleased_references()) {
+    std::printf("player: the component still holds references: %s\n", line.c_str());
+  }
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t **argv) {
+  options opts;
+  std::string error;
+  if (!parse_options(argc, argv, opts, error)) {
+    std::fprintf(stderr, "player: %s\n%s", error.c_str(), usage_text);
+    return 2;
+  }
+  try {
+    return run(opts);
+  } catch (const std::exception &e) {
+    std::printf("player: %s\n", e.what());
+    return 1;
+  }
+}

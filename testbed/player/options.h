@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// player.exe [--profile DIR] [--script FILE] [--info] [COMPONENT.dll]
+struct options {
+  std::wstring component;  // default: foo_tunesignal.dll beside player.exe
+  std::wstring profile;    // default: the folder "profile" beside player.exe
+  std::wstring script;     // commands from this file instead of standard input
+  bool info = false;       // print what the component says about itself, then quit
+};
+
+// False, with a message, for an unknown option or a missing value.
+bool parse_options(int argc, wchar_t **argv, options &out, std::string &error);
+
+extern const char *const usage_text;
