@@ -97,16 +97,6 @@ TEST_F(bounded_wait, an_unanswered_press_is_not_followed_by_a_release)
     EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_LBUTTONDOWN}));
 }
 
-TEST_F(bounded_wait, single_messages_report_when_they_are_not_answered)
-{
-    windows.child(status_form, L"TPanel", L"OK");
-    find_messenger_windows();
-    silent_messenger messenger(0);
-
-    EXPECT_EQ(select_picture(music_picture), messenger_result::not_responding);
-    EXPECT_EQ(write_text(messenger_windows.bottom_edit, L"track"), messenger_result::completed);
-}
-
 TEST(window_channel, a_message_to_a_missing_window_is_lost_but_does_not_count_as_unanswered)
 {
     const messenger_reply reply = messenger_channel().send(nullptr, WM_GETTEXTLENGTH, 0, 0);

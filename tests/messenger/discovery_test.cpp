@@ -148,13 +148,4 @@ TEST_F(discovery, the_messenger_runs_while_a_status_form_exists_even_hidden_and_
     EXPECT_EQ(messenger_windows.status_form, nullptr);
 }
 
-TEST_F(discovery, a_destroyed_or_null_window_is_not_valid)
-{
-    const HWND form = windows.top_level(L"TCusForm");
-    EXPECT_TRUE(is_valid_window(form));
-    DestroyWindow(form);
-    EXPECT_FALSE(is_valid_window(form));
-    EXPECT_FALSE(is_valid_window(nullptr));
-}
-
 }  // namespace
