@@ -1,6 +1,9 @@
 // A stand-in for the host media player: loads a component DLL exactly as the host does, offers
 // the host's API and services, keeps the component's configuration in a profile folder and takes
 // commands from standard input or a script file.
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <exception>
 #include <fstream>
@@ -63,6 +66,8 @@ int run(const options &opts) {
 }  // namespace
 
 int wmain(int argc, wchar_t **argv) {
+  // Lines end in "\n" whatever reads them: the console entries are UTF-8 text, passed through as is.
+  _setmode(_fileno(stdout), _O_BINARY);
   options opts;
   std::string error;
   if (!parse_options(argc, argv, opts, error)) {

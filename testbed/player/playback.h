@@ -1,0 +1,104 @@
+#pragma once
+
+#include <string>
+
+#include "host_object.h"
+#include "playlist.h"
+#include "service_registry.h"
+
+// The player's transport: which entry of the playlist plays, and whether it is paused. Every change
+// is told to the component's playback callbacks, the way the host tells them.
+class playback {
+ public:
+  enum class state { stopped, playing, paused };
+
+  playback(playlist &list, service_registry &registry);
+
+  // Starts entry `index` (zero-based). A track that was playing is stopped first, as a user's
+  // choice of another track does.
+  bool play(std::size_t index);
+  // The natural end of a track: the next one starts without a stop in between.
+  bool next();
+  bool pause();
+  bool resume();
+  bool stop();
+
+  state current_state() const { return state_; }
+  player_track *current() const;
+  std::size_t current_index() const { return index_; }
+  playlist &list() { return list_; }
+
+ private:
+  void stop_events(int reason);
+
+  playlist &list_;
+  service_registry &registry_;
+  state state_ = state::stopped;
+  std::size_t index_ = 0;
+};
+
+// What the host's playback control answers about the transport.
+class player_playback_control : public host_object_t<playback_control> {
+ public:
+  explicit player_playback_control(playback &transport) : transport_(transport) {}
+
+  bool get_now_playing(track **out) override;
+  void reserved_4() override {}
+  void reserved_5() override {}
+  bool is_playing() override;
+  void reserved_7() override {}
+  void reserved_8() override {}
+  void reserved_9() override {}
+  void reserved_10() override {}
+  void reserved_11() override {}
+  void reserved_12() override {}
+  void reserved_13() override {}
+  void reserved_14() override {}
+  void reserved_15() override {}
+  void reserved_16() override {}
+  void reserved_17() override {}
+  void reserved_18() override {}
+  void reserved_19() override {}
+  bool format_playing_title(void *hook, pfc::string_base &out, titleformat_object *script, void *filter,
+                            int display_level) override;
+
+ private:
+  playback &transport_;
+};
+
+// The player has one playlist, always the active one; its focus follows what was played last.
+class player_playlist_manager : public host_object_t<playlist_manager> {
+ public:
+  explicit player_playlist_manager(playback &transport) : transport_(transport) {}
+
+  void reserved_3() override {}
+  t_size get_active_playlist() override;
+  void reserved_5() override {}
+  void reserved_6() override {}
+  void reserved_7() override {}
+  void reserved_8() override {}
+  void reserved_9() override {}
+  void reserved_10() override {}
+  void reserved_11() override {}
+  void reserved_12() override {}
+  t_size get_focus_item(t_size playlist) override;
+  void reserved_14() override {}
+  void reserved_15() override {}
+  void reserved_16() override {}
+  void reserved_17() override {}
+  void reserved_18() override {}
+  void reserved_19() override {}
+  void reserved_20() override {}
+  void reserved_21() override {}
+  void reserved_22() override {}
+  void reserved_23() override {}
+  void reserved_24() override {}
+  void reserved_25() override {}
+  void reserved_26() override {}
+  void reserved_27() override {}
+  void format_item_title(t_size playlist, t_size item, void *hook, pfc::string_base &out,
+                         titleformat_object *script, void *filter, int display_level) override;
+
+ private:
+  playback &transport_;
+};

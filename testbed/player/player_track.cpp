@@ -1,0 +1,9 @@
+#include "player_track.h"
+
+#include "title_formatting.h"
+
+bool player_track::format_title(void *, pfc::string_base &out, titleformat_object *script, void *) {
+  if (script == nullptr) return false;
+  out.assign(compiled_script::of(script).format(info_).c_str());
+  return true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "player_track.h"
+
+// The player's one playlist, read from a JSON file:
+//   { "name": "Evening", "tracks": [ { "path": "C:\\Music\\a.flac", "length": 245.3,
+//       "tags": { "artist": "...", "title": "...", "album": "...", "tracknumber": "3" } } ] }
+struct playlist {
+  std::string name;
+  std::vector<std::unique_ptr<player_track>> tracks;
+  std::size_t focus = 0;
+};
+
+// Throws std::runtime_error naming the file and the fault.
+playlist load_playlist(const std::wstring &path);
