@@ -9,6 +9,7 @@
 #include "fake_host.h"
 #include "fake_messenger.h"
 #include "loaded_component.h"
+#include "slot_call.h"
 #include "settings/io_exceptions.h"
 #include "support/string8.h"
 

@@ -20,11 +20,3 @@ class loaded_component {
   HMODULE module_;
   foobar2000_get_interface_t entry_;
 };
-
-// Calls slot `slot` of an object's first table directly, by number, bypassing the declarations.
-template <typename R, typename... Args>
-R call_slot(void *object, int slot, Args... args) {
-  using function = R(__thiscall *)(void *, Args...);
-  void **table = *static_cast<void ***>(object);
-  return reinterpret_cast<function>(table[slot])(object, args...);
-}
