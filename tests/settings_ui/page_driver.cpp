@@ -1,0 +1,126 @@
+#include "page_driver.h"
+
+#include "host/service_impl.h"
+#include "settings/dialog_ids.h"
+#include "settings/preferences_page.h"
+
+namespace {
+
+service_impl_single_t<tconfig_input> page_object;
+
+std::function<void(HWND)> pending_answer;
+bool answered = false;
+UINT_PTR editor_timer = 0;
+
+BOOL CALLBACK take_editor(HWND window, LPARAM result) {
+  wchar_t title[32] = {};
+  GetWindowTextW(window, title, 32);
+  if (std::wstring(title) != L"Preset Edit" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND *>(result) = window;
+  return FALSE;
+}
+
+HWND find_editor() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), take_editor, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void CALLBACK look_for_editor(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND editor = find_editor();
+  if (editor == nullptr || !pending_answer) return;
+  KillTimer(nullptr, timer);
+  editor_timer = 0;
+  const auto answer = std::move(pending_answer);
+  pending_answer = nullptr;
+  answered = true;
+  answer(editor);
+}
+
+}  // namespace
+
+open_page::open_page() {
+  frame_ = CreateWindowExW(0, L"STATIC", L"Preferences", WS_OVERLAPPEDWINDOW, 0, 0,
+                           700, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  page_ = page_object.create(frame_);
+  ShowWindow(page_, SW_SHOW);
+}
+
+open_page::~open_page() { close(); }
+
+void open_page::close() {
+  if (frame_ != nullptr) DestroyWindow(frame_);
+  frame_ = nullptr;
+  page_ = nullptr;
+}
+
+void open_page::click(int id) const { SendMessageW(item(id), BM_CLICK, 0, 0); }
+
+void open_page::select(int index) const {
+  SendMessageW(item(list_presets), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void open_page::double_click_selection() const {
+  SendMessageW(page_, WM_COMMAND, MAKEWPARAM(list_presets, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(item(list_presets)));
+}
+
+std::vector<std::wstring> open_page::list() const {
+  const HWND list = item(list_presets);
+  std::vector<std::wstring> entries;
+  const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+    entries.push_back(text);
+  }
+  return entries;
+}
+
+int open_page::selection() const {
+  return static_cast<int>(SendMessageW(item(list_presets), LB_GETCURSEL, 0, 0));
+}
+
+bool open_page::checked(int id) const { return IsDlgButtonChecked(page_, id) == BST_CHECKED; }
+
+void when_editor_opens(std::function<void(HWND)> answer) {
+  stop_waiting_for_editor();
+  pending_answer = std::move(answer);
+  answered = false;
+  editor_timer = SetTimer(nullptr, 0, 10, look_for_editor);
+}
+
+void stop_waiting_for_editor() {
+  if (editor_timer != 0) KillTimer(nullptr, editor_timer);
+  editor_timer = 0;
+  pending_answer = nullptr;
+}
+
+bool editor_was_answered() { return answered; }
+
+std::wstring window_text(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void type_text(HWND edit, const std::wstring &text) {
+  for (const wchar_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
+}
+
+void paste_text(HWND edit, const std::wstring &text) {
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  OpenClipboard(edit);
+  EmptyClipboard();
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  SendMessageW(edit, WM_PASTE, 0, 0);
+}
+
+void press_ok(HWND editor) { SendMessageW(GetDlgItem(editor, IDOK), BM_CLICK, 0, 0); }
+
+void press_cancel(HWND editor) { SendMessageW(GetDlgItem(editor, IDCANCEL), BM_CLICK, 0, 0); }

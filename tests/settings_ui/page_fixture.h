@@ -1,0 +1,28 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host_services.h"
+#include "page_driver.h"
+
+// Each test starts from the settings of a fresh installation, with the fake player bound.
+class page_test : public ::testing::Test {
+ protected:
+  page_test();
+  ~page_test() override;
+
+  bound_player player;
+};
+
+std::wstring wide(const char *utf8);
+std::string utf8(const std::wstring &text);
+
+// cfg_presets as UTF-16, in order.
+std::vector<std::wstring> stored_presets();
+void store(const std::vector<std::wstring> &presets);
+
+// The three default presets, in order.
+std::vector<std::wstring> defaults();
