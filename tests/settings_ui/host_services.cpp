@@ -2,14 +2,27 @@
 
 #include "host/host_binding.h"
 
-std::string format_with_title(const std::string &script, const std::string &title) {
-  std::string text = script;
-  const std::string field = "%title%";
+namespace {
+
+void replace_field(std::string &text, const std::string &field, const std::string &value) {
   for (size_t at = text.find(field); at != std::string::npos; at = text.find(field, at)) {
-    text.replace(at, field.size(), title);
-    at += title.size();
+    text.replace(at, field.size(), value);
+    at += value.size();
   }
+}
+
+}  // namespace
+
+std::string fake_track::format(const std::string &script) const {
+  std::string text = script;
+  replace_field(text, "%title%", title);
+  replace_field(text, "%artist%", artist);
   return text;
+}
+
+bool fake_track::format_title(void *, pfc::string_base &out, titleformat_object *script, void *) {
+  out.assign(format(static_cast<fake_script *>(script)->text).c_str());
+  return true;
 }
 
 bool fake_compiler::compile(titleformat_object **out, const char *script) {

@@ -29,18 +29,18 @@ class fake_script : public counted<titleformat_object> {
   std::string text;
 };
 
-// Formats a script by putting the track's title in place of every %title%.
-std::string format_with_title(const std::string &script, const std::string &title);
-
 class fake_track : public counted<track> {
  public:
-  explicit fake_track(std::string title) : title(std::move(title)) {}
+  explicit fake_track(std::string title, std::string artist = "")
+      : title(std::move(title)), artist(std::move(artist)) {}
   void reserved_3() override {}
-  bool format_title(void *, pfc::string_base &out, titleformat_object *script, void *) override {
-    out.assign(format_with_title(static_cast<fake_script *>(script)->text, title).c_str());
-    return true;
-  }
+  bool format_title(void *, pfc::string_base &out, titleformat_object *script, void *) override;
+
+  // The script with the track's fields in place of every %title% and %artist%.
+  std::string format(const std::string &script) const;
+
   std::string title;
+  std::string artist;
 };
 
 class fake_compiler : public counted<titleformat_compiler> {
@@ -82,7 +82,7 @@ class fake_playlists : public counted<playlist_manager> {
   t_size get_focus_item(t_size) override { return focused ? 0 : pfc::infinite_size; }
   void format_item_title(t_size, t_size, void *, pfc::string_base &out,
                          titleformat_object *script, void *, int) override {
-    out.assign(format_with_title(static_cast<fake_script *>(script)->text, focused->title).c_str());
+    out.assign(focused->format(static_cast<fake_script *>(script)->text).c_str());
   }
   void reserved_3() override {}
   void reserved_5() override {}
