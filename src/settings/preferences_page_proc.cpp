@@ -1,4 +1,3 @@
-#include "host/host_access.h"
 #include "settings/config_variables.h"
 #include "settings/contained.h"
 #include "settings/dialog_ids.h"
