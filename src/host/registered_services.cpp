@@ -3,9 +3,11 @@
 // order they are defined, so this file alone fixes the order the host walks (newest first):
 // componentversion is defined first and ends the chain; the main-menu commands, defined last,
 // head it.
+#include "announce/play_callback_qip.h"
 #include "host/component_identity.h"
 #include "host/componentversion_impl_simple.h"
 #include "host/initquit_tutorial1.h"
+#include "host/mainmenu_commands_qip.h"
 #include "host/service_factory.h"
 
 namespace {
@@ -13,5 +15,7 @@ namespace {
 componentversion_impl_simple_factory componentversion_factory(component_name, component_version,
                                                               component_about);
 initquit_factory_t<initquit_tutorial1> initquit_factory;
+play_callback_static_factory_t<play_callback_qip> play_callback_factory;
+mainmenu_commands_factory_t<mainmenu_commands_qip> mainmenu_factory;
 
 }  // namespace

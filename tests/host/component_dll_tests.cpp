@@ -67,7 +67,8 @@ TEST_F(component_dll, client_reports_version_73_and_no_debug_build_in_its_slots)
 }
 
 TEST_F(component_dll, factory_chain_lists_the_services_newest_first_in_twelve_byte_records) {
-  const std::vector<GUID> expected = {initquit::class_guid, componentversion::class_guid};
+  const std::vector<GUID> expected = {mainmenu_commands::class_guid, play_callback_static::class_guid,
+                                      initquit::class_guid, componentversion::class_guid};
   std::vector<GUID> walked;
   for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
     // The host reads the record's fields directly: table, next record, class GUID pointer.
@@ -96,7 +97,8 @@ TEST_F(component_dll, each_factory_hands_out_one_static_service_and_lets_go_of_t
 }
 
 TEST_F(component_dll, services_answer_queries_for_their_own_interface_only) {
-  for (const GUID &own : {initquit::class_guid, componentversion::class_guid}) {
+  for (const GUID &own : {mainmenu_commands::class_guid, play_callback_static::class_guid,
+                          initquit::class_guid, componentversion::class_guid}) {
     service_base *object = nullptr;
     factory_of(own)->instance_create(&object);
 
@@ -105,7 +107,8 @@ TEST_F(component_dll, services_answer_queries_for_their_own_interface_only) {
     EXPECT_EQ(answer, object);
 
     for (const GUID &other : {initquit::class_guid, componentversion::class_guid,
-                              mainmenu_commands::class_guid, console_receiver::class_guid}) {
+                              mainmenu_commands::class_guid, play_callback_static::class_guid,
+                              console_receiver::class_guid}) {
       if (guid_equal(other, own)) continue;
       service_base *none = nullptr;
       EXPECT_FALSE(call_slot<bool>(object, 2, &none, &other));
