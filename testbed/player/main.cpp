@@ -15,6 +15,9 @@
 #include "config_file.h"
 #include "host_services.h"
 #include "options.h"
+#include "playback.h"
+#include "playback_commands.h"
+#include "title_formatting.h"
 #include "service_registry.h"
 #include "text_conversion.h"
 
@@ -29,12 +32,27 @@ void add_session_commands(command_table &commands, component_module &component,
                [&](const auto &) { print_component_info(registry, component.client()); });
   commands.add("quit", "save, stop the component and exit", [&](const auto &) { commands.stop(); });
   commands.add("help", "list the commands", [&](const auto &) { commands.print_help(); });
+  // Lets a program that drives the player know when everything before it has been done.
+  commands.add("echo", "echo TEXT: print TEXT", [](const auto &args) {
+    std::string line;
+    for (const std::string &word : args) line += (line.empty() ? "" : " ") + word;
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+  });
 }
 
 int run(const options &opts) {
   CreateDirectoryW(opts.profile.c_str(), nullptr);
   service_registry registry;
   host_services services(registry);
+  playlist tracks = opts.playlist.empty() ? playlist{} : load_playlist(opts.playlist);
+  playback transport(tracks, registry);
+  player_playback_control playback_service(transport);
+  player_titleformat_compiler compiler_service;
+  player_playlist_manager playlist_service(transport);
+  registry.add_host_service(playback_control::class_guid, &playback_service, "playback control");
+  registry.add_host_service(titleformat_compiler::class_guid, &compiler_service, "title-format compiler");
+  registry.add_host_service(playlist_manager::class_guid, &playlist_service, "playlist manager");
   component_module component(opts.component, registry);
   const config_file config(opts.profile + L"\\" + wide_from_utf8(component.file_name()) + L".cfg");
 
@@ -48,6 +66,7 @@ int run(const options &opts) {
 
   command_table commands;
   add_session_commands(commands, component, registry, config);
+  add_playback_commands(commands, transport, registry);
   if (opts.script.empty()) {
     commands.run(std::cin);
   } else {

@@ -5,9 +5,9 @@
 #include "text_conversion.h"
 
 const char *const usage_text =
-    "usage: player [--profile DIR] [--script FILE] [--info] [COMPONENT.dll]\n"
-    "  Loads the component as the host does, keeps its configuration in DIR and reads commands\n"
-    "  from FILE or standard input ('help' lists them).\n";
+    "usage: player [--profile DIR] [--playlist FILE] [--script FILE] [--info] [COMPONENT.dll]\n"
+    "  Loads the component as the host does, keeps its configuration in DIR, plays the tracks of\n"
+    "  the playlist FILE (JSON) and reads commands from FILE or standard input ('help' lists them).\n";
 
 namespace {
 
@@ -24,13 +24,15 @@ std::wstring program_folder() {
 bool parse_options(int argc, wchar_t **argv, options &out, std::string &error) {
   for (int i = 1; i < argc; ++i) {
     const std::wstring arg = argv[i];
-    const bool takes_value = arg == L"--profile" || arg == L"--script";
+    const bool takes_value = arg == L"--profile" || arg == L"--script" || arg == L"--playlist";
     if (takes_value && i + 1 >= argc) {
       error = utf8_from_wide(arg) + " needs a value";
       return false;
     }
     if (arg == L"--profile") {
       out.profile = argv[++i];
+    } else if (arg == L"--playlist") {
+      out.playlist = argv[++i];
     } else if (arg == L"--script") {
       out.script = argv[++i];
     } else if (arg == L"--info") {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "support/string_base.h"
 #include "title_formatting.h"
 
 namespace {

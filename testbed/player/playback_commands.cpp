@@ -72,7 +72,7 @@ void add_playback_commands(command_table &commands, playback &transport, service
   commands.add("list", "show the playlist", [&](const auto &) { list_tracks(transport); });
   commands.add("status", "show what plays and the component's menu item", [&](const auto &) {
     player_track *track = transport.current();
-    std::printf("player: %s%s%s\n", state_name(transport.current_state()), track ? ": " : "",
+    std::printf("player: status: %s%s%s\n", state_name(transport.current_state()), track ? ": " : "",
                 track ? track->info().path.c_str() : "");
     for_each_menu_command(registry, print_menu_item);
     std::fflush(stdout);

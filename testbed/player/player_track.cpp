@@ -1,5 +1,6 @@
 #include "player_track.h"
 
+#include "support/string_base.h"
 #include "title_formatting.h"
 
 bool player_track::format_title(void *, pfc::string_base &out, titleformat_object *script, void *) {
