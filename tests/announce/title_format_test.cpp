@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "announce/title_format.h"
+#include "fake_host.h"
+#include "host/service_exceptions.h"
+#include "support/string8.h"
+
+namespace {
+
+class previewing : public ::testing::Test {
+ protected:
+  fake_host host;
+  fake_track playing{"Aquarium", "Gorod zolotoy"};
+  fake_track focused{"DDT", "Osen"};
+  pfc::string8 out{"untouched"};
+};
+
+}  // namespace
+
+TEST_F(previewing, shows_the_playing_track_while_something_plays) {
+  host.playback.playing = &playing;
+  EXPECT_TRUE(format_preview(L"%artist% / %title%", out));
+  EXPECT_STREQ(out.text(), "Aquarium / Gorod zolotoy");
+}
+
+TEST_F(previewing, shows_the_focused_playlist_item_when_nothing_plays) {
+  host.playlists.items = {&playing, &focused};
+  host.playlists.active = 0;
+  host.playlists.focus = 1;
+  EXPECT_TRUE(format_preview(L"%title%", out));
+  EXPECT_STREQ(out.text(), "Osen");
+}
+
+TEST_F(previewing, leaves_the_text_alone_without_a_playlist_a_focus_or_a_compiling_script) {
+  EXPECT_FALSE(format_preview(L"%title%", out));
+  host.playlists.active = 0;
+  EXPECT_FALSE(format_preview(L"%title%", out));
+  host.playback.playing = &playing;
+  EXPECT_FALSE(format_preview(L"$broken(", out));
+  EXPECT_STREQ(out.text(), "untouched");
+}
+
+TEST_F(previewing, lets_a_missing_service_reach_the_caller) {
+  host.remove_all(playback_control::class_guid);
+  EXPECT_THROW(format_preview(L"%title%", out), exception_service_not_found);
+}
+
+TEST(formatting_the_playing_track, formats_the_playing_track_whatever_handle_it_was_given) {
+  fake_host host;
+  fake_track playing{"Kino", "Zvezda"};
+  fake_track other{"Other", "Track"};
+  host.playback.playing = &playing;
+  pfc::string8 out;
+  other.service_add_ref();
+  EXPECT_TRUE(format_now_playing(&other, "%artist% - %title%", out));
+  EXPECT_STREQ(out.text(), "Kino - Zvezda");
+  EXPECT_EQ(other.references, 1) << "the handle given was not released";
+  EXPECT_EQ(playing.references, 1) << "the playing track's handle was not released";
+}
+
+TEST(formatting_the_playing_track, reports_nothing_playing_as_false_and_keeps_the_text) {
+  fake_host host;
+  pfc::string8 out("kept");
+  EXPECT_FALSE(format_now_playing(nullptr, "%title%", out));
+  EXPECT_STREQ(out.text(), "kept");
+  EXPECT_TRUE(host.console.lines.empty());
+}
