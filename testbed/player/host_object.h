@@ -3,9 +3,10 @@
 #include "host/boundary.h"
 
 // A host-side object the player owns for its whole run. Counts references so that, at exit, a
-// component that kept one it should have released shows up; never deletes itself.
-template <typename I>
-class host_object_t : public I {
+// component that kept one it should have released shows up; never deletes itself. `Base` is the
+// class the object derives from: the interface itself, or a base that fills its unused slots.
+template <typename I, typename Base = I>
+class host_object_t : public Base {
  public:
   int service_release() override { return --references_; }
   int service_add_ref() override { return ++references_; }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host_object.h"
+#include "host_service_bases.h"
 #include "playlist.h"
 #include "service_registry.h"
 
@@ -38,27 +39,12 @@ class playback {
 };
 
 // What the host's playback control answers about the transport.
-class player_playback_control : public host_object_t<playback_control> {
+class player_playback_control : public host_object_t<playback_control, playback_control_base> {
  public:
   explicit player_playback_control(playback &transport) : transport_(transport) {}
 
   bool get_now_playing(track **out) override;
-  void reserved_4() override {}
-  void reserved_5() override {}
   bool is_playing() override;
-  void reserved_7() override {}
-  void reserved_8() override {}
-  void reserved_9() override {}
-  void reserved_10() override {}
-  void reserved_11() override {}
-  void reserved_12() override {}
-  void reserved_13() override {}
-  void reserved_14() override {}
-  void reserved_15() override {}
-  void reserved_16() override {}
-  void reserved_17() override {}
-  void reserved_18() override {}
-  void reserved_19() override {}
   bool format_playing_title(void *hook, pfc::string_base &out, titleformat_object *script, void *filter,
                             int display_level) override;
 
@@ -67,35 +53,12 @@ class player_playback_control : public host_object_t<playback_control> {
 };
 
 // The player has one playlist, always the active one; its focus follows what was played last.
-class player_playlist_manager : public host_object_t<playlist_manager> {
+class player_playlist_manager : public host_object_t<playlist_manager, playlist_manager_base> {
  public:
   explicit player_playlist_manager(playback &transport) : transport_(transport) {}
 
-  void reserved_3() override {}
   t_size get_active_playlist() override;
-  void reserved_5() override {}
-  void reserved_6() override {}
-  void reserved_7() override {}
-  void reserved_8() override {}
-  void reserved_9() override {}
-  void reserved_10() override {}
-  void reserved_11() override {}
-  void reserved_12() override {}
   t_size get_focus_item(t_size playlist) override;
-  void reserved_14() override {}
-  void reserved_15() override {}
-  void reserved_16() override {}
-  void reserved_17() override {}
-  void reserved_18() override {}
-  void reserved_19() override {}
-  void reserved_20() override {}
-  void reserved_21() override {}
-  void reserved_22() override {}
-  void reserved_23() override {}
-  void reserved_24() override {}
-  void reserved_25() override {}
-  void reserved_26() override {}
-  void reserved_27() override {}
   void format_item_title(t_size playlist, t_size item, void *hook, pfc::string_base &out,
                          titleformat_object *script, void *filter, int display_level) override;
 

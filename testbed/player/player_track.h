@@ -1,17 +1,17 @@
 #pragma once
 
 #include "counted_object.h"
+#include "host_service_bases.h"
 #include "titleformat/track_info.h"
 
 // A track handle as the component receives it: one per playlist entry, alive for the whole run.
-class player_track : public counted_object<track> {
+class player_track : public counted_object<track_base> {
  public:
   explicit player_track(titleformat::track_info info) : info_(std::move(info)) {}
   ~player_track() override = default;
 
   const titleformat::track_info &info() const { return info_; }
 
-  void reserved_3() override {}
   bool format_title(void *hook, pfc::string_base &out, titleformat_object *script, void *filter) override;
 
  private:

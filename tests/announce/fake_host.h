@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "host/boundary.h"
+#include "host_service_bases.h"
 
 // A host for the component's code linked into a test: the host API with a playback control, a
 // title-format compiler, a playlist manager and a console that keeps its lines. Scripts are
 // formatted by plain substitution of %artist% and %title%.
 
-template <typename I>
-class fake_service : public I {
+template <typename Base>
+class fake_service : public Base {
  public:
   int service_release() override { return --references; }
   int service_add_ref() override { return ++references; }
@@ -30,10 +31,9 @@ class fake_script final : public fake_service<titleformat_object> {
   std::string source;
 };
 
-class fake_track : public fake_service<track> {
+class fake_track : public fake_service<track_base> {
  public:
   fake_track(std::string artist, std::string title) : artist(std::move(artist)), title(std::move(title)) {}
-  void reserved_3() override {}
   bool format_title(void *, pfc::string_base &out, titleformat_object *script, void *) override;
   std::string format(titleformat_object *script) const;
 
@@ -41,25 +41,10 @@ class fake_track : public fake_service<track> {
   std::string title;
 };
 
-class fake_playback : public fake_service<playback_control> {
+class fake_playback : public fake_service<playback_control_base> {
  public:
   bool get_now_playing(track **out) override;
-  void reserved_4() override {}
-  void reserved_5() override {}
   bool is_playing() override { return playing != nullptr; }
-  void reserved_7() override {}
-  void reserved_8() override {}
-  void reserved_9() override {}
-  void reserved_10() override {}
-  void reserved_11() override {}
-  void reserved_12() override {}
-  void reserved_13() override {}
-  void reserved_14() override {}
-  void reserved_15() override {}
-  void reserved_16() override {}
-  void reserved_17() override {}
-  void reserved_18() override {}
-  void reserved_19() override {}
   bool format_playing_title(void *, pfc::string_base &out, titleformat_object *script, void *,
                             int display_level) override;
 
@@ -73,33 +58,10 @@ class fake_compiler : public fake_service<titleformat_compiler> {
   bool compile(titleformat_object **out, const char *script) override;
 };
 
-class fake_playlists : public fake_service<playlist_manager> {
+class fake_playlists : public fake_service<playlist_manager_base> {
  public:
-  void reserved_3() override {}
   t_size get_active_playlist() override { return active; }
-  void reserved_5() override {}
-  void reserved_6() override {}
-  void reserved_7() override {}
-  void reserved_8() override {}
-  void reserved_9() override {}
-  void reserved_10() override {}
-  void reserved_11() override {}
-  void reserved_12() override {}
   t_size get_focus_item(t_size) override { return focus; }
-  void reserved_14() override {}
-  void reserved_15() override {}
-  void reserved_16() override {}
-  void reserved_17() override {}
-  void reserved_18() override {}
-  void reserved_19() override {}
-  void reserved_20() override {}
-  void reserved_21() override {}
-  void reserved_22() override {}
-  void reserved_23() override {}
-  void reserved_24() override {}
-  void reserved_25() override {}
-  void reserved_26() override {}
-  void reserved_27() override {}
   void format_item_title(t_size playlist, t_size item, void *, pfc::string_base &out,
                          titleformat_object *script, void *, int) override;
 
