@@ -9,6 +9,7 @@
 #include "host/initquit_tutorial1.h"
 #include "host/mainmenu_commands_qip.h"
 #include "host/service_factory.h"
+#include "settings/preferences_page.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ componentversion_impl_simple_factory componentversion_factory(component_name, co
                                                               component_about);
 initquit_factory_t<initquit_tutorial1> initquit_factory;
 play_callback_static_factory_t<play_callback_qip> play_callback_factory;
+preferences_page_factory_t<tconfig_input> preferences_page_factory;
 mainmenu_commands_factory_t<mainmenu_commands_qip> mainmenu_factory;
 
 }  // namespace

@@ -67,8 +67,9 @@ TEST_F(component_dll, client_reports_version_73_and_no_debug_build_in_its_slots)
 }
 
 TEST_F(component_dll, factory_chain_lists_the_services_newest_first_in_twelve_byte_records) {
-  const std::vector<GUID> expected = {mainmenu_commands::class_guid, play_callback_static::class_guid,
-                                      initquit::class_guid, componentversion::class_guid};
+  const std::vector<GUID> expected = {mainmenu_commands::class_guid, preferences_page::class_guid,
+                                      play_callback_static::class_guid, initquit::class_guid,
+                                      componentversion::class_guid};
   std::vector<GUID> walked;
   for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
     // The host reads the record's fields directly: table, next record, class GUID pointer.
