@@ -17,6 +17,7 @@
 #include "options.h"
 #include "playback.h"
 #include "playback_commands.h"
+#include "preferences_window.h"
 #include "title_formatting.h"
 #include "service_registry.h"
 #include "text_conversion.h"
@@ -32,6 +33,8 @@ void add_session_commands(command_table &commands, component_module &component,
                [&](const auto &) { print_component_info(registry, component.client()); });
   commands.add("quit", "save, stop the component and exit", [&](const auto &) { commands.stop(); });
   commands.add("help", "list the commands", [&](const auto &) { commands.print_help(); });
+  commands.add("prefs", "open the component's preferences page until its window is closed",
+               [&](const auto &) { show_preferences(registry); });
   // Lets a program that drives the player know when everything before it has been done.
   commands.add("echo", "echo TEXT: print TEXT", [](const auto &args) {
     std::string line;

@@ -71,7 +71,7 @@ void lay_out(HWND frame, HWND header, HWND page, HWND close) {
                SWP_NOMOVE | SWP_NOZORDER);
 }
 
-void run_until_closed(HWND frame, HWND page) {
+void run_until_closed(HWND page) {
   MSG message;
   while (!frame_closed && GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (IsWindow(page) && IsDialogMessageW(page, &message)) continue;
@@ -113,7 +113,7 @@ void show_preferences(service_registry &registry) {
     ShowWindow(page_window, SW_SHOW);
   }
   ShowWindow(frame, SW_SHOW);
-  run_until_closed(frame, page_window);
+  run_until_closed(page_window);
   std::printf("player: preferences closed\n");
   for (service_base *instance : pages) instance->service_release();
 }
