@@ -5,7 +5,7 @@
 
 #include "announce/announcement.h"
 #include "announce/play_callback_qip.h"
-#include "fake_host.h"
+#include "fake_player.h"
 #include "host/mainmenu_commands_qip.h"
 #include "host/service_impl.h"
 #include "messenger/messenger_windows.h"
@@ -83,21 +83,21 @@ class announcing : public ::testing::Test {
   void TearDown() override { reset_messenger_windows(); }
 
   void start(fake_track &track) {
-    host.playback.playing = &track;
+    player.playback.playing = &track;
     track.service_add_ref();
     events().on_playback_new_track(&track);
   }
   void stop() {
-    host.playback.playing = nullptr;
+    player.playback.playing = nullptr;
     events().on_playback_stop(0);
   }
   play_callback &events() { return callbacks; }
 
-  fake_host host;
+  bound_player player;
   service_impl_single_t<play_callback_qip> callbacks;
   service_impl_single_t<mainmenu_commands_qip> menu;
-  fake_track kino{"\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE", "\xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0"};
-  fake_track sigur{"Sigur R\xC3\xB3s", "Svefn-g-englar"};
+  fake_track kino{"\xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0", "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE"};
+  fake_track sigur{"Svefn-g-englar", "Sigur R\xC3\xB3s"};
   const std::string kino_line = "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE - \xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0";
   const std::string sigur_line = "Sigur R\xC3\xB3s - Svefn-g-englar";
 };
@@ -110,8 +110,8 @@ TEST_F(announcing, first_track_opens_the_dialog_saves_the_status_and_publishes_t
   start(kino);
   EXPECT_EQ(received(messenger), joined({opening, saving, publishing("11", "0", kino_line, "Now Playing:")}));
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", kino_line}}));
-  EXPECT_TRUE(host.console.lines.empty());
-  EXPECT_EQ(host.playback.last_display_level, 2);
+  EXPECT_TRUE(player.console.entries.empty());
+  EXPECT_EQ(player.playback.last_display_level, 2);
 }
 
 TEST_F(announcing, next_track_is_not_saved_again_and_stop_brings_back_the_status_from_before_the_first) {
@@ -200,7 +200,7 @@ TEST_F(announcing, the_menu_switch_restores_once_when_off_and_looks_for_the_mess
 TEST_F(announcing, without_a_running_messenger_nothing_is_sent_and_nothing_false_is_saved) {
   start(kino);
   stop();
-  EXPECT_EQ(host.console.lines, (std::vector<std::string>{"tunesignal: QIP is not running! ^("}));
+  EXPECT_EQ(player.console.entries, (std::vector<std::string>{"tunesignal: QIP is not running! ^("}));
   EXPECT_FALSE(status_saved);
 
   // Once the messenger is there, a restore puts back the user's real status, not empty texts.
@@ -212,30 +212,30 @@ TEST_F(announcing, without_a_running_messenger_nothing_is_sent_and_nothing_false
 TEST_F(announcing, an_empty_track_is_reported_after_the_status_is_saved) {
   messenger_standin messenger(users_own_status_options);
   events().on_playback_new_track(nullptr);
-  EXPECT_EQ(host.console.lines, (std::vector<std::string>{"tunesignal: Track is empty! What a pity:(("}));
+  EXPECT_EQ(player.console.entries, (std::vector<std::string>{"tunesignal: Track is empty! What a pity:(("}));
   EXPECT_EQ(received(messenger), joined({opening, saving}));
   EXPECT_TRUE(status_saved);
 }
 
 TEST_F(announcing, a_script_that_does_not_compile_sends_an_empty_bottom_text) {
-  cfg_active_script.assign("%artist% $broken(");
+  cfg_active_script.assign("%artist% $(");
   messenger_standin messenger(users_own_status_options);
   start(kino);
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", ""}}));
-  EXPECT_TRUE(host.console.lines.empty());
+  EXPECT_TRUE(player.console.entries.empty());
 }
 
 TEST_F(announcing, a_missing_host_service_is_reported_on_the_console_and_the_announcement_goes_on) {
-  host.remove_all(titleformat_compiler::class_guid);
+  player.host.remove_all(titleformat_compiler::class_guid);
   messenger_standin messenger(users_own_status_options);
   start(kino);
   const std::string entry = "Exception occurred while getting the title:\nService not found";
-  EXPECT_EQ(host.console.lines, (std::vector<std::string>{entry, entry}));
+  EXPECT_EQ(player.console.entries, (std::vector<std::string>{entry, entry}));
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "", ""}}));
 }
 
 TEST_F(announcing, titles_outside_the_basic_plane_reach_the_messenger_intact) {
-  fake_track party{"The \xF0\x9F\x8E\xB5 Band", "Dance \xF0\x9F\x92\x83 Tonight"};
+  fake_track party{"Dance \xF0\x9F\x92\x83 Tonight", "The \xF0\x9F\x8E\xB5 Band"};
   messenger_standin messenger(users_own_status_options);
   start(party);
   EXPECT_EQ(messenger.status_log().back().at(2), "The \xF0\x9F\x8E\xB5 Band - Dance \xF0\x9F\x92\x83 Tonight");
@@ -256,7 +256,7 @@ TEST_F(announcing, a_hung_messenger_is_reported_and_the_next_track_works_once_it
   start(kino);
   messenger.hang();
   start(sigur);
-  EXPECT_EQ(host.console.lines, (std::vector<std::string>{"tunesignal: QIP is not responding"}));
+  EXPECT_EQ(player.console.entries, (std::vector<std::string>{"tunesignal: QIP is not responding"}));
   messenger.resume();
   start(kino);
   EXPECT_EQ(messenger.status_log().back(), (fields{"11", "Now Playing:", kino_line}));

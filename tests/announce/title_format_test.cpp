@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "announce/title_format.h"
-#include "fake_host.h"
+#include "fake_player.h"
 #include "host/service_exceptions.h"
 #include "support/string8.h"
 
@@ -9,47 +9,47 @@ namespace {
 
 class previewing : public ::testing::Test {
  protected:
-  fake_host host;
-  fake_track playing{"Aquarium", "Gorod zolotoy"};
-  fake_track focused{"DDT", "Osen"};
+  bound_player player;
+  fake_track playing{"Gorod zolotoy", "Aquarium"};
+  fake_track focused{"Osen", "DDT"};
   pfc::string8 out{"untouched"};
 };
 
 }  // namespace
 
 TEST_F(previewing, shows_the_playing_track_while_something_plays) {
-  host.playback.playing = &playing;
+  player.playback.playing = &playing;
   EXPECT_TRUE(format_preview(L"%artist% / %title%", out));
   EXPECT_STREQ(out.text(), "Aquarium / Gorod zolotoy");
 }
 
 TEST_F(previewing, shows_the_focused_playlist_item_when_nothing_plays) {
-  host.playlists.items = {&playing, &focused};
-  host.playlists.active = 0;
-  host.playlists.focus = 1;
+  player.playlists.items = {&playing, &focused};
+  player.playlists.active = 0;
+  player.playlists.focus = 1;
   EXPECT_TRUE(format_preview(L"%title%", out));
   EXPECT_STREQ(out.text(), "Osen");
 }
 
 TEST_F(previewing, leaves_the_text_alone_without_a_playlist_a_focus_or_a_compiling_script) {
   EXPECT_FALSE(format_preview(L"%title%", out));
-  host.playlists.active = 0;
+  player.playlists.active = 0;
   EXPECT_FALSE(format_preview(L"%title%", out));
-  host.playback.playing = &playing;
-  EXPECT_FALSE(format_preview(L"$broken(", out));
+  player.playback.playing = &playing;
+  EXPECT_FALSE(format_preview(L"$(", out));
   EXPECT_STREQ(out.text(), "untouched");
 }
 
 TEST_F(previewing, lets_a_missing_service_reach_the_caller) {
-  host.remove_all(playback_control::class_guid);
+  player.host.remove_all(playback_control::class_guid);
   EXPECT_THROW(format_preview(L"%title%", out), exception_service_not_found);
 }
 
 TEST(formatting_the_playing_track, formats_the_playing_track_whatever_handle_it_was_given) {
-  fake_host host;
-  fake_track playing{"Kino", "Zvezda"};
-  fake_track other{"Other", "Track"};
-  host.playback.playing = &playing;
+  bound_player player;
+  fake_track playing{"Zvezda", "Kino"};
+  fake_track other{"Track", "Other"};
+  player.playback.playing = &playing;
   pfc::string8 out;
   other.service_add_ref();
   EXPECT_TRUE(format_now_playing(&other, "%artist% - %title%", out));
@@ -59,9 +59,9 @@ TEST(formatting_the_playing_track, formats_the_playing_track_whatever_handle_it_
 }
 
 TEST(formatting_the_playing_track, reports_nothing_playing_as_false_and_keeps_the_text) {
-  fake_host host;
+  bound_player player;
   pfc::string8 out("kept");
   EXPECT_FALSE(format_now_playing(nullptr, "%title%", out));
   EXPECT_STREQ(out.text(), "kept");
-  EXPECT_TRUE(host.console.lines.empty());
+  EXPECT_TRUE(player.console.entries.empty());
 }

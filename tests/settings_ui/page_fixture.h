@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host_services.h"
+#include "fake_player.h"
 #include "page_driver.h"
 
 // Each test starts from the settings of a fresh installation, with the fake player bound.

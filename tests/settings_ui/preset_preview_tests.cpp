@@ -49,7 +49,7 @@ TEST_F(preview, follows_every_keystroke) {
 
 TEST_F(preview, uses_the_focused_playlist_entry_when_nothing_plays) {
   fake_track focused("Focused");
-  player.playlists.focused = &focused;
+  player.playlists.focus_on(&focused);
   store({L"%title%"});
   open_page open;
   std::wstring shown;

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "host/service_impl.h"
-#include "host_services.h"
+#include "fake_player.h"
 #include "page_driver.h"
 #include "settings/config_variables.h"
 #include "settings/dialog_ids.h"

@@ -1,44 +1,39 @@
-#include "host_services.h"
+#include "fake_player.h"
 
 #include "host/host_binding.h"
 
 namespace {
 
 void replace_field(std::string &text, const std::string &field, const std::string &value) {
-  for (size_t at = text.find(field); at != std::string::npos; at = text.find(field, at)) {
+  for (std::size_t at = text.find(field); at != std::string::npos; at = text.find(field, at + value.size())) {
     text.replace(at, field.size(), value);
-    at += value.size();
   }
 }
 
 }  // namespace
 
-std::string fake_track::format(const std::string &script) const {
-  std::string text = script;
+int fake_script::service_release() {
+  const int left = --references;
+  if (left == 0) delete this;
+  return left;
+}
+
+std::string fake_track::format(titleformat_object *script) const {
+  std::string text = static_cast<fake_script *>(script)->text;
   replace_field(text, "%title%", title);
   replace_field(text, "%artist%", artist);
   return text;
 }
 
 bool fake_track::format_title(void *, pfc::string_base &out, titleformat_object *script, void *) {
-  out.assign(format(static_cast<fake_script *>(script)->text).c_str());
+  out.assign(format(script).c_str());
   return true;
 }
 
 bool fake_compiler::compile(titleformat_object **out, const char *script) {
   if (std::string(script).find("$(") != std::string::npos) return false;
   if (*out != nullptr) (*out)->service_release();
-  // Each compiled script belongs to its caller, who releases it; it deletes itself then.
-  class owned_script final : public fake_script {
-   public:
-    using fake_script::fake_script;
-    int service_release() override {
-      const int left = --references;
-      if (left == 0) delete this;
-      return left;
-    }
-  };
-  *out = new owned_script(script);
+  *out = new fake_script(script);
   return true;
 }
 
@@ -48,6 +43,25 @@ bool fake_playback::get_now_playing(track **out) {
   if (*out != nullptr) (*out)->service_release();
   *out = playing;
   return true;
+}
+
+bool fake_playback::format_playing_title(void *, pfc::string_base &out, titleformat_object *script, void *,
+                                         int display_level) {
+  last_display_level = display_level;
+  if (playing == nullptr) return false;
+  out.assign(playing->format(script).c_str());
+  return true;
+}
+
+void fake_playlists::format_item_title(t_size, t_size item, void *, pfc::string_base &out,
+                                       titleformat_object *script, void *, int) {
+  out.assign(items.at(item)->format(script).c_str());
+}
+
+void fake_playlists::focus_on(fake_track *track) {
+  items = {track};
+  active = 0;
+  focus = 0;
 }
 
 bound_player::bound_player() {

@@ -29,6 +29,7 @@ class fake_host : public foobar2000_api {
   void add(const GUID &class_guid, service_base *instance) {
     classes_[key(class_guid)].push_back(instance);
   }
+  void remove_all(const GUID &class_guid) { classes_[key(class_guid)].clear(); }
 
   class_ref find_class(const GUID &class_guid) override {
     return reinterpret_cast<class_ref>(&classes_[key(class_guid)]);
