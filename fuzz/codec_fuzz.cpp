@@ -93,7 +93,8 @@ void check_utf16_input(const std::uint8_t *data, std::size_t size) {
   if (size > 0) {
     const pfc::t_size out_size = data[0] % 8;
     std::vector<char> small(out_size);
-    const pfc::t_size end = pfc::convert_utf16_to_utf8(small.data(), out_size, wide.data(), pfc::infinite_size);
+    const pfc::t_size end =
+        pfc::convert_utf16_to_utf8(small.data(), out_size, wide.data(), pfc::infinite_size);
     require(out_size == 0 ? end == 0 : end < out_size && small[end] == 0);
   }
 }

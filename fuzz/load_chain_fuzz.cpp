@@ -67,8 +67,8 @@ bool whole_records(const std::uint8_t *data, std::size_t size) {
   while (size - position >= 16) {
     if (size - position < 20) return false;
     const std::uint8_t *field = data + position + 16;
-    const std::uint64_t payload = static_cast<std::uint64_t>(field[0]) | field[1] << 8 |
-                                  field[2] << 16 | static_cast<std::uint64_t>(field[3]) << 24;
+    const std::uint64_t payload = static_cast<std::uint64_t>(field[0]) | field[1] << 8 | field[2] << 16 |
+                                  static_cast<std::uint64_t>(field[3]) << 24;
     position += 20;
     if (size - position < payload) return false;
     position += static_cast<std::size_t>(payload);

@@ -43,8 +43,7 @@ bool rediscover() {
 }
 
 // Picture, bottom text, top text, then the apply click; the first message left unanswered ends it.
-void send_status(std::int32_t picture, LPARAM picture_l_param, const wchar_t *bottom,
-                 const wchar_t *top) {
+void send_status(std::int32_t picture, LPARAM picture_l_param, const wchar_t *bottom, const wchar_t *top) {
   if (!answered(select_picture(picture, picture_l_param))) return;
   if (!answered(write_text(messenger_windows.bottom_edit, bottom))) return;
   if (!answered(write_text(messenger_windows.top_edit, top))) return;

@@ -43,6 +43,4 @@ void play_callback_qip::on_playback_pause(bool paused) {
   if (playing) announce_track(playing.copy());
 }
 
-void play_callback_qip::on_playback_edited(track *by_value) {
-  host_ref<track> release(by_value);
-}
+void play_callback_qip::on_playback_edited(track *by_value) { host_ref<track> release(by_value); }

@@ -72,8 +72,7 @@ bool format_track(track *by_value, const pfc::wide_char *script, pfc::string_bas
   return track_handle->format_title(nullptr, out, compiled.get(), nullptr);
 }
 
-bool format_playlist_item(t_size playlist, t_size item, const pfc::wide_char *script,
-                          pfc::string_base &out) {
+bool format_playlist_item(t_size playlist, t_size item, const pfc::wide_char *script, pfc::string_base &out) {
   host_ref<titleformat_object> compiled;
   if (!compile(compiled, pfc::utf8_text_from_wide(script).get())) return false;
   host_ref<playlist_manager> playlists(find_single_service<playlist_manager>());

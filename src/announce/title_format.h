@@ -18,5 +18,4 @@ bool format_preview(const pfc::wide_char *script, pfc::string_base &out);
 
 bool format_track(track *by_value, const pfc::wide_char *script, pfc::string_base &out);
 
-bool format_playlist_item(t_size playlist, t_size item, const pfc::wide_char *script,
-                          pfc::string_base &out);
+bool format_playlist_item(t_size playlist, t_size item, const pfc::wide_char *script, pfc::string_base &out);

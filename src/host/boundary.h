@@ -119,8 +119,7 @@ class titleformat_object : public service_base {
 class track : public service_base {
  public:
   virtual void reserved_3() = 0;
-  virtual bool format_title(void *hook, pfc::string_base &out, titleformat_object *script,
-                            void *filter) = 0;
+  virtual bool format_title(void *hook, pfc::string_base &out, titleformat_object *script, void *filter) = 0;
 
  protected:
   ~track() = default;
@@ -148,9 +147,8 @@ class playback_control : public service_base {
   virtual void reserved_17() = 0;
   virtual void reserved_18() = 0;
   virtual void reserved_19() = 0;
-  virtual bool format_playing_title(void *hook, pfc::string_base &out,
-                                    titleformat_object *script, void *filter,
-                                    int display_level) = 0;
+  virtual bool format_playing_title(void *hook, pfc::string_base &out, titleformat_object *script,
+                                    void *filter, int display_level) = 0;
 
  protected:
   ~playback_control() = default;
@@ -198,8 +196,7 @@ class playlist_manager : public service_base {
   virtual void reserved_26() = 0;
   virtual void reserved_27() = 0;
   virtual void format_item_title(t_size playlist, t_size item, void *hook, pfc::string_base &out,
-                                 titleformat_object *script, void *filter,
-                                 int display_level) = 0;
+                                 titleformat_object *script, void *filter, int display_level) = 0;
 
  protected:
   ~playlist_manager() = default;
@@ -360,7 +357,6 @@ class foobar2000_client {
 
 #ifdef _WIN32
 // The library's only export, under this plain name.
-using foobar2000_get_interface_t = foobar2000_client *(__cdecl *)(foobar2000_api *api,
-                                                                   HINSTANCE module);
+using foobar2000_get_interface_t = foobar2000_client *(__cdecl *)(foobar2000_api *api, HINSTANCE module);
 constexpr const char *entry_point_name = "foobar2000_get_interface";
 #endif

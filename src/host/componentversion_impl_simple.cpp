@@ -12,18 +12,12 @@ componentversion_impl_simple::componentversion_impl_simple(const char *name, con
                                                            const char *about)
     : name_(name), version_(version), about_(about) {}
 
-void componentversion_impl_simple::get_file_name(pfc::string_base &out) {
-  out.assign(module_file_name());
-}
+void componentversion_impl_simple::get_file_name(pfc::string_base &out) { out.assign(module_file_name()); }
 
-void componentversion_impl_simple::get_component_name(pfc::string_base &out) {
-  out.assign(or_empty(name_));
-}
+void componentversion_impl_simple::get_component_name(pfc::string_base &out) { out.assign(or_empty(name_)); }
 
 void componentversion_impl_simple::get_component_version(pfc::string_base &out) {
   out.assign(or_empty(version_));
 }
 
-void componentversion_impl_simple::get_about_message(pfc::string_base &out) {
-  out.assign(or_empty(about_));
-}
+void componentversion_impl_simple::get_about_message(pfc::string_base &out) { out.assign(or_empty(about_)); }

@@ -21,8 +21,7 @@ class componentversion_impl_simple : public componentversion {
 };
 
 class componentversion_impl_simple_factory
-    : public service_factory_single_transparent_t<componentversion,
-                                                  componentversion_impl_simple> {
+    : public service_factory_single_transparent_t<componentversion, componentversion_impl_simple> {
  public:
   componentversion_impl_simple_factory(const char *name, const char *version, const char *about)
       : service_factory_single_transparent_t(name, version, about) {}

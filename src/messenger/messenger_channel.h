@@ -10,21 +10,21 @@ constexpr UINT messenger_answer_wait_ms = 2000;
 
 // What became of an operation that sends messages to the messenger.
 enum class messenger_result {
-    completed,       // every message was handled (or had no window to go to)
-    not_responding,  // a message was not answered in time; nothing after it was sent
+  completed,       // every message was handled (or had no window to go to)
+  not_responding,  // a message was not answered in time; nothing after it was sent
 };
 
 struct messenger_reply {
-    bool answered;
-    LRESULT value;  // 0 when not answered or when the target is no window
+  bool answered;
+  LRESULT value;  // 0 when not answered or when the target is no window
 };
 
 class message_channel {
-public:
-    virtual messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) = 0;
+ public:
+  virtual messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) = 0;
 
-protected:
-    ~message_channel() = default;
+ protected:
+  ~message_channel() = default;
 };
 
 // The channel in use: the window system's unless a test installed its own.

@@ -7,13 +7,13 @@
 // The messenger's windows, found by their class names. The handles belong to the messenger and may
 // go stale at any moment; only the apply panel is ever checked before use.
 struct messenger_window_table {
-    HWND main_form;     // top-level "TMainForm"
-    HWND main_panel;    // last "TPanel" under the main form: clicked to open the status dialog
-    HWND status_form;   // top-level "TCusForm", the status dialog
-    HWND status_panel;  // last "TPanel" of the dialog with a caption of 1 or 2 characters: applies it
-    HWND status_combo;  // last "TComboBox" of the dialog: the status picture
-    HWND bottom_edit;   // first "TEdit" of the dialog
-    HWND top_edit;      // last "TEdit" of the dialog
+  HWND main_form;     // top-level "TMainForm"
+  HWND main_panel;    // last "TPanel" under the main form: clicked to open the status dialog
+  HWND status_form;   // top-level "TCusForm", the status dialog
+  HWND status_panel;  // last "TPanel" of the dialog with a caption of 1 or 2 characters: applies it
+  HWND status_combo;  // last "TComboBox" of the dialog: the status picture
+  HWND bottom_edit;   // first "TEdit" of the dialog
+  HWND top_edit;      // last "TEdit" of the dialog
 };
 
 extern messenger_window_table messenger_windows;

@@ -5,48 +5,45 @@
 namespace {
 
 struct window_message {
-    HWND target;
-    UINT message;
-    WPARAM w_param;
-    LPARAM l_param;
+  HWND target;
+  UINT message;
+  WPARAM w_param;
+  LPARAM l_param;
 };
 
 // A rectangle that cannot be read (no window, or a destroyed one) counts as empty.
-RECT screen_rect(HWND window)
-{
-    RECT rect = {};
-    if (window == nullptr || !GetWindowRect(window, &rect)) {
-        rect = {};
-    }
-    return rect;
+RECT screen_rect(HWND window) {
+  RECT rect = {};
+  if (window == nullptr || !GetWindowRect(window, &rect)) {
+    rect = {};
+  }
+  return rect;
 }
 
 }  // namespace
 
-LPARAM opening_click_point(const RECT &main_form, const RECT &main_panel)
-{
-    const LONG x = main_panel.right - main_form.left - 15;
-    const LONG y = 15;
-    return static_cast<LPARAM>((static_cast<DWORD>(y) << 16) | (static_cast<DWORD>(x) & 0xFFFF));
+LPARAM opening_click_point(const RECT &main_form, const RECT &main_panel) {
+  const LONG x = main_panel.right - main_form.left - 15;
+  const LONG y = 15;
+  return static_cast<LPARAM>((static_cast<DWORD>(y) << 16) | (static_cast<DWORD>(x) & 0xFFFF));
 }
 
-messenger_result open_status_dialog()
-{
-    const LPARAM point = opening_click_point(screen_rect(messenger_windows.main_form),
-                                             screen_rect(messenger_windows.main_panel));
-    const HWND panel = messenger_windows.main_panel;
-    const std::array<window_message, 5> clicks = {{
-        {panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point},
-        {panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point},
-        {panel, WM_LBUTTONDOWN, MK_LBUTTON, point},
-        {panel, WM_LBUTTONUP, MK_LBUTTON, point},
-        {messenger_windows.status_form, WM_SYSCOMMAND, SC_CLOSE, 0},
-    }};
-    message_channel &channel = messenger_channel();
-    for (const window_message &click : clicks) {
-        if (!channel.send(click.target, click.message, click.w_param, click.l_param).answered) {
-            return messenger_result::not_responding;
-        }
+messenger_result open_status_dialog() {
+  const LPARAM point = opening_click_point(screen_rect(messenger_windows.main_form),
+                                           screen_rect(messenger_windows.main_panel));
+  const HWND panel = messenger_windows.main_panel;
+  const std::array<window_message, 5> clicks = {{
+      {panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point},
+      {panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point},
+      {panel, WM_LBUTTONDOWN, MK_LBUTTON, point},
+      {panel, WM_LBUTTONUP, MK_LBUTTON, point},
+      {messenger_windows.status_form, WM_SYSCOMMAND, SC_CLOSE, 0},
+  }};
+  message_channel &channel = messenger_channel();
+  for (const window_message &click : clicks) {
+    if (!channel.send(click.target, click.message, click.w_param, click.l_param).answered) {
+      return messenger_result::not_responding;
     }
-    return messenger_result::completed;
+  }
+  return messenger_result::completed;
 }

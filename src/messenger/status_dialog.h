@@ -20,9 +20,9 @@ constexpr LPARAM apply_click_l_param = 0x00010001;
 constexpr int saved_text_size = 255;
 
 struct saved_status_record {
-    wchar_t saved_bottom_text[saved_text_size];
-    wchar_t saved_top_text[saved_text_size];
-    std::int32_t saved_picture;  // -1 when nothing was selected
+  wchar_t saved_bottom_text[saved_text_size];
+  wchar_t saved_top_text[saved_text_size];
+  std::int32_t saved_picture;  // -1 when nothing was selected
 };
 
 extern saved_status_record saved_status;

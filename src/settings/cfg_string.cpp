@@ -1,7 +1,6 @@
 #include "settings/cfg_string.h"
 
-cfg_string::cfg_string(const GUID &guid, const char *default_value)
-    : cfg_var(guid), value_(default_value) {}
+cfg_string::cfg_string(const GUID &guid, const char *default_value) : cfg_var(guid), value_(default_value) {}
 
 void cfg_string::load_value(input_stream &stream, t_size, abort_callback &abort) {
   constexpr t_size piece_size = 256;

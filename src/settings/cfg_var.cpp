@@ -13,13 +13,9 @@
 cfg_var_reader *cfg_var_reader::list_head_ = nullptr;
 cfg_var_writer *cfg_var_writer::list_head_ = nullptr;
 
-cfg_var_reader::cfg_var_reader(const GUID &guid) : guid_(guid), next_(list_head_) {
-  list_head_ = this;
-}
+cfg_var_reader::cfg_var_reader(const GUID &guid) : guid_(guid), next_(list_head_) { list_head_ = this; }
 
-cfg_var_writer::cfg_var_writer(const GUID &guid) : guid_(guid), next_(list_head_) {
-  list_head_ = this;
-}
+cfg_var_writer::cfg_var_writer(const GUID &guid) : guid_(guid), next_(list_head_) { list_head_ = this; }
 
 void cfg_var_reader::load_chain(input_stream &stream, abort_callback &abort) {
   std::map<guid_bytes, cfg_var_reader *> by_guid;

@@ -8,8 +8,8 @@
 #include "support/string_base.h"
 
 // Sets the control's text from UTF-8.
-extern "C" __declspec(dllimport) BOOL __stdcall uSetDlgItemText(HWND dialog, UINT control_id,
-                                                                 const char *text);
+extern "C" __declspec(dllimport) BOOL
+    __stdcall uSetDlgItemText(HWND dialog, UINT control_id, const char *text);
 
 // Replaces `out` with the window's text as UTF-8.
 extern "C" __declspec(dllimport) BOOL __stdcall uGetWindowText(HWND window, pfc::string_base &out);

@@ -135,9 +135,8 @@ INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, L
       });
       return 0;
     case WM_DESTROY:
-      run_contained("storing the presets", [&] {
-        store_presets(read_list_box(GetDlgItem(page, list_presets)));
-      });
+      run_contained("storing the presets",
+                    [&] { store_presets(read_list_box(GetDlgItem(page, list_presets))); });
       return 0;
     default:
       return 0;

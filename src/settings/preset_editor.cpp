@@ -24,13 +24,12 @@ bool control_key_down() {
 
 void init_editor(HWND editor, LPARAM lparam) {
   const HWND script = GetDlgItem(editor, edit_preset_script);
-  previous_edit_proc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-      script, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(select_all_edit_proc)));
+  previous_edit_proc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(script, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(select_all_edit_proc)));
   working_text = reinterpret_cast<wide_string *>(lparam);
   SetWindowTextW(script, working_text->c_str());
-  if (!run_contained("the preset preview", [&] {
-        update_preview(script, GetDlgItem(editor, edit_preset_preview));
-      })) {
+  if (!run_contained("the preset preview",
+                     [&] { update_preview(script, GetDlgItem(editor, edit_preset_preview)); })) {
     SetDlgItemTextW(editor, edit_preset_preview, L"");
   }
   SendMessageW(script, EM_SETSEL, 0, -1);
@@ -76,9 +75,8 @@ INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LP
   switch (LOWORD(wparam)) {
     case IDOK:
       // Without the text the dialog stays open: the user can try again or cancel.
-      if (run_contained("reading the preset", [&] {
-            *working_text = read_window_text(GetDlgItem(editor, edit_preset_script));
-          })) {
+      if (run_contained("reading the preset",
+                        [&] { *working_text = read_window_text(GetDlgItem(editor, edit_preset_script)); })) {
         EndDialog(editor, IDOK);
       }
       break;
@@ -88,9 +86,8 @@ INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LP
     case edit_preset_script:
       if (HIWORD(wparam) == EN_CHANGE) {
         const HWND preview = GetDlgItem(editor, edit_preset_preview);
-        if (!run_contained("the preset preview", [&] {
-              update_preview(reinterpret_cast<HWND>(lparam), preview);
-            })) {
+        if (!run_contained("the preset preview",
+                           [&] { update_preview(reinterpret_cast<HWND>(lparam), preview); })) {
           SetWindowTextW(preview, L"");
         }
       }
@@ -106,9 +103,8 @@ INT_PTR edit_preset(HWND page) {
   const t_size selection = list_box_selection(list);
   if (selection == pfc::infinite_size) return 0;
   wide_string working = list_box_get_text(list, selection);
-  const INT_PTR result =
-      DialogBoxParamW(module_instance(), MAKEINTRESOURCEW(dialog_preset_editor), page,
-                      preset_editor_proc, reinterpret_cast<LPARAM>(&working));
+  const INT_PTR result = DialogBoxParamW(module_instance(), MAKEINTRESOURCEW(dialog_preset_editor), page,
+                                         preset_editor_proc, reinterpret_cast<LPARAM>(&working));
   if (result == IDOK) {
     remove_line_breaks(working);
     list_box_replace(list, selection, working);

@@ -14,9 +14,9 @@ stand_in_windows windows = {};
 published_status published;
 
 const wchar_t *const picture_names[picture_count] = {
-    L"Online",  L"Free for chat", L"Away",    L"Not available", L"Occupied",           L"Do not disturb",
-    L"Invisible", L"Lunch",       L"Evil",    L"Depression",    L"At home",            L"Listening to music",
-    L"Offline"};
+    L"Online",         L"Free for chat",      L"Away",   L"Not available", L"Occupied",
+    L"Do not disturb", L"Invisible",          L"Lunch",  L"Evil",          L"Depression",
+    L"At home",        L"Listening to music", L"Offline"};
 
 namespace {
 
@@ -24,98 +24,92 @@ HANDLE resume_event = nullptr;
 
 // A GUI program has no console of its own: write to the one it was started from, if any, else show
 // the text in a box.
-void tell(const std::wstring &text, bool failure)
-{
-    AttachConsole(ATTACH_PARENT_PROCESS);
-    const HANDLE output = GetStdHandle(failure ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    DWORD written = 0;
-    if (output != nullptr && output != INVALID_HANDLE_VALUE) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-        std::string bytes(static_cast<size_t>(size), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
-        if (WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size() - 1), &written, nullptr)) {
-            return;
-        }
+void tell(const std::wstring &text, bool failure) {
+  AttachConsole(ATTACH_PARENT_PROCESS);
+  const HANDLE output = GetStdHandle(failure ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+  DWORD written = 0;
+  if (output != nullptr && output != INVALID_HANDLE_VALUE) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
+    if (WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size() - 1), &written, nullptr)) {
+      return;
     }
-    MessageBoxW(nullptr, text.c_str(), L"QIP stand-in", failure ? MB_ICONERROR : MB_ICONINFORMATION);
+  }
+  MessageBoxW(nullptr, text.c_str(), L"QIP stand-in", failure ? MB_ICONERROR : MB_ICONINFORMATION);
 }
 
-void signal_ready()
-{
-    if (settings.ready_event.empty()) {
-        return;
-    }
-    const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, settings.ready_event.c_str());
-    if (event != nullptr) {
-        SetEvent(event);
-        CloseHandle(event);
-    }
+void signal_ready() {
+  if (settings.ready_event.empty()) {
+    return;
+  }
+  const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, settings.ready_event.c_str());
+  if (event != nullptr) {
+    SetEvent(event);
+    CloseHandle(event);
+  }
 }
 
-int run(HINSTANCE instance)
-{
-    resume_event = CreateEventW(nullptr, FALSE, FALSE, resume_event_name(GetCurrentProcessId()).c_str());
-    published = {settings.picture, settings.top_text, settings.bottom_text};
-    start_message_log(settings.message_log);
-    if (!register_window_classes(instance) || create_status_form(instance) == nullptr
-        || (settings.main_window && create_main_form(instance) == nullptr)) {
-        tell(L"messenger: could not create the windows\n", true);
-        return 1;
+int run(HINSTANCE instance) {
+  resume_event = CreateEventW(nullptr, FALSE, FALSE, resume_event_name(GetCurrentProcessId()).c_str());
+  published = {settings.picture, settings.top_text, settings.bottom_text};
+  start_message_log(settings.message_log);
+  if (!register_window_classes(instance) || create_status_form(instance) == nullptr ||
+      (settings.main_window && create_main_form(instance) == nullptr)) {
+    tell(L"messenger: could not create the windows\n", true);
+    return 1;
+  }
+  if (settings.controls_at_start) {
+    create_status_controls();
+  }
+  signal_ready();
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!IsDialogMessageW(windows.status_form, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
     }
-    if (settings.controls_at_start) {
-        create_status_controls();
-    }
-    signal_ready();
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(windows.status_form, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return 0;
+  }
+  return 0;
 }
 
 }  // namespace
 
-std::wstring picture_name(int picture)
-{
-    return picture >= 0 && picture < picture_count ? picture_names[picture] : L"(no picture)";
+std::wstring picture_name(int picture) {
+  return picture >= 0 && picture < picture_count ? picture_names[picture] : L"(no picture)";
 }
 
-bool handle_control_message(UINT message, WPARAM w_param)
-{
-    if (message == quit_message()) {
-        ReplyMessage(0);
-        PostQuitMessage(0);
-        return true;
-    }
-    if (message == hang_message()) {
-        // Answer the request itself, then stop answering anything else.
-        ReplyMessage(0);
-        WaitForSingleObject(resume_event, w_param != 0 ? static_cast<DWORD>(w_param) : INFINITE);
-        return true;
-    }
-    return false;
+bool handle_control_message(UINT message, WPARAM w_param) {
+  if (message == quit_message()) {
+    ReplyMessage(0);
+    PostQuitMessage(0);
+    return true;
+  }
+  if (message == hang_message()) {
+    // Answer the request itself, then stop answering anything else.
+    ReplyMessage(0);
+    WaitForSingleObject(resume_event, w_param != 0 ? static_cast<DWORD>(w_param) : INFINITE);
+    return true;
+  }
+  return false;
 }
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
-{
-    int argc = 0;
-    wchar_t **argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    std::wstring error;
-    const bool parsed = parse_options(argc - 1, argv + 1, settings, error);
-    LocalFree(argv);
-    if (!parsed) {
-        tell(L"messenger: " + error + L"\nTry messenger.exe --help\n", true);
-        return 2;
-    }
-    if (settings.help) {
-        tell(usage_text, false);
-        return 0;
-    }
-    if (!settings.control.empty()) {
-        return run_control(settings);
-    }
-    return run(instance);
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  int argc = 0;
+  wchar_t **argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  std::wstring error;
+  const bool parsed = parse_options(argc - 1, argv + 1, settings, error);
+  LocalFree(argv);
+  if (!parsed) {
+    tell(L"messenger: " + error + L"\nTry messenger.exe --help\n", true);
+    return 2;
+  }
+  if (settings.help) {
+    tell(usage_text, false);
+    return 0;
+  }
+  if (!settings.control.empty()) {
+    return run_control(settings);
+  }
+  return run(instance);
 }

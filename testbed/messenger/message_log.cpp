@@ -12,43 +12,32 @@ std::wstring log_path;
 std::map<HWND, std::wstring> roles;
 int depth = 0;
 
-std::wstring hex(UINT value)
-{
-    wchar_t text[16];
-    std::swprintf(text, 16, L"0x%04X", value);
-    return text;
+std::wstring hex(UINT value) {
+  wchar_t text[16];
+  std::swprintf(text, 16, L"0x%04X", value);
+  return text;
 }
 
 }  // namespace
 
-void start_message_log(const std::wstring &path)
-{
-    log_path = path;
-}
+void start_message_log(const std::wstring &path) { log_path = path; }
 
-void name_window(HWND window, const wchar_t *role)
-{
-    roles[window] = role;
-}
+void name_window(HWND window, const wchar_t *role) { roles[window] = role; }
 
 handled_message::handled_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
-    : from_outside_(depth == 0 && (InSendMessageEx(nullptr) & ISMEX_SEND) != 0)
-{
-    ++depth;
-    if (log_path.empty() || !from_outside_ || message == quit_message() || message == hang_message()) {
-        return;
-    }
-    const auto role = roles.find(window);
-    std::wstring text;
-    if (message == WM_SETTEXT && l_param != 0) {
-        text = reinterpret_cast<const wchar_t *>(l_param);
-    }
-    append_line(log_path, log_line({role != roles.end() ? role->second : L"unknown", hex(message),
-                                    std::to_wstring(static_cast<unsigned long>(w_param)),
-                                    std::to_wstring(static_cast<long>(l_param)), text}));
+    : from_outside_(depth == 0 && (InSendMessageEx(nullptr) & ISMEX_SEND) != 0) {
+  ++depth;
+  if (log_path.empty() || !from_outside_ || message == quit_message() || message == hang_message()) {
+    return;
+  }
+  const auto role = roles.find(window);
+  std::wstring text;
+  if (message == WM_SETTEXT && l_param != 0) {
+    text = reinterpret_cast<const wchar_t *>(l_param);
+  }
+  append_line(log_path, log_line({role != roles.end() ? role->second : L"unknown", hex(message),
+                                  std::to_wstring(static_cast<unsigned long>(w_param)),
+                                  std::to_wstring(static_cast<long>(l_param)), text}));
 }
 
-handled_message::~handled_message()
-{
-    --depth;
-}
+handled_message::~handled_message() { --depth; }

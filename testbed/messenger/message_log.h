@@ -12,14 +12,14 @@ void name_window(HWND window, const wchar_t *role);
 // Spans one call of a window procedure. Only a message sent from another program, and not one that
 // the stand-in sends itself while handling it, is recorded.
 class handled_message {
-public:
-    handled_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
-    ~handled_message();
-    handled_message(const handled_message &) = delete;
-    handled_message &operator=(const handled_message &) = delete;
+ public:
+  handled_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
+  ~handled_message();
+  handled_message(const handled_message &) = delete;
+  handled_message &operator=(const handled_message &) = delete;
 
-    bool sent_by_another_program() const { return from_outside_; }
+  bool sent_by_another_program() const { return from_outside_; }
 
-private:
-    bool from_outside_;
+ private:
+  bool from_outside_;
 };

@@ -34,72 +34,70 @@ const wchar_t usage_text[] =
 
 namespace {
 
-bool parse_number(const wchar_t *text, long low, long high, int &result)
-{
-    wchar_t *end = nullptr;
-    const long value = std::wcstol(text, &end, 10);
-    if (end == text || *end != L'\0' || value < low || value > high) {
-        return false;
-    }
-    result = static_cast<int>(value);
-    return true;
+bool parse_number(const wchar_t *text, long low, long high, int &result) {
+  wchar_t *end = nullptr;
+  const long value = std::wcstol(text, &end, 10);
+  if (end == text || *end != L'\0' || value < low || value > high) {
+    return false;
+  }
+  result = static_cast<int>(value);
+  return true;
 }
 
 }  // namespace
 
-bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &error)
-{
-    for (int i = 0; i < argc; ++i) {
-        const std::wstring name = argv[i];
-        const bool has_value = i + 1 < argc;
-        auto value = [&]() { return std::wstring(argv[++i]); };
-        if (name == L"--help" || name == L"-h" || name == L"/?") {
-            result.help = true;
-        } else if (name == L"--controls-at-start") {
-            result.controls_at_start = true;
-        } else if (name == L"--no-main-window") {
-            result.main_window = false;
-        } else if (!has_value) {
-            error = L"unknown option or missing value: " + name;
-            return false;
-        } else if (name == L"--top") {
-            result.top_text = value();
-        } else if (name == L"--bottom") {
-            result.bottom_text = value();
-        } else if (name == L"--picture") {
-            if (!parse_number(argv[++i], -1, 12, result.picture)) {
-                error = L"--picture takes a number from -1 to 12";
-                return false;
-            }
-        } else if (name == L"--edits") {
-            if (!parse_number(argv[++i], 2, 3, result.edit_count)) {
-                error = L"--edits takes 2 or 3";
-                return false;
-            }
-        } else if (name == L"--status-log") {
-            result.status_log = value();
-        } else if (name == L"--message-log") {
-            result.message_log = value();
-        } else if (name == L"--ready-event") {
-            result.ready_event = value();
-        } else if (name == L"--control") {
-            result.control = value();
-            if (result.control == L"hang" && i + 1 < argc && argv[i + 1][0] != L'-') {
-                int milliseconds = 0;
-                if (!parse_number(argv[++i], 1, 3600000, milliseconds)) {
-                    error = L"--control hang takes milliseconds from 1 to 3600000";
-                    return false;
-                }
-                result.hang_ms = static_cast<unsigned>(milliseconds);
-            }
-            if (result.control != L"quit" && result.control != L"hang" && result.control != L"resume") {
-                error = L"--control takes quit, hang or resume";
-                return false;
-            }
-        } else {
-            error = L"unknown option: " + name;
-            return false;
+bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &error) {
+  for (int i = 0; i < argc; ++i) {
+    const std::wstring name = argv[i];
+    const bool has_value = i + 1 < argc;
+    auto value = [&]() { return std::wstring(argv[++i]); };
+    if (name == L"--help" || name == L"-h" || name == L"/?") {
+      result.help = true;
+    } else if (name == L"--controls-at-start") {
+      result.controls_at_start = true;
+    } else if (name == L"--no-main-window") {
+      result.main_window = false;
+    } else if (!has_value) {
+      error = L"unknown option or missing value: " + name;
+      return false;
+    } else if (name == L"--top") {
+      result.top_text = value();
+    } else if (name == L"--bottom") {
+      result.bottom_text = value();
+    } else if (name == L"--picture") {
+      if (!parse_number(argv[++i], -1, 12, result.picture)) {
+        error = L"--picture takes a number from -1 to 12";
+        return false;
+      }
+    } else if (name == L"--edits") {
+      if (!parse_number(argv[++i], 2, 3, result.edit_count)) {
+        error = L"--edits takes 2 or 3";
+        return false;
+      }
+    } else if (name == L"--status-log") {
+      result.status_log = value();
+    } else if (name == L"--message-log") {
+      result.message_log = value();
+    } else if (name == L"--ready-event") {
+      result.ready_event = value();
+    } else if (name == L"--control") {
+      result.control = value();
+      if (result.control == L"hang" && i + 1 < argc && argv[i + 1][0] != L'-') {
+        int milliseconds = 0;
+        if (!parse_number(argv[++i], 1, 3600000, milliseconds)) {
+          error = L"--control hang takes milliseconds from 1 to 3600000";
+          return false;
         }
+        result.hang_ms = static_cast<unsigned>(milliseconds);
+      }
+      if (result.control != L"quit" && result.control != L"hang" && result.control != L"resume") {
+        error = L"--control takes quit, hang or resume";
+        return false;
+      }
+    } else {
+      error = L"unknown option: " + name;
+      return false;
     }
-    return true;
+  }
+  return true;
 }

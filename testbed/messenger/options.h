@@ -4,21 +4,21 @@
 
 // How the stand-in messenger was asked to behave, from its command line.
 struct options {
-    std::wstring top_text = L"At home";
-    std::wstring bottom_text = L"Reading the news";
-    int picture = 0;  // -1: nothing selected
-    int edit_count = 2;
-    bool controls_at_start = false;
-    bool main_window = true;
-    std::wstring status_log;
-    std::wstring message_log;
-    std::wstring ready_event;
+  std::wstring top_text = L"At home";
+  std::wstring bottom_text = L"Reading the news";
+  int picture = 0;  // -1: nothing selected
+  int edit_count = 2;
+  bool controls_at_start = false;
+  bool main_window = true;
+  std::wstring status_log;
+  std::wstring message_log;
+  std::wstring ready_event;
 
-    // --control: act on a running stand-in instead of being one.
-    std::wstring control;
-    unsigned hang_ms = 0;  // 0: until resumed
+  // --control: act on a running stand-in instead of being one.
+  std::wstring control;
+  unsigned hang_ms = 0;  // 0: until resumed
 
-    bool help = false;
+  bool help = false;
 };
 
 // Parses the arguments after the program name; on a mistake returns false and describes it.

@@ -9,22 +9,22 @@
 // The stand-in messenger's windows and state; one instance per process, used on its one thread.
 
 struct published_status {
-    int picture;
-    std::wstring top_text;
-    std::wstring bottom_text;
+  int picture;
+  std::wstring top_text;
+  std::wstring bottom_text;
 };
 
 struct stand_in_windows {
-    HWND main_form;
-    HWND list_panel;    // shows the published status
-    HWND status_bar;    // the main form's last panel, with the status spot at its right end
-    HWND status_form;
-    HWND cancel_panel;
-    HWND apply_panel;
-    HWND combo;
-    HWND bottom_edit;   // first edit met in the dialog
-    HWND middle_edit;   // only with three edits
-    HWND top_edit;      // last edit met
+  HWND main_form;
+  HWND list_panel;  // shows the published status
+  HWND status_bar;  // the main form's last panel, with the status spot at its right end
+  HWND status_form;
+  HWND cancel_panel;
+  HWND apply_panel;
+  HWND combo;
+  HWND bottom_edit;  // first edit met in the dialog
+  HWND middle_edit;  // only with three edits
+  HWND top_edit;     // last edit met
 };
 
 extern options settings;

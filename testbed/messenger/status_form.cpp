@@ -10,133 +10,123 @@ constexpr int field_width = 240;
 constexpr int row_height = 34;
 constexpr UINT hide_request = WM_APP + 1;
 
-HFONT dialog_font()
-{
-    static const HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                          DEFAULT_PITCH, L"Tahoma");
-    return font;
+HFONT dialog_font() {
+  static const HFONT font =
+      CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
+  return font;
 }
 
 HWND create_control(const wchar_t *window_class, const wchar_t *text, DWORD style, int x, int y, int width,
-                    int height, const wchar_t *role)
-{
-    const HWND control = CreateWindowExW(window_class == std::wstring(L"TEdit") ? WS_EX_CLIENTEDGE : 0,
-                                         window_class, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                                         windows.status_form, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font()), FALSE);
-    if (role != nullptr) {
-        name_window(control, role);
-    }
-    return control;
+                    int height, const wchar_t *role) {
+  const HWND control = CreateWindowExW(window_class == std::wstring(L"TEdit") ? WS_EX_CLIENTEDGE : 0,
+                                       window_class, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                                       windows.status_form, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font()), FALSE);
+  if (role != nullptr) {
+    name_window(control, role);
+  }
+  return control;
 }
 
-HWND create_edit(int row, const wchar_t *label, const std::wstring &text, const wchar_t *role)
-{
-    const int y = 10 + row * row_height;
-    create_control(L"STATIC", label, 0, label_left, y + 4, field_left - label_left, 20, nullptr);
-    return create_control(L"TEdit", text.c_str(), WS_TABSTOP | ES_AUTOHSCROLL, field_left, y, field_width, 24,
-                          role);
+HWND create_edit(int row, const wchar_t *label, const std::wstring &text, const wchar_t *role) {
+  const int y = 10 + row * row_height;
+  create_control(L"STATIC", label, 0, label_left, y + 4, field_left - label_left, 20, nullptr);
+  return create_control(L"TEdit", text.c_str(), WS_TABSTOP | ES_AUTOHSCROLL, field_left, y, field_width, 24,
+                        role);
 }
 
-std::wstring window_text(HWND window)
-{
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+std::wstring window_text(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 }  // namespace
 
-HWND create_status_form(HINSTANCE instance)
-{
-    RECT frame = {0, 0, field_left + field_width + 14, 10 + (settings.edit_count + 2) * row_height + 6};
-    AdjustWindowRectEx(&frame, WS_CAPTION | WS_SYSMENU, FALSE, 0);
-    windows.status_form = CreateWindowExW(0, L"TCusForm", L"Status", WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                                          420, 80, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                          nullptr, instance, nullptr);
-    name_window(windows.status_form, L"status_form");
-    return windows.status_form;
+HWND create_status_form(HINSTANCE instance) {
+  RECT frame = {0, 0, field_left + field_width + 14, 10 + (settings.edit_count + 2) * row_height + 6};
+  AdjustWindowRectEx(&frame, WS_CAPTION | WS_SYSMENU, FALSE, 0);
+  windows.status_form = CreateWindowExW(0, L"TCusForm", L"Status", WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                                        420, 80, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                        nullptr, instance, nullptr);
+  name_window(windows.status_form, L"status_form");
+  return windows.status_form;
 }
 
-void create_status_controls()
-{
-    if (windows.combo != nullptr) {
-        return;
-    }
-    // The order of creation is the order in which other programs meet the controls: the first edit
-    // is the bottom one, the last edit the top one.
-    const int last_row = settings.edit_count;
-    windows.bottom_edit = create_edit(last_row, L"Status text:", settings.bottom_text, L"bottom_edit");
-    if (settings.edit_count == 3) {
-        windows.middle_edit = create_edit(2, L"Note:", L"", L"middle_edit");
-    }
-    windows.top_edit = create_edit(1, L"Top line:", settings.top_text, L"top_edit");
+void create_status_controls() {
+  if (windows.combo != nullptr) {
+    return;
+  }
+  // The order of creation is the order in which other programs meet the controls: the first edit
+  // is the bottom one, the last edit the top one.
+  const int last_row = settings.edit_count;
+  windows.bottom_edit = create_edit(last_row, L"Status text:", settings.bottom_text, L"bottom_edit");
+  if (settings.edit_count == 3) {
+    windows.middle_edit = create_edit(2, L"Note:", L"", L"middle_edit");
+  }
+  windows.top_edit = create_edit(1, L"Top line:", settings.top_text, L"top_edit");
 
-    create_control(L"STATIC", L"Picture:", 0, label_left, 14, field_left - label_left, 20, nullptr);
-    windows.combo = create_control(L"TComboBox", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, field_left, 10,
-                                   field_width, 300, L"status_combo");
-    for (int picture = 0; picture < picture_count; ++picture) {
-        SendMessageW(windows.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(picture_names[picture]));
-    }
-    SendMessageW(windows.combo, CB_SETCURSEL, static_cast<WPARAM>(settings.picture), 0);
+  create_control(L"STATIC", L"Picture:", 0, label_left, 14, field_left - label_left, 20, nullptr);
+  windows.combo = create_control(L"TComboBox", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, field_left,
+                                 10, field_width, 300, L"status_combo");
+  for (int picture = 0; picture < picture_count; ++picture) {
+    SendMessageW(windows.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(picture_names[picture]));
+  }
+  SendMessageW(windows.combo, CB_SETCURSEL, static_cast<WPARAM>(settings.picture), 0);
 
-    const int buttons_y = 10 + (last_row + 1) * row_height;
-    windows.cancel_panel = create_control(L"TPanel", L"Cancel", 0, field_left + field_width - 180, buttons_y, 84,
-                                          26, L"cancel_panel");
-    windows.apply_panel = create_control(L"TPanel", L"OK", 0, field_left + field_width - 84, buttons_y, 84, 26,
-                                         L"status_panel");
+  const int buttons_y = 10 + (last_row + 1) * row_height;
+  windows.cancel_panel = create_control(L"TPanel", L"Cancel", 0, field_left + field_width - 180, buttons_y,
+                                        84, 26, L"cancel_panel");
+  windows.apply_panel =
+      create_control(L"TPanel", L"OK", 0, field_left + field_width - 84, buttons_y, 84, 26, L"status_panel");
 }
 
-void open_status_dialog(bool on_screen)
-{
-    create_status_controls();
-    if (on_screen) {
-        ShowWindow(windows.status_form, SW_SHOWNORMAL);
-    }
+void open_status_dialog(bool on_screen) {
+  create_status_controls();
+  if (on_screen) {
+    ShowWindow(windows.status_form, SW_SHOWNORMAL);
+  }
 }
 
-void close_status_dialog()
-{
-    if (IsWindowVisible(windows.status_form)) {
-        PostMessageW(windows.status_form, hide_request, 0, 0);
-    }
+void close_status_dialog() {
+  if (IsWindowVisible(windows.status_form)) {
+    PostMessageW(windows.status_form, hide_request, 0, 0);
+  }
 }
 
-void publish_status()
-{
-    published.picture = static_cast<int>(SendMessageW(windows.combo, CB_GETCURSEL, 0, 0));
-    published.top_text = window_text(windows.top_edit);
-    published.bottom_text = window_text(windows.bottom_edit);
-    close_status_dialog();
-    if (windows.main_form != nullptr) {
-        InvalidateRect(windows.list_panel, nullptr, TRUE);
-        InvalidateRect(windows.status_bar, nullptr, TRUE);
-    }
-    if (!settings.status_log.empty()) {
-        append_line(settings.status_log,
-                    log_line({std::to_wstring(published.picture), published.top_text, published.bottom_text}));
-    }
+void publish_status() {
+  published.picture = static_cast<int>(SendMessageW(windows.combo, CB_GETCURSEL, 0, 0));
+  published.top_text = window_text(windows.top_edit);
+  published.bottom_text = window_text(windows.bottom_edit);
+  close_status_dialog();
+  if (windows.main_form != nullptr) {
+    InvalidateRect(windows.list_panel, nullptr, TRUE);
+    InvalidateRect(windows.status_bar, nullptr, TRUE);
+  }
+  if (!settings.status_log.empty()) {
+    append_line(settings.status_log,
+                log_line({std::to_wstring(published.picture), published.top_text, published.bottom_text}));
+  }
 }
 
-LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
-{
-    const handled_message handling(window, message, w_param, l_param);
-    if (handle_control_message(message, w_param)) {
-        return 0;
-    }
-    switch (message) {
+LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
+  const handled_message handling(window, message, w_param, l_param);
+  if (handle_control_message(message, w_param)) {
+    return 0;
+  }
+  switch (message) {
     case WM_CLOSE:
-        // Closing only hides the dialog: the messenger keeps its status form for as long as it runs.
-        close_status_dialog();
-        return 0;
+      // Closing only hides the dialog: the messenger keeps its status form for as long as it runs.
+      close_status_dialog();
+      return 0;
     case hide_request:
-        ShowWindow(window, SW_HIDE);
-        return 0;
+      ShowWindow(window, SW_HIDE);
+      return 0;
     case WM_CTLCOLORSTATIC:
-        SetBkMode(reinterpret_cast<HDC>(w_param), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      SetBkMode(reinterpret_cast<HDC>(w_param), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     default:
-        return DefWindowProcW(window, message, w_param, l_param);
-    }
+      return DefWindowProcW(window, message, w_param, l_param);
+  }
 }

@@ -4,45 +4,51 @@
 
 #include <cstdio>
 
-std::string utf8_from_wide(const std::wstring &text)
-{
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                        nullptr);
-    return result;
+std::string utf8_from_wide(const std::wstring &text) {
+  if (text.empty()) {
+    return {};
+  }
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string result(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
+                      nullptr);
+  return result;
 }
 
-std::string log_line(const std::vector<std::wstring> &fields)
-{
-    std::string line;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) {
-            line += '\t';
-        }
-        for (char c : utf8_from_wide(fields[i])) {
-            switch (c) {
-            case '\t': line += "\\t"; break;
-            case '\n': line += "\\n"; break;
-            case '\r': line += "\\r"; break;
-            case '\\': line += "\\\\"; break;
-            default: line += c;
-            }
-        }
+std::string log_line(const std::vector<std::wstring> &fields) {
+  std::string line;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) {
+      line += '\t';
     }
-    return line + '\n';
+    for (char c : utf8_from_wide(fields[i])) {
+      switch (c) {
+        case '\t':
+          line += "\\t";
+          break;
+        case '\n':
+          line += "\\n";
+          break;
+        case '\r':
+          line += "\\r";
+          break;
+        case '\\':
+          line += "\\\\";
+          break;
+        default:
+          line += c;
+      }
+    }
+  }
+  return line + '\n';
 }
 
-void append_line(const std::wstring &path, const std::string &line)
-{
-    FILE *file = _wfopen(path.c_str(), L"ab");
-    if (file == nullptr) {
-        return;
-    }
-    std::fwrite(line.data(), 1, line.size(), file);
-    std::fclose(file);
+void append_line(const std::wstring &path, const std::string &line) {
+  FILE *file = _wfopen(path.c_str(), L"ab");
+  if (file == nullptr) {
+    return;
+  }
+  std::fwrite(line.data(), 1, line.size(), file);
+  std::fclose(file);
 }

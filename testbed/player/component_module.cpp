@@ -45,8 +45,7 @@ component_module::component_module(const std::wstring &dll_path, service_registr
       reinterpret_cast<void *>(GetProcAddress(module_, entry_point_name)));
   if (entry == nullptr) {
     FreeLibrary(module_);
-    throw std::runtime_error(utf8_from_wide(dll_path) + " is not a component: no " +
-                             entry_point_name);
+    throw std::runtime_error(utf8_from_wide(dll_path) + " is not a component: no " + entry_point_name);
   }
   client_ = entry(&registry_, module_);
   for (auto *f = client_->get_service_list(); f != nullptr; f = f->next_factory()) {
@@ -65,8 +64,7 @@ void component_module::start(const config_file &config) {
     memory_input_stream in(stored);
     client_->set_config(&in, abort);
   } catch (const std::exception &e) {
-    std::printf("player: the stored configuration of %s failed to load: %s\n", file_name_.c_str(),
-                e.what());
+    std::printf("player: the stored configuration of %s failed to load: %s\n", file_name_.c_str(), e.what());
   }
   client_->set_library_path(folder_.c_str(), file_name_.c_str());
   client_->services_init(true);
@@ -86,8 +84,7 @@ bool component_module::save_config(const config_file &config) {
     config.write(out.data());
     return true;
   } catch (const std::exception &e) {
-    std::printf("player: the configuration of %s was not saved: %s\n", file_name_.c_str(),
-                e.what());
+    std::printf("player: the configuration of %s was not saved: %s\n", file_name_.c_str(), e.what());
     return false;
   }
 }

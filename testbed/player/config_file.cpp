@@ -21,8 +21,8 @@ class file_handle {
 }  // namespace
 
 byte_buffer config_file::read() const {
-  file_handle file(CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  file_handle file(CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.get() == INVALID_HANDLE_VALUE) {
     if (GetLastError() == ERROR_FILE_NOT_FOUND) return {};
     throw std::runtime_error("cannot open the configuration file");
@@ -55,8 +55,7 @@ void config_file::write(const byte_buffer &data) const {
       throw std::runtime_error("cannot write the temporary configuration file");
     }
   }
-  if (!MoveFileExW(temporary.c_str(), path_.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveFileExW(temporary.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(temporary.c_str());
     throw std::runtime_error("cannot replace the configuration file");
   }

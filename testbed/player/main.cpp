@@ -24,8 +24,8 @@
 
 namespace {
 
-void add_session_commands(command_table &commands, component_module &component,
-                          service_registry &registry, const config_file &config) {
+void add_session_commands(command_table &commands, component_module &component, service_registry &registry,
+                          const config_file &config) {
   commands.add("save", "save the component's configuration now", [&](const auto &) {
     if (component.save_config(config)) std::printf("player: configuration saved\n");
   });

@@ -46,7 +46,8 @@ void list_tracks(playback &transport) {
   const auto &tracks = transport.list().tracks;
   for (std::size_t i = 0; i < tracks.size(); ++i) {
     const bool current = transport.current() == tracks[i].get();
-    std::printf("%s%2u. %s\n", current ? "> " : "  ", static_cast<unsigned>(i + 1), tracks[i]->info().path.c_str());
+    std::printf("%s%2u. %s\n", current ? "> " : "  ", static_cast<unsigned>(i + 1),
+                tracks[i]->info().path.c_str());
   }
 }
 

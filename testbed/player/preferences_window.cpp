@@ -63,8 +63,8 @@ void lay_out(HWND frame, HWND header, HWND page, HWND close) {
   SetWindowPos(header, nullptr, margin, margin, page_width, header_height, SWP_NOZORDER);
   SetWindowPos(page, nullptr, margin, 2 * margin + header_height, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   const int buttons_top = 3 * margin + header_height + page_height;
-  SetWindowPos(close, nullptr, width - margin - button_width, buttons_top, button_width,
-               button_height, SWP_NOZORDER);
+  SetWindowPos(close, nullptr, width - margin - button_width, buttons_top, button_width, button_height,
+               SWP_NOZORDER);
   RECT outer = {0, 0, width, buttons_top + button_height + margin};
   AdjustWindowRect(&outer, static_cast<DWORD>(GetWindowLongW(frame, GWL_STYLE)), FALSE);
   SetWindowPos(frame, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
@@ -96,11 +96,11 @@ void show_preferences(service_registry &registry) {
   frame_closed = false;
   const HWND frame = create_frame(page.get_name());
   const HWND header = CreateWindowExW(0, L"STATIC", wide_from_utf8(description).c_str(),
-                                      WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
-                                      frame, nullptr, GetModuleHandleW(nullptr), nullptr);
-  const HWND close = CreateWindowExW(0, L"BUTTON", L"Close", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                     0, 0, 0, 0, frame, reinterpret_cast<HMENU>(close_button),
-                                     GetModuleHandleW(nullptr), nullptr);
+                                      WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, frame,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND close =
+      CreateWindowExW(0, L"BUTTON", L"Close", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, frame,
+                      reinterpret_cast<HMENU>(close_button), GetModuleHandleW(nullptr), nullptr);
   const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   SendMessageW(header, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SendMessageW(close, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

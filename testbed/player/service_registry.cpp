@@ -7,9 +7,8 @@ service_registry::service_registry() : main_thread_(GetCurrentThreadId()) {}
 std::string guid_text(const GUID &guid) {
   char text[40];
   std::snprintf(text, sizeof text, "{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
-                static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],
-                guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5],
-                guid.Data4[6], guid.Data4[7]);
+                static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0], guid.Data4[1],
+                guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
   return text;
 }
 
@@ -17,8 +16,7 @@ service_registry::service_class &service_registry::class_of(const GUID &class_gu
   return classes_[guid_text(class_guid)];
 }
 
-void service_registry::add_host_service(const GUID &class_guid, service_base *instance,
-                                        const char *name) {
+void service_registry::add_host_service(const GUID &class_guid, service_base *instance, const char *name) {
   class_of(class_guid).entries.push_back({instance, nullptr, name});
 }
 

@@ -19,9 +19,7 @@ struct function_entry {
   std::function<value(const arguments &, const track_info &)> run;
 };
 
-value arg(const arguments &args, std::size_t i, const track_info &track) {
-  return evaluate(args[i], track);
-}
+value arg(const arguments &args, std::size_t i, const track_info &track) { return evaluate(args[i], track); }
 
 long number(const std::string &text) { return std::strtol(text.c_str(), nullptr, 10); }
 
@@ -79,71 +77,99 @@ std::string zero_padded(long n, long digits) {
 
 const std::map<std::string, function_entry> &functions() {
   static const std::map<std::string, function_entry> table = {
-      {"if", {2, 3, [](const arguments &a, const track_info &t) {
-         if (arg(a, 0, t).present) return arg(a, 1, t);
-         return a.size() == 3 ? arg(a, 2, t) : value{};
-       }}},
-      {"if2", {2, 2, [](const arguments &a, const track_info &t) {
-         const value first = arg(a, 0, t);
-         return first.present ? first : arg(a, 1, t);
-       }}},
-      {"if3", {2, 64, [](const arguments &a, const track_info &t) {
-         for (std::size_t i = 0; i + 1 < a.size(); ++i) {
-           const value v = arg(a, i, t);
-           if (v.present) return v;
-         }
-         return arg(a, a.size() - 1, t);
-       }}},
-      {"and", {1, 64, [](const arguments &a, const track_info &t) {
-         for (std::size_t i = 0; i < a.size(); ++i) {
-           if (!arg(a, i, t).present) return truth(false);
-         }
-         return truth(true);
-       }}},
-      {"or", {1, 64, [](const arguments &a, const track_info &t) {
-         for (std::size_t i = 0; i < a.size(); ++i) {
-           if (arg(a, i, t).present) return truth(true);
-         }
-         return truth(false);
-       }}},
+      {"if",
+       {2, 3,
+        [](const arguments &a, const track_info &t) {
+          if (arg(a, 0, t).present) return arg(a, 1, t);
+          return a.size() == 3 ? arg(a, 2, t) : value{};
+        }}},
+      {"if2",
+       {2, 2,
+        [](const arguments &a, const track_info &t) {
+          const value first = arg(a, 0, t);
+          return first.present ? first : arg(a, 1, t);
+        }}},
+      {"if3",
+       {2, 64,
+        [](const arguments &a, const track_info &t) {
+          for (std::size_t i = 0; i + 1 < a.size(); ++i) {
+            const value v = arg(a, i, t);
+            if (v.present) return v;
+          }
+          return arg(a, a.size() - 1, t);
+        }}},
+      {"and",
+       {1, 64,
+        [](const arguments &a, const track_info &t) {
+          for (std::size_t i = 0; i < a.size(); ++i) {
+            if (!arg(a, i, t).present) return truth(false);
+          }
+          return truth(true);
+        }}},
+      {"or",
+       {1, 64,
+        [](const arguments &a, const track_info &t) {
+          for (std::size_t i = 0; i < a.size(); ++i) {
+            if (arg(a, i, t).present) return truth(true);
+          }
+          return truth(false);
+        }}},
       {"not", {1, 1, [](const arguments &a, const track_info &t) { return truth(!arg(a, 0, t).present); }}},
-      {"upper", {1, 1, [](const arguments &a, const track_info &t) {
-         const value v = arg(a, 0, t);
-         return value{map_characters(v.text, upper_case), v.present};
-       }}},
-      {"lower", {1, 1, [](const arguments &a, const track_info &t) {
-         const value v = arg(a, 0, t);
-         return value{map_characters(v.text, lower_case), v.present};
-       }}},
-      {"caps", {1, 1, [](const arguments &a, const track_info &t) {
-         const value v = arg(a, 0, t);
-         return value{capitalised(v.text), v.present};
-       }}},
-      {"left", {2, 2, [](const arguments &a, const track_info &t) {
-         const value v = arg(a, 0, t);
-         return value{left(v.text, number(arg(a, 1, t).text)), v.present};
-       }}},
-      {"right", {2, 2, [](const arguments &a, const track_info &t) {
-         const value v = arg(a, 0, t);
-         return value{right(v.text, number(arg(a, 1, t).text)), v.present};
-       }}},
-      {"len", {1, 1, [](const arguments &a, const track_info &t) {
-         const value v = arg(a, 0, t);
-         return value{std::to_string(code_points(v.text).size()), v.present};
-       }}},
-      {"pad", {2, 3, [](const arguments &a, const track_info &t) {
-         const value v = arg(a, 0, t);
-         const std::string fill = a.size() == 3 ? arg(a, 2, t).text : " ";
-         return value{padded(v.text, number(arg(a, 1, t).text), fill), v.present};
-       }}},
-      {"num", {2, 2, [](const arguments &a, const track_info &t) {
-         const value v = arg(a, 0, t);
-         return value{zero_padded(number(v.text), number(arg(a, 1, t).text)), v.present};
-       }}},
-      {"trim", {1, 1, [](const arguments &a, const track_info &t) {
-         const value v = arg(a, 0, t);
-         return value{trimmed(v.text), v.present};
-       }}},
+      {"upper",
+       {1, 1,
+        [](const arguments &a, const track_info &t) {
+          const value v = arg(a, 0, t);
+          return value{map_characters(v.text, upper_case), v.present};
+        }}},
+      {"lower",
+       {1, 1,
+        [](const arguments &a, const track_info &t) {
+          const value v = arg(a, 0, t);
+          return value{map_characters(v.text, lower_case), v.present};
+        }}},
+      {"caps",
+       {1, 1,
+        [](const arguments &a, const track_info &t) {
+          const value v = arg(a, 0, t);
+          return value{capitalised(v.text), v.present};
+        }}},
+      {"left",
+       {2, 2,
+        [](const arguments &a, const track_info &t) {
+          const value v = arg(a, 0, t);
+          return value{left(v.text, number(arg(a, 1, t).text)), v.present};
+        }}},
+      {"right",
+       {2, 2,
+        [](const arguments &a, const track_info &t) {
+          const value v = arg(a, 0, t);
+          return value{right(v.text, number(arg(a, 1, t).text)), v.present};
+        }}},
+      {"len",
+       {1, 1,
+        [](const arguments &a, const track_info &t) {
+          const value v = arg(a, 0, t);
+          return value{std::to_string(code_points(v.text).size()), v.present};
+        }}},
+      {"pad",
+       {2, 3,
+        [](const arguments &a, const track_info &t) {
+          const value v = arg(a, 0, t);
+          const std::string fill = a.size() == 3 ? arg(a, 2, t).text : " ";
+          return value{padded(v.text, number(arg(a, 1, t).text), fill), v.present};
+        }}},
+      {"num",
+       {2, 2,
+        [](const arguments &a, const track_info &t) {
+          const value v = arg(a, 0, t);
+          return value{zero_padded(number(v.text), number(arg(a, 1, t).text)), v.present};
+        }}},
+      {"trim",
+       {1, 1,
+        [](const arguments &a, const track_info &t) {
+          const value v = arg(a, 0, t);
+          return value{trimmed(v.text), v.present};
+        }}},
   };
   return table;
 }
@@ -157,9 +183,11 @@ bool check_call(const std::string &name, std::size_t arg_count, std::string &err
     return false;
   }
   if (arg_count < found->second.min_args || arg_count > found->second.max_args) {
-    error = "$" + name + " takes " + std::to_string(found->second.min_args) +
-            (found->second.max_args != found->second.min_args ? " to " + std::to_string(found->second.max_args) : std::string()) + " arguments, not " +
-            std::to_string(arg_count);
+    error =
+        "$" + name + " takes " + std::to_string(found->second.min_args) +
+        (found->second.max_args != found->second.min_args ? " to " + std::to_string(found->second.max_args)
+                                                          : std::string()) +
+        " arguments, not " + std::to_string(arg_count);
     return false;
   }
   return true;

@@ -23,9 +23,9 @@ using node_list = std::vector<node>;
 
 struct node {
   enum class kind { text, field, section, call } what;
-  std::string text;            // literal text, field name or function name
-  node_list children;          // section contents
-  std::vector<node_list> args; // function arguments
+  std::string text;             // literal text, field name or function name
+  node_list children;           // section contents
+  std::vector<node_list> args;  // function arguments
 };
 
 class script {

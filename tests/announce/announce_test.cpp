@@ -19,8 +19,8 @@ namespace {
 using fields = std::vector<std::string>;
 
 const fields users_own_status = {"3", "At work", "Busy until five"};
-const std::vector<std::wstring> users_own_status_options = {L"--picture", L"3", L"--top", L"At work",
-                                                            L"--bottom", L"Busy until five"};
+const std::vector<std::wstring> users_own_status_options = {L"--picture", L"3",        L"--top",
+                                                            L"At work",   L"--bottom", L"Busy until five"};
 
 // One message as the messenger received it; text addresses and click points mean nothing across
 // processes, the texts do.
@@ -48,9 +48,8 @@ std::size_t count_of(const std::vector<std::string> &messages, const std::string
   return n;
 }
 
-const std::vector<std::string> opening = {
-    "main_panel 0x0203 1", "main_panel 0x0203 1", "main_panel 0x0201 1", "main_panel 0x0202 1",
-    "status_form 0x0112 61536 0"};
+const std::vector<std::string> opening = {"main_panel 0x0203 1", "main_panel 0x0203 1", "main_panel 0x0201 1",
+                                          "main_panel 0x0202 1", "status_form 0x0112 61536 0"};
 const std::vector<std::string> saving = {"bottom_edit 0x000D 255", "top_edit 0x000D 255",
                                          "status_combo 0x0147 0 0"};
 
@@ -98,7 +97,8 @@ class announcing : public ::testing::Test {
   service_impl_single_t<mainmenu_commands_qip> menu;
   fake_track kino{"\xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0", "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE"};
   fake_track sigur{"Svefn-g-englar", "Sigur R\xC3\xB3s"};
-  const std::string kino_line = "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE - \xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0";
+  const std::string kino_line =
+      "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE - \xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0";
   const std::string sigur_line = "Sigur R\xC3\xB3s - Svefn-g-englar";
 };
 
@@ -135,9 +135,9 @@ TEST_F(announcing, pause_restores_the_status_and_resume_announces_the_track_agai
   start(kino);
   events().on_playback_pause(true);
   events().on_playback_pause(false);
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", kino_line},
-                                                          users_own_status,
-                                                          {"11", "Now Playing:", kino_line}}));
+  EXPECT_EQ(messenger.status_log(),
+            (std::vector<fields>{
+                {"11", "Now Playing:", kino_line}, users_own_status, {"11", "Now Playing:", kino_line}}));
 }
 
 TEST_F(announcing, keeping_the_status_picture_saves_before_every_track_and_keeps_the_users_picture) {
@@ -149,8 +149,8 @@ TEST_F(announcing, keeping_the_status_picture_saves_before_every_track_and_keeps
   EXPECT_EQ(count_of(received(messenger), "bottom_edit 0x000D"), 2u);
   // Saved again before the second track, the status put back is the first track's.
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"3", "Now Playing:", kino_line},
-                                                          {"3", "Now Playing:", sigur_line},
-                                                          {"3", "Now Playing:", kino_line}}));
+                                                         {"3", "Now Playing:", sigur_line},
+                                                         {"3", "Now Playing:", kino_line}}));
 }
 
 TEST_F(announcing, music_status_only_announces_only_after_a_stop_that_showed_the_music_picture) {
@@ -188,7 +188,8 @@ TEST_F(announcing, the_menu_switch_restores_once_when_off_and_looks_for_the_mess
   EXPECT_EQ(messenger_windows.status_form, nullptr);
   start(sigur);
   stop();
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", kino_line}, users_own_status}));
+  EXPECT_EQ(messenger.status_log(),
+            (std::vector<fields>{{"11", "Now Playing:", kino_line}, users_own_status}));
 
   menu.execute(0, nullptr);
   EXPECT_TRUE(cfg_enabled);
@@ -238,7 +239,8 @@ TEST_F(announcing, titles_outside_the_basic_plane_reach_the_messenger_intact) {
   fake_track party{"Dance \xF0\x9F\x92\x83 Tonight", "The \xF0\x9F\x8E\xB5 Band"};
   messenger_standin messenger(users_own_status_options);
   start(party);
-  EXPECT_EQ(messenger.status_log().back().at(2), "The \xF0\x9F\x8E\xB5 Band - Dance \xF0\x9F\x92\x83 Tonight");
+  EXPECT_EQ(messenger.status_log().back().at(2),
+            "The \xF0\x9F\x8E\xB5 Band - Dance \xF0\x9F\x92\x83 Tonight");
 }
 
 TEST_F(announcing, a_restarted_messenger_is_found_again_for_the_next_track) {

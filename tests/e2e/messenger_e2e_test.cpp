@@ -16,154 +16,157 @@ const std::wstring guitar_text = L"\U0001F3B8 late-night practice";  // outside 
 const std::wstring track_text = L"Кино \u2014 Звезда по имени Солнце \U0001F31E";
 
 class against_the_standin : public ::testing::Test {
-protected:
-    void SetUp() override { reset_messenger_windows(); }
-    void TearDown() override { reset_messenger_windows(); }
+ protected:
+  void SetUp() override { reset_messenger_windows(); }
+  void TearDown() override { reset_messenger_windows(); }
 
-    static messenger_result announce(const std::wstring &top, const std::wstring &bottom, std::int32_t picture)
-    {
-        for (messenger_result step : {select_picture(picture), write_text(messenger_windows.bottom_edit, bottom.c_str()),
-                                      write_text(messenger_windows.top_edit, top.c_str()), apply_status()}) {
-            if (step != messenger_result::completed) {
-                return step;
-            }
-        }
-        return messenger_result::completed;
+  static messenger_result announce(const std::wstring &top, const std::wstring &bottom,
+                                   std::int32_t picture) {
+    for (messenger_result step :
+         {select_picture(picture), write_text(messenger_windows.bottom_edit, bottom.c_str()),
+          write_text(messenger_windows.top_edit, top.c_str()), apply_status()}) {
+      if (step != messenger_result::completed) {
+        return step;
+      }
     }
+    return messenger_result::completed;
+  }
 };
 
 // A text's address means nothing in the messenger's process.
-std::vector<fields> with_text_addresses_hidden(std::vector<fields> log)
-{
-    for (fields &line : log) {
-        if (line.size() > 3 && line[1] == "0x000C") {
-            line[3] = "text";
-        }
+std::vector<fields> with_text_addresses_hidden(std::vector<fields> log) {
+  for (fields &line : log) {
+    if (line.size() > 3 && line[1] == "0x000C") {
+      line[3] = "text";
     }
-    return log;
+  }
+  return log;
 }
 
-TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_restores_across_processes)
-{
-    messenger_standin messenger({L"--top", guitar_text, L"--bottom", home_text, L"--picture", L"3"});
-    ASSERT_TRUE(messenger.running());
-    const HWND status_form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
-    ASSERT_EQ(FindWindowExW(status_form, nullptr, L"TEdit", nullptr), nullptr) << "dialog controls exist too early";
+TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_restores_across_processes) {
+  messenger_standin messenger({L"--top", guitar_text, L"--bottom", home_text, L"--picture", L"3"});
+  ASSERT_TRUE(messenger.running());
+  const HWND status_form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
+  ASSERT_EQ(FindWindowExW(status_form, nullptr, L"TEdit", nullptr), nullptr)
+      << "dialog controls exist too early";
 
-    ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
-    ASSERT_NE(messenger_windows.main_panel, nullptr);
-    ASSERT_NE(messenger_windows.bottom_edit, nullptr);
-    ASSERT_NE(messenger_windows.top_edit, nullptr);
-    ASSERT_NE(messenger_windows.status_combo, nullptr);
-    ASSERT_NE(messenger_windows.status_panel, nullptr);
+  ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
+  ASSERT_NE(messenger_windows.main_panel, nullptr);
+  ASSERT_NE(messenger_windows.bottom_edit, nullptr);
+  ASSERT_NE(messenger_windows.top_edit, nullptr);
+  ASSERT_NE(messenger_windows.status_combo, nullptr);
+  ASSERT_NE(messenger_windows.status_panel, nullptr);
 
-    RECT main_form = {};
-    RECT main_panel = {};
-    GetWindowRect(messenger_windows.main_form, &main_form);
-    GetWindowRect(messenger_windows.main_panel, &main_panel);
-    const std::string point = std::to_string((15 << 16) | ((main_panel.right - main_form.left - 15) & 0xFFFF));
-    // The clicks create the dialog's panels; the search that follows asks each for its caption length,
-    // the second time only for a caption that is not empty.
-    const std::vector<fields> expected_discovery = {
-        {"main_panel", "0x0203", "1", point, ""},     {"main_panel", "0x0203", "1", point, ""},
-        {"main_panel", "0x0201", "1", point, ""},     {"main_panel", "0x0202", "1", point, ""},
-        {"status_form", "0x0112", "61536", "0", ""},  {"cancel_panel", "0x000E", "0", "0", ""},
-        {"cancel_panel", "0x000E", "0", "0", ""},     {"status_panel", "0x000E", "0", "0", ""},
-        {"status_panel", "0x000E", "0", "0", ""},
-    };
-    EXPECT_EQ(messenger.message_log(), expected_discovery);
-    EXPECT_FALSE(IsWindowVisible(messenger_windows.status_form)) << "the dialog is closed again";
+  RECT main_form = {};
+  RECT main_panel = {};
+  GetWindowRect(messenger_windows.main_form, &main_form);
+  GetWindowRect(messenger_windows.main_panel, &main_panel);
+  const std::string point = std::to_string((15 << 16) | ((main_panel.right - main_form.left - 15) & 0xFFFF));
+  // The clicks create the dialog's panels; the search that follows asks each for its caption length,
+  // the second time only for a caption that is not empty.
+  const std::vector<fields> expected_discovery = {
+      {"main_panel", "0x0203", "1", point, ""},    {"main_panel", "0x0203", "1", point, ""},
+      {"main_panel", "0x0201", "1", point, ""},    {"main_panel", "0x0202", "1", point, ""},
+      {"status_form", "0x0112", "61536", "0", ""}, {"cancel_panel", "0x000E", "0", "0", ""},
+      {"cancel_panel", "0x000E", "0", "0", ""},    {"status_panel", "0x000E", "0", "0", ""},
+      {"status_panel", "0x000E", "0", "0", ""},
+  };
+  EXPECT_EQ(messenger.message_log(), expected_discovery);
+  EXPECT_FALSE(IsWindowVisible(messenger_windows.status_form)) << "the dialog is closed again";
 
-    ASSERT_EQ(save_status(), messenger_result::completed);
-    EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), home_text);
-    EXPECT_EQ(std::wstring(saved_status.saved_top_text), guitar_text);
-    EXPECT_EQ(saved_status.saved_picture, 3);
+  ASSERT_EQ(save_status(), messenger_result::completed);
+  EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), home_text);
+  EXPECT_EQ(std::wstring(saved_status.saved_top_text), guitar_text);
+  EXPECT_EQ(saved_status.saved_picture, 3);
 
-    const size_t before_announcement = messenger.message_log().size();
-    ASSERT_EQ(announce(L"Now Playing:", track_text, music_picture), messenger_result::completed);
-    std::vector<fields> announcement = messenger.message_log();
-    announcement.erase(announcement.begin(), announcement.begin() + static_cast<long>(before_announcement));
-    const std::vector<fields> expected_announcement = {
-        {"status_combo", "0x014E", "11", "0", ""},
-        {"bottom_edit", "0x000C", "0", "text", utf8(track_text)},
-        {"top_edit", "0x000C", "0", "text", "Now Playing:"},
-        {"status_panel", "0x0201", "1", "65537", ""},
-        {"status_panel", "0x0202", "1", "65537", ""},
-    };
-    EXPECT_EQ(with_text_addresses_hidden(announcement), expected_announcement);
+  const size_t before_announcement = messenger.message_log().size();
+  ASSERT_EQ(announce(L"Now Playing:", track_text, music_picture), messenger_result::completed);
+  std::vector<fields> announcement = messenger.message_log();
+  announcement.erase(announcement.begin(), announcement.begin() + static_cast<long>(before_announcement));
+  const std::vector<fields> expected_announcement = {
+      {"status_combo", "0x014E", "11", "0", ""},
+      {"bottom_edit", "0x000C", "0", "text", utf8(track_text)},
+      {"top_edit", "0x000C", "0", "text", "Now Playing:"},
+      {"status_panel", "0x0201", "1", "65537", ""},
+      {"status_panel", "0x0202", "1", "65537", ""},
+  };
+  EXPECT_EQ(with_text_addresses_hidden(announcement), expected_announcement);
 
-    ASSERT_EQ(select_picture(saved_status.saved_picture, saved_status.saved_picture), messenger_result::completed);
-    ASSERT_EQ(write_text(messenger_windows.bottom_edit, saved_status.saved_bottom_text), messenger_result::completed);
-    ASSERT_EQ(write_text(messenger_windows.top_edit, saved_status.saved_top_text), messenger_result::completed);
-    ASSERT_EQ(apply_status(), messenger_result::completed);
+  ASSERT_EQ(select_picture(saved_status.saved_picture, saved_status.saved_picture),
+            messenger_result::completed);
+  ASSERT_EQ(write_text(messenger_windows.bottom_edit, saved_status.saved_bottom_text),
+            messenger_result::completed);
+  ASSERT_EQ(write_text(messenger_windows.top_edit, saved_status.saved_top_text), messenger_result::completed);
+  ASSERT_EQ(apply_status(), messenger_result::completed);
 
-    const std::vector<fields> published = {
-        {"11", "Now Playing:", utf8(track_text)},
-        {"3", utf8(guitar_text), utf8(home_text)},
-    };
-    EXPECT_EQ(messenger.status_log(), published);
+  const std::vector<fields> published = {
+      {"11", "Now Playing:", utf8(track_text)},
+      {"3", utf8(guitar_text), utf8(home_text)},
+  };
+  EXPECT_EQ(messenger.status_log(), published);
 }
 
-TEST_F(against_the_standin, with_three_edits_and_no_main_window_the_last_edit_is_the_top_one)
-{
-    messenger_standin messenger({L"--edits", L"3", L"--no-main-window", L"--controls-at-start"});
-    ASSERT_TRUE(messenger.running());
+TEST_F(against_the_standin, with_three_edits_and_no_main_window_the_last_edit_is_the_top_one) {
+  messenger_standin messenger({L"--edits", L"3", L"--no-main-window", L"--controls-at-start"});
+  ASSERT_TRUE(messenger.running());
 
-    ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
-    EXPECT_EQ(messenger_windows.main_form, nullptr);
-    const std::vector<fields> captions_only = {
-        {"cancel_panel", "0x000E", "0", "0", ""}, {"cancel_panel", "0x000E", "0", "0", ""},
-        {"status_panel", "0x000E", "0", "0", ""}, {"status_panel", "0x000E", "0", "0", ""},
-    };
-    EXPECT_EQ(messenger.message_log(), captions_only) << "no opening clicks";
+  ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
+  EXPECT_EQ(messenger_windows.main_form, nullptr);
+  const std::vector<fields> captions_only = {
+      {"cancel_panel", "0x000E", "0", "0", ""},
+      {"cancel_panel", "0x000E", "0", "0", ""},
+      {"status_panel", "0x000E", "0", "0", ""},
+      {"status_panel", "0x000E", "0", "0", ""},
+  };
+  EXPECT_EQ(messenger.message_log(), captions_only) << "no opening clicks";
 
-    ASSERT_EQ(announce(L"Now Playing:", L"Aquarium \u2014 Train on Fire", music_picture), messenger_result::completed);
-    EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", utf8(L"Aquarium \u2014 Train on Fire")}}));
+  ASSERT_EQ(announce(L"Now Playing:", L"Aquarium \u2014 Train on Fire", music_picture),
+            messenger_result::completed);
+  EXPECT_EQ(messenger.status_log(),
+            (std::vector<fields>{{"11", "Now Playing:", utf8(L"Aquarium \u2014 Train on Fire")}}));
 }
 
-TEST_F(against_the_standin, a_long_text_is_saved_cut_and_an_empty_picture_as_minus_one)
-{
-    std::wstring long_text;
-    for (int i = 0; i < 300; ++i) {
-        long_text += static_cast<wchar_t>(L'\u0430' + i % 32);
-    }
-    messenger_standin messenger({L"--bottom", long_text, L"--picture", L"-1", L"--controls-at-start"});
-    ASSERT_TRUE(messenger.running());
-    ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
+TEST_F(against_the_standin, a_long_text_is_saved_cut_and_an_empty_picture_as_minus_one) {
+  std::wstring long_text;
+  for (int i = 0; i < 300; ++i) {
+    long_text += static_cast<wchar_t>(L'\u0430' + i % 32);
+  }
+  messenger_standin messenger({L"--bottom", long_text, L"--picture", L"-1", L"--controls-at-start"});
+  ASSERT_TRUE(messenger.running());
+  ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
 
-    ASSERT_EQ(save_status(), messenger_result::completed);
-    EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), long_text.substr(0, 254));
-    EXPECT_EQ(saved_status.saved_picture, -1);
+  ASSERT_EQ(save_status(), messenger_result::completed);
+  EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), long_text.substr(0, 254));
+  EXPECT_EQ(saved_status.saved_picture, -1);
 
-    ASSERT_EQ(select_picture(music_picture), messenger_result::completed);
-    ASSERT_EQ(select_picture(saved_status.saved_picture, music_picture), messenger_result::completed);
-    ASSERT_EQ(apply_status(), messenger_result::completed);
-    ASSERT_EQ(messenger.status_log().size(), 1u);
-    EXPECT_EQ(messenger.status_log()[0][0], "-1") << "the selection is cleared again";
+  ASSERT_EQ(select_picture(music_picture), messenger_result::completed);
+  ASSERT_EQ(select_picture(saved_status.saved_picture, music_picture), messenger_result::completed);
+  ASSERT_EQ(apply_status(), messenger_result::completed);
+  ASSERT_EQ(messenger.status_log().size(), 1u);
+  EXPECT_EQ(messenger.status_log()[0][0], "-1") << "the selection is cleared again";
 }
 
-TEST_F(against_the_standin, a_hung_messenger_is_reported_and_served_again_once_it_answers)
-{
-    messenger_standin messenger({L"--controls-at-start"});
-    ASSERT_TRUE(messenger.running());
-    ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
+TEST_F(against_the_standin, a_hung_messenger_is_reported_and_served_again_once_it_answers) {
+  messenger_standin messenger({L"--controls-at-start"});
+  ASSERT_TRUE(messenger.running());
+  ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
 
-    messenger.hang();
-    EXPECT_EQ(save_status(), messenger_result::not_responding);
-    EXPECT_EQ(announce(L"Now Playing:", L"Nautilus Pompilius \u2014 Wings", music_picture),
-              messenger_result::not_responding);
-    messenger.resume();
+  messenger.hang();
+  EXPECT_EQ(save_status(), messenger_result::not_responding);
+  EXPECT_EQ(announce(L"Now Playing:", L"Nautilus Pompilius \u2014 Wings", music_picture),
+            messenger_result::not_responding);
+  messenger.resume();
 
-    // Messages left waiting during the hang are handled first; then the messenger answers again.
-    while (!messenger_channel().send(messenger_windows.status_form, WM_NULL, 0, 0).answered) {
-    }
-    EXPECT_TRUE(messenger.status_log().empty()) << "an unanswered press was followed by a release";
-    ASSERT_EQ(save_status(), messenger_result::completed);
-    EXPECT_EQ(std::wstring(saved_status.saved_top_text), L"At home");
-    ASSERT_EQ(announce(L"Now Playing:", L"Nautilus Pompilius \u2014 Wings", music_picture),
-              messenger_result::completed);
-    EXPECT_EQ(messenger.status_log(),
-              (std::vector<fields>{{"11", "Now Playing:", utf8(L"Nautilus Pompilius \u2014 Wings")}}));
+  // Messages left waiting during the hang are handled first; then the messenger answers again.
+  while (!messenger_channel().send(messenger_windows.status_form, WM_NULL, 0, 0).answered) {
+  }
+  EXPECT_TRUE(messenger.status_log().empty()) << "an unanswered press was followed by a release";
+  ASSERT_EQ(save_status(), messenger_result::completed);
+  EXPECT_EQ(std::wstring(saved_status.saved_top_text), L"At home");
+  ASSERT_EQ(announce(L"Now Playing:", L"Nautilus Pompilius \u2014 Wings", music_picture),
+            messenger_result::completed);
+  EXPECT_EQ(messenger.status_log(),
+            (std::vector<fields>{{"11", "Now Playing:", utf8(L"Nautilus Pompilius \u2014 Wings")}}));
 }
 
 }  // namespace

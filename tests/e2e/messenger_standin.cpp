@@ -9,149 +9,137 @@ namespace {
 constexpr DWORD start_limit_ms = 60000;
 constexpr DWORD quit_limit_ms = 20000;
 
-std::wstring beside_this_program(const wchar_t *file_name)
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    folder.resize(folder.find_last_of(L"\\/") + 1);
-    return folder + file_name;
+std::wstring beside_this_program(const wchar_t *file_name) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder = path;
+  folder.resize(folder.find_last_of(L"\\/") + 1);
+  return folder + file_name;
 }
 
-std::wstring temporary_path(const wchar_t *kind)
-{
-    static int counter = 0;
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + L"tunesignal-" + kind + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-"
-        + std::to_wstring(++counter) + L".log";
+std::wstring temporary_path(const wchar_t *kind) {
+  static int counter = 0;
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  return std::wstring(folder) + L"tunesignal-" + kind + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+         std::to_wstring(++counter) + L".log";
 }
 
-std::wstring quoted(const std::wstring &argument)
-{
-    std::wstring result = L"\"";
-    for (wchar_t c : argument) {
-        if (c == L'"') {
-            result += L'\\';
-        }
-        result += c;
+std::wstring quoted(const std::wstring &argument) {
+  std::wstring result = L"\"";
+  for (wchar_t c : argument) {
+    if (c == L'"') {
+      result += L'\\';
     }
-    return result + L"\"";
+    result += c;
+  }
+  return result + L"\"";
 }
 
-std::vector<std::vector<std::string>> read_lines(const std::wstring &path)
-{
-    std::vector<std::vector<std::string>> lines;
-    std::ifstream file(path.c_str(), std::ios::binary);
-    std::string line;
-    while (std::getline(file, line)) {
-        std::vector<std::string> fields;
-        std::istringstream split(line);
-        std::string field;
-        while (std::getline(split, field, '\t')) {
-            fields.push_back(field);
-        }
-        if (!line.empty() && line.back() == '\t') {
-            fields.emplace_back();
-        }
-        lines.push_back(fields);
+std::vector<std::vector<std::string>> read_lines(const std::wstring &path) {
+  std::vector<std::vector<std::string>> lines;
+  std::ifstream file(path.c_str(), std::ios::binary);
+  std::string line;
+  while (std::getline(file, line)) {
+    std::vector<std::string> fields;
+    std::istringstream split(line);
+    std::string field;
+    while (std::getline(split, field, '\t')) {
+      fields.push_back(field);
     }
-    return lines;
+    if (!line.empty() && line.back() == '\t') {
+      fields.emplace_back();
+    }
+    lines.push_back(fields);
+  }
+  return lines;
 }
 
 }  // namespace
 
-std::string utf8(const std::wstring &text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                        nullptr);
-    return result;
+std::string utf8(const std::wstring &text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string result(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
+                      nullptr);
+  return result;
 }
 
 messenger_standin::messenger_standin(const std::vector<std::wstring> &arguments)
-    : status_log_path_(temporary_path(L"status")), message_log_path_(temporary_path(L"messages"))
-{
-    const std::wstring ready_name = L"TunesignalTestReady." + std::to_wstring(GetCurrentProcessId()) + L"."
-        + std::to_wstring(reinterpret_cast<UINT_PTR>(this));
-    const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, ready_name.c_str());
+    : status_log_path_(temporary_path(L"status")), message_log_path_(temporary_path(L"messages")) {
+  const std::wstring ready_name = L"TunesignalTestReady." + std::to_wstring(GetCurrentProcessId()) + L"." +
+                                  std::to_wstring(reinterpret_cast<UINT_PTR>(this));
+  const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, ready_name.c_str());
 
-    std::wstring command = quoted(beside_this_program(L"messenger.exe")) + L" --ready-event " + quoted(ready_name)
-        + L" --status-log " + quoted(status_log_path_) + L" --message-log " + quoted(message_log_path_);
-    for (const std::wstring &argument : arguments) {
-        command += L" " + quoted(argument);
+  std::wstring command = quoted(beside_this_program(L"messenger.exe")) + L" --ready-event " +
+                         quoted(ready_name) + L" --status-log " + quoted(status_log_path_) +
+                         L" --message-log " + quoted(message_log_path_);
+  for (const std::wstring &argument : arguments) {
+    command += L" " + quoted(argument);
+  }
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process_)) {
+    const HANDLE waits[] = {ready, process_.hProcess};
+    ready_ = WaitForMultipleObjects(2, waits, FALSE, start_limit_ms) == WAIT_OBJECT_0;
+  }
+  CloseHandle(ready);
+}
+
+messenger_standin::~messenger_standin() {
+  if (process_.hProcess != nullptr) {
+    const HWND form = status_form();
+    static const UINT quit = RegisterWindowMessageW(L"TunesignalMessengerQuit");
+    DWORD_PTR answer = 0;
+    if (form == nullptr ||
+        SendMessageTimeoutW(form, quit, 0, 0, SMTO_ABORTIFHUNG, quit_limit_ms, &answer) == 0 ||
+        WaitForSingleObject(process_.hProcess, quit_limit_ms) != WAIT_OBJECT_0) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, quit_limit_ms);
     }
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process_)) {
-        const HANDLE waits[] = {ready, process_.hProcess};
-        ready_ = WaitForMultipleObjects(2, waits, FALSE, start_limit_ms) == WAIT_OBJECT_0;
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  DeleteFileW(status_log_path_.c_str());
+  DeleteFileW(message_log_path_.c_str());
+}
+
+bool messenger_standin::running() const {
+  return ready_ && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND messenger_standin::status_form() const {
+  for (HWND form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr); form != nullptr;
+       form = FindWindowExW(nullptr, form, L"TCusForm", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(form, &owner);
+    if (owner == process_.dwProcessId) {
+      return form;
     }
-    CloseHandle(ready);
+  }
+  return nullptr;
 }
 
-messenger_standin::~messenger_standin()
-{
-    if (process_.hProcess != nullptr) {
-        const HWND form = status_form();
-        static const UINT quit = RegisterWindowMessageW(L"TunesignalMessengerQuit");
-        DWORD_PTR answer = 0;
-        if (form == nullptr
-            || SendMessageTimeoutW(form, quit, 0, 0, SMTO_ABORTIFHUNG, quit_limit_ms, &answer) == 0
-            || WaitForSingleObject(process_.hProcess, quit_limit_ms) != WAIT_OBJECT_0) {
-            TerminateProcess(process_.hProcess, 1);
-            WaitForSingleObject(process_.hProcess, quit_limit_ms);
-        }
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    DeleteFileW(status_log_path_.c_str());
-    DeleteFileW(message_log_path_.c_str());
+void messenger_standin::hang() {
+  static const UINT hang_request = RegisterWindowMessageW(L"TunesignalMessengerHang");
+  SendMessageW(status_form(), hang_request, 0, 0);
 }
 
-bool messenger_standin::running() const
-{
-    return ready_ && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+void messenger_standin::resume() {
+  const std::wstring name = L"TunesignalMessengerResume." + std::to_wstring(process_.dwProcessId);
+  const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name.c_str());
+  if (event != nullptr) {
+    SetEvent(event);
+    CloseHandle(event);
+  }
 }
 
-HWND messenger_standin::status_form() const
-{
-    for (HWND form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr); form != nullptr;
-         form = FindWindowExW(nullptr, form, L"TCusForm", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(form, &owner);
-        if (owner == process_.dwProcessId) {
-            return form;
-        }
-    }
-    return nullptr;
+std::vector<std::vector<std::string>> messenger_standin::status_log() const {
+  return read_lines(status_log_path_);
 }
 
-void messenger_standin::hang()
-{
-    static const UINT hang_request = RegisterWindowMessageW(L"TunesignalMessengerHang");
-    SendMessageW(status_form(), hang_request, 0, 0);
-}
-
-void messenger_standin::resume()
-{
-    const std::wstring name = L"TunesignalMessengerResume." + std::to_wstring(process_.dwProcessId);
-    const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name.c_str());
-    if (event != nullptr) {
-        SetEvent(event);
-        CloseHandle(event);
-    }
-}
-
-std::vector<std::vector<std::string>> messenger_standin::status_log() const
-{
-    return read_lines(status_log_path_);
-}
-
-std::vector<std::vector<std::string>> messenger_standin::message_log() const
-{
-    return read_lines(message_log_path_);
+std::vector<std::vector<std::string>> messenger_standin::message_log() const {
+  return read_lines(message_log_path_);
 }

@@ -8,29 +8,29 @@
 // The stand-in messenger (messenger.exe, beside the test program) in a process of its own, with its
 // status log and message log in temporary files. Started ready for use; asked to quit at the end.
 class messenger_standin {
-public:
-    explicit messenger_standin(const std::vector<std::wstring> &arguments = {});
-    ~messenger_standin();
-    messenger_standin(const messenger_standin &) = delete;
-    messenger_standin &operator=(const messenger_standin &) = delete;
+ public:
+  explicit messenger_standin(const std::vector<std::wstring> &arguments = {});
+  ~messenger_standin();
+  messenger_standin(const messenger_standin &) = delete;
+  messenger_standin &operator=(const messenger_standin &) = delete;
 
-    bool running() const;
+  bool running() const;
 
-    // Stops answering messages until resumed; the request itself is answered first.
-    void hang();
-    void resume();
+  // Stops answering messages until resumed; the request itself is answered first.
+  void hang();
+  void resume();
 
-    // The published statuses and the recorded messages, one entry per line, fields split at tabs.
-    std::vector<std::vector<std::string>> status_log() const;
-    std::vector<std::vector<std::string>> message_log() const;
+  // The published statuses and the recorded messages, one entry per line, fields split at tabs.
+  std::vector<std::vector<std::string>> status_log() const;
+  std::vector<std::vector<std::string>> message_log() const;
 
-private:
-    HWND status_form() const;
+ private:
+  HWND status_form() const;
 
-    PROCESS_INFORMATION process_ = {};
-    bool ready_ = false;
-    std::wstring status_log_path_;
-    std::wstring message_log_path_;
+  PROCESS_INFORMATION process_ = {};
+  bool ready_ = false;
+  std::wstring status_log_path_;
+  std::wstring message_log_path_;
 };
 
 // Text as the stand-in writes it to its logs.

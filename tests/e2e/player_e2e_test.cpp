@@ -10,8 +10,8 @@ namespace {
 
 using fields = std::vector<std::string>;
 
-const std::vector<std::wstring> users_own_status = {L"--picture", L"3", L"--top", L"At work", L"--bottom",
-                                                    L"In a meeting"};
+const std::vector<std::wstring> users_own_status = {L"--picture", L"3",        L"--top",
+                                                    L"At work",   L"--bottom", L"In a meeting"};
 const fields at_work = {"3", "At work", "In a meeting"};
 
 std::wstring sample_playlist() {
@@ -39,14 +39,14 @@ TEST(player_with_messenger, a_listening_session_shows_each_track_and_gives_the_s
   messenger_standin messenger(users_own_status);
   ASSERT_TRUE(messenger.running());
   scratch_profile profile;
-  const player_result run = run_player(profile, sample_playlist(),
-                                       "play 1\nnext\npause\nresume\nstop\nmenu\nplay 2\nmenu\nplay 3\nquit\n");
+  const player_result run = run_player(
+      profile, sample_playlist(), "play 1\nnext\npause\nresume\nstop\nmenu\nplay 2\nmenu\nplay 3\nquit\n");
   EXPECT_EQ(run.exit_code, 0u) << run.output;
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), playing(kyu), at_work, playing(kyu),
-                                                          at_work,  // stop
-                                                          at_work,  // switched off
-                                                          at_work,  // another track chosen: stopped first
-                                                          playing(sigur)}));
+                                                         at_work,  // stop
+                                                         at_work,  // switched off
+                                                         at_work,  // another track chosen: stopped first
+                                                         playing(sigur)}));
   EXPECT_EQ(run.output.find("tunesignal:"), std::string::npos) << run.output;
 }
 

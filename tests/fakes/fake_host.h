@@ -16,8 +16,7 @@ class counted_console : public console_receiver {
   int service_add_ref() override { return ++references; }
   bool service_query(service_base **, const GUID &) override { return false; }
   void print(const char *text, t_size length) override {
-    entries.emplace_back(length == pfc::infinite_size ? std::string(text)
-                                                      : std::string(text, length));
+    entries.emplace_back(length == pfc::infinite_size ? std::string(text) : std::string(text, length));
   }
 
   int references = 1;
@@ -26,9 +25,7 @@ class counted_console : public console_receiver {
 
 class fake_host : public foobar2000_api {
  public:
-  void add(const GUID &class_guid, service_base *instance) {
-    classes_[key(class_guid)].push_back(instance);
-  }
+  void add(const GUID &class_guid, service_base *instance) { classes_[key(class_guid)].push_back(instance); }
   void remove_all(const GUID &class_guid) { classes_[key(class_guid)].clear(); }
 
   class_ref find_class(const GUID &class_guid) override {

@@ -37,8 +37,7 @@ class playback_probe : public probe<playback_control> {
   void reserved_17() override {}
   void reserved_18() override {}
   void reserved_19() override {}
-  bool format_playing_title(void *, pfc::string_base &, titleformat_object *, void *,
-                            int level) override {
+  bool format_playing_title(void *, pfc::string_base &, titleformat_object *, void *, int level) override {
     reached = 20;
     return level == 2;
   }
@@ -71,8 +70,8 @@ class playlist_probe : public probe<playlist_manager> {
   void reserved_25() override {}
   void reserved_26() override {}
   void reserved_27() override {}
-  void format_item_title(t_size, t_size item, void *, pfc::string_base &, titleformat_object *,
-                         void *, int) override {
+  void format_item_title(t_size, t_size item, void *, pfc::string_base &, titleformat_object *, void *,
+                         int) override {
     reached = 28 + item;
   }
 };
@@ -113,23 +112,22 @@ TEST(boundary_layout, playback_control_and_playlist_manager_keep_their_slot_numb
   pfc::string8 out;
   EXPECT_TRUE(call_slot<bool>(&playback, 6));
   EXPECT_EQ(playback.reached, 6);
-  EXPECT_TRUE(call_slot<bool>(&playback, 20, nullptr, static_cast<pfc::string_base *>(&out),
-                              nullptr, nullptr, 2));
+  EXPECT_TRUE(
+      call_slot<bool>(&playback, 20, nullptr, static_cast<pfc::string_base *>(&out), nullptr, nullptr, 2));
   EXPECT_EQ(playback.reached, 20);
 
   playlist_probe playlist;
   EXPECT_EQ(call_slot<t_size>(&playlist, 4), 4u);
   EXPECT_EQ(call_slot<t_size>(&playlist, 13, t_size{1}), 14u);
-  call_slot<void>(&playlist, 28, t_size{0}, t_size{2}, nullptr,
-                  static_cast<pfc::string_base *>(&out), nullptr, nullptr, 2);
+  call_slot<void>(&playlist, 28, t_size{0}, t_size{2}, nullptr, static_cast<pfc::string_base *>(&out),
+                  nullptr, nullptr, 2);
   EXPECT_EQ(playlist.reached, 30);
 }
 
 TEST(boundary_layout, play_callback_table_sits_at_the_second_pointer) {
   play_callback_probe callback;
   auto *second_table = reinterpret_cast<char *>(&callback) + sizeof(void *);
-  EXPECT_EQ(static_cast<void *>(static_cast<play_callback *>(&callback)),
-            static_cast<void *>(second_table));
+  EXPECT_EQ(static_cast<void *>(static_cast<play_callback *>(&callback)), static_cast<void *>(second_table));
   EXPECT_EQ(call_slot<unsigned>(&callback, 3), 3u);
   call_slot<void>(second_table, 1, static_cast<track *>(nullptr));
   EXPECT_EQ(callback.second, 1);
@@ -143,8 +141,7 @@ TEST(boundary_layout, main_menu_commands_keep_their_slot_numbers) {
   menu_probe menu;
   pfc::string8 out;
   t_uint32 flags = 0;
-  EXPECT_TRUE(call_slot<bool>(&menu, 9, t_uint32{0}, static_cast<pfc::string_base *>(&out),
-                              &flags));
+  EXPECT_TRUE(call_slot<bool>(&menu, 9, t_uint32{0}, static_cast<pfc::string_base *>(&out), &flags));
   EXPECT_EQ(flags, 2u);
   EXPECT_EQ(call_slot<t_uint32>(&menu, 8), 8u);
   call_slot<void>(&menu, 10, t_uint32{1}, static_cast<service_base *>(nullptr));

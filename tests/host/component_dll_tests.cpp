@@ -107,9 +107,9 @@ TEST_F(component_dll, services_answer_queries_for_their_own_interface_only) {
     EXPECT_TRUE(object->service_query(&answer, own));
     EXPECT_EQ(answer, object);
 
-    for (const GUID &other : {initquit::class_guid, componentversion::class_guid,
-                              mainmenu_commands::class_guid, play_callback_static::class_guid,
-                              console_receiver::class_guid}) {
+    for (const GUID &other :
+         {initquit::class_guid, componentversion::class_guid, mainmenu_commands::class_guid,
+          play_callback_static::class_guid, console_receiver::class_guid}) {
       if (guid_equal(other, own)) continue;
       service_base *none = nullptr;
       EXPECT_FALSE(call_slot<bool>(object, 2, &none, &other));
@@ -137,8 +137,10 @@ TEST_F(component_dll, identity_texts_replace_what_the_host_string_held) {
   const std::string about = text.text();
   std::vector<std::string> lines(1);
   for (char c : about) {
-    if (c == '\n') lines.emplace_back();
-    else lines.back() += c;
+    if (c == '\n')
+      lines.emplace_back();
+    else
+      lines.back() += c;
   }
   ASSERT_EQ(lines.size(), 13u);
   EXPECT_EQ(about.find('\r'), std::string::npos);

@@ -46,7 +46,8 @@ TEST_F(host_access, formatter_prints_one_entry_when_it_ends_and_nothing_when_emp
   { console::formatter empty; }
   {
     console::formatter message;
-    message << "Exception occurred while getting the title:\n" << "Service not found";
+    message << "Exception occurred while getting the title:\n"
+            << "Service not found";
   }
   ASSERT_EQ(first.entries.size(), 1u);
   EXPECT_EQ(first.entries[0], "Exception occurred while getting the title:\nService not found");

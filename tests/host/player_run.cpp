@@ -13,9 +13,7 @@ std::wstring program_folder() {
   return folder;
 }
 
-std::string narrow(const std::wstring &wide) {
-  return std::string(wide.begin(), wide.end());
-}
+std::string narrow(const std::wstring &wide) { return std::string(wide.begin(), wide.end()); }
 
 }  // namespace
 
@@ -70,13 +68,12 @@ player_result run_player(const scratch_profile &profile, const std::wstring &arg
   startup.hStdError = output;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
 
-  std::wstring command_line = L"\"" + program_folder() + L"player.exe\" --profile \"" +
-                              profile.folder() + L"\" --script \"" +
-                              profile.file(L"commands.txt") + L"\" " + arguments;
+  std::wstring command_line = L"\"" + program_folder() + L"player.exe\" --profile \"" + profile.folder() +
+                              L"\" --script \"" + profile.file(L"commands.txt") + L"\" " + arguments;
   PROCESS_INFORMATION process = {};
   player_result result = {~0ul, ""};
-  if (CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                     &startup, &process)) {
+  if (CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                     &process)) {
     WaitForSingleObject(process.hProcess, INFINITE);
     GetExitCodeProcess(process.hProcess, &result.exit_code);
     CloseHandle(process.hThread);

@@ -47,8 +47,7 @@ TEST(player, survives_a_configuration_cut_short_and_keeps_what_loaded) {
   profile.write(stored, cat({record(keep_first_edit, {1}), top_text, {12, 0}}));
   const player_result run = run_player(profile, L"", "quit\n");
   EXPECT_EQ(run.exit_code, 0u);
-  EXPECT_TRUE(contains(run.output, "failed to load: Unsupported format or corrupted file"))
-      << run.output;
+  EXPECT_TRUE(contains(run.output, "failed to load: Unsupported format or corrupted file")) << run.output;
 
   const bytes chain = profile.read(stored);
   ASSERT_EQ(chain.size(), 287u);

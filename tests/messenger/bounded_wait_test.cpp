@@ -10,98 +10,91 @@ namespace {
 
 // Passes messages to the windows until the chosen one, which the messenger leaves unanswered.
 class silent_messenger final : public message_channel {
-public:
-    explicit silent_messenger(size_t unanswered) : unanswered_(unanswered) { use_messenger_channel(this); }
-    ~silent_messenger() { use_messenger_channel(nullptr); }
+ public:
+  explicit silent_messenger(size_t unanswered) : unanswered_(unanswered) { use_messenger_channel(this); }
+  ~silent_messenger() { use_messenger_channel(nullptr); }
 
-    messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) override
-    {
-        sent.push_back(message);
-        if (sent.size() - 1 == unanswered_) {
-            return {false, 0};
-        }
-        return {true, SendMessageW(target, message, w_param, l_param)};
+  messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) override {
+    sent.push_back(message);
+    if (sent.size() - 1 == unanswered_) {
+      return {false, 0};
     }
+    return {true, SendMessageW(target, message, w_param, l_param)};
+  }
 
-    std::vector<UINT> sent;
+  std::vector<UINT> sent;
 
-private:
-    size_t unanswered_;
+ private:
+  size_t unanswered_;
 };
 
 class bounded_wait : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        reset_messenger_windows();
-        saved_status = {};
-        main_form = windows.top_level(L"TMainForm", {100, 50, 720, 450});
-        windows.child(main_form, L"TPanel", L"", {0, 360, 600, 390});
-        status_form = windows.top_level(L"TCusForm");
-        windows.child(status_form, L"TEdit", L"Reading the news");
-        windows.child(status_form, L"TEdit", L"At home");
-        windows.child(status_form, L"TComboBox");
-    }
-    void TearDown() override { reset_messenger_windows(); }
+ protected:
+  void SetUp() override {
+    reset_messenger_windows();
+    saved_status = {};
+    main_form = windows.top_level(L"TMainForm", {100, 50, 720, 450});
+    windows.child(main_form, L"TPanel", L"", {0, 360, 600, 390});
+    status_form = windows.top_level(L"TCusForm");
+    windows.child(status_form, L"TEdit", L"Reading the news");
+    windows.child(status_form, L"TEdit", L"At home");
+    windows.child(status_form, L"TComboBox");
+  }
+  void TearDown() override { reset_messenger_windows(); }
 
-    window_recorder windows;
-    HWND main_form = nullptr;
-    HWND status_form = nullptr;
+  window_recorder windows;
+  HWND main_form = nullptr;
+  HWND status_form = nullptr;
 };
 
-TEST_F(bounded_wait, opening_stops_at_the_first_unanswered_click)
-{
-    silent_messenger messenger(1);
+TEST_F(bounded_wait, opening_stops_at_the_first_unanswered_click) {
+  silent_messenger messenger(1);
 
-    EXPECT_EQ(find_messenger_windows(), messenger_result::not_responding);
+  EXPECT_EQ(find_messenger_windows(), messenger_result::not_responding);
 
-    EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_LBUTTONDBLCLK, WM_LBUTTONDBLCLK}));
+  EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_LBUTTONDBLCLK, WM_LBUTTONDBLCLK}));
 }
 
-TEST_F(bounded_wait, a_panel_that_does_not_tell_its_caption_ends_the_search_before_any_click)
-{
-    windows.child(status_form, L"TPanel", L"Cancel");
-    windows.child(status_form, L"TPanel", L"");
-    silent_messenger messenger(0);
+TEST_F(bounded_wait, a_panel_that_does_not_tell_its_caption_ends_the_search_before_any_click) {
+  windows.child(status_form, L"TPanel", L"Cancel");
+  windows.child(status_form, L"TPanel", L"");
+  silent_messenger messenger(0);
 
-    EXPECT_EQ(find_messenger_windows(), messenger_result::not_responding);
+  EXPECT_EQ(find_messenger_windows(), messenger_result::not_responding);
 
-    EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_GETTEXTLENGTH}));
+  EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_GETTEXTLENGTH}));
 }
 
-TEST_F(bounded_wait, a_save_left_unanswered_keeps_the_previous_record_whole)
-{
-    windows.child(status_form, L"TPanel", L"OK");
-    find_messenger_windows();
-    saved_status.saved_picture = 7;
-    wcscpy(saved_status.saved_bottom_text, L"earlier bottom");
-    wcscpy(saved_status.saved_top_text, L"earlier top");
-    silent_messenger messenger(1);
+TEST_F(bounded_wait, a_save_left_unanswered_keeps_the_previous_record_whole) {
+  windows.child(status_form, L"TPanel", L"OK");
+  find_messenger_windows();
+  saved_status.saved_picture = 7;
+  wcscpy(saved_status.saved_bottom_text, L"earlier bottom");
+  wcscpy(saved_status.saved_top_text, L"earlier top");
+  silent_messenger messenger(1);
 
-    EXPECT_EQ(save_status(), messenger_result::not_responding);
+  EXPECT_EQ(save_status(), messenger_result::not_responding);
 
-    EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_GETTEXT, WM_GETTEXT}));
-    EXPECT_STREQ(saved_status.saved_bottom_text, L"earlier bottom");
-    EXPECT_STREQ(saved_status.saved_top_text, L"earlier top");
-    EXPECT_EQ(saved_status.saved_picture, 7);
+  EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_GETTEXT, WM_GETTEXT}));
+  EXPECT_STREQ(saved_status.saved_bottom_text, L"earlier bottom");
+  EXPECT_STREQ(saved_status.saved_top_text, L"earlier top");
+  EXPECT_EQ(saved_status.saved_picture, 7);
 }
 
-TEST_F(bounded_wait, an_unanswered_press_is_not_followed_by_a_release)
-{
-    windows.child(status_form, L"TPanel", L"OK");
-    find_messenger_windows();
-    silent_messenger messenger(0);
+TEST_F(bounded_wait, an_unanswered_press_is_not_followed_by_a_release) {
+  windows.child(status_form, L"TPanel", L"OK");
+  find_messenger_windows();
+  silent_messenger messenger(0);
 
-    EXPECT_EQ(apply_status(), messenger_result::not_responding);
+  EXPECT_EQ(apply_status(), messenger_result::not_responding);
 
-    EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_LBUTTONDOWN}));
+  EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_LBUTTONDOWN}));
 }
 
-TEST(window_channel, a_message_to_a_missing_window_is_lost_but_does_not_count_as_unanswered)
-{
-    const messenger_reply reply = messenger_channel().send(nullptr, WM_GETTEXTLENGTH, 0, 0);
-    EXPECT_TRUE(reply.answered);
-    EXPECT_EQ(reply.value, 0);
+TEST(window_channel, a_message_to_a_missing_window_is_lost_but_does_not_count_as_unanswered) {
+  const messenger_reply reply = messenger_channel().send(nullptr, WM_GETTEXTLENGTH, 0, 0);
+  EXPECT_TRUE(reply.answered);
+  EXPECT_EQ(reply.value, 0);
 }
 
 }  // namespace

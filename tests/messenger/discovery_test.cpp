@@ -6,146 +6,138 @@
 namespace {
 
 class discovery : public ::testing::Test {
-protected:
-    void SetUp() override { reset_messenger_windows(); }
-    void TearDown() override { reset_messenger_windows(); }
+ protected:
+  void SetUp() override { reset_messenger_windows(); }
+  void TearDown() override { reset_messenger_windows(); }
 
-    window_recorder windows;
+  window_recorder windows;
 };
 
-TEST_F(discovery, finds_the_main_form_its_last_panel_and_the_status_dialog_controls)
-{
-    const HWND main_form = windows.top_level(L"TMainForm");
-    windows.child(main_form, L"TPanel", L"Contacts");
-    const HWND main_panel = windows.child(main_form, L"TPanel");
-    const HWND status_form = windows.top_level(L"TCusForm");
-    const HWND bottom = windows.child(status_form, L"TEdit");
-    const HWND top = windows.child(status_form, L"TEdit");
-    const HWND combo = windows.child(status_form, L"TComboBox");
-    windows.child(status_form, L"TPanel", L"Cancel");
-    const HWND apply = windows.child(status_form, L"TPanel", L"OK");
+TEST_F(discovery, finds_the_main_form_its_last_panel_and_the_status_dialog_controls) {
+  const HWND main_form = windows.top_level(L"TMainForm");
+  windows.child(main_form, L"TPanel", L"Contacts");
+  const HWND main_panel = windows.child(main_form, L"TPanel");
+  const HWND status_form = windows.top_level(L"TCusForm");
+  const HWND bottom = windows.child(status_form, L"TEdit");
+  const HWND top = windows.child(status_form, L"TEdit");
+  const HWND combo = windows.child(status_form, L"TComboBox");
+  windows.child(status_form, L"TPanel", L"Cancel");
+  const HWND apply = windows.child(status_form, L"TPanel", L"OK");
 
-    EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
+  EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 
-    EXPECT_EQ(messenger_windows.main_form, main_form);
-    EXPECT_EQ(messenger_windows.main_panel, main_panel);
-    EXPECT_EQ(messenger_windows.status_form, status_form);
-    EXPECT_EQ(messenger_windows.bottom_edit, bottom);
-    EXPECT_EQ(messenger_windows.top_edit, top);
-    EXPECT_EQ(messenger_windows.status_combo, combo);
-    EXPECT_EQ(messenger_windows.status_panel, apply);
+  EXPECT_EQ(messenger_windows.main_form, main_form);
+  EXPECT_EQ(messenger_windows.main_panel, main_panel);
+  EXPECT_EQ(messenger_windows.status_form, status_form);
+  EXPECT_EQ(messenger_windows.bottom_edit, bottom);
+  EXPECT_EQ(messenger_windows.top_edit, top);
+  EXPECT_EQ(messenger_windows.status_combo, combo);
+  EXPECT_EQ(messenger_windows.status_panel, apply);
 }
 
-TEST_F(discovery, with_three_edits_the_top_edit_is_the_last_one)
-{
-    const HWND status_form = windows.top_level(L"TCusForm");
-    const HWND first = windows.child(status_form, L"TEdit");
-    windows.child(status_form, L"TEdit");
-    const HWND third = windows.child(status_form, L"TEdit");
-    windows.child(status_form, L"TPanel", L"OK");
+TEST_F(discovery, with_three_edits_the_top_edit_is_the_last_one) {
+  const HWND status_form = windows.top_level(L"TCusForm");
+  const HWND first = windows.child(status_form, L"TEdit");
+  windows.child(status_form, L"TEdit");
+  const HWND third = windows.child(status_form, L"TEdit");
+  windows.child(status_form, L"TPanel", L"OK");
 
-    find_messenger_windows();
+  find_messenger_windows();
 
-    EXPECT_EQ(messenger_windows.bottom_edit, first);
-    EXPECT_EQ(messenger_windows.top_edit, third);
+  EXPECT_EQ(messenger_windows.bottom_edit, first);
+  EXPECT_EQ(messenger_windows.top_edit, third);
 }
 
-TEST_F(discovery, only_a_caption_of_one_or_two_characters_makes_the_apply_panel)
-{
-    const HWND status_form = windows.top_level(L"TCusForm");
-    windows.child(status_form, L"TPanel", L"");
-    const HWND one = windows.child(status_form, L"TPanel", L"\u2713");
-    const HWND two = windows.child(status_form, L"TPanel", L"OK");
-    windows.child(status_form, L"TPanel", L"Yes");
-    windows.child(status_form, L"TPanel", L"Cancel");
+TEST_F(discovery, only_a_caption_of_one_or_two_characters_makes_the_apply_panel) {
+  const HWND status_form = windows.top_level(L"TCusForm");
+  windows.child(status_form, L"TPanel", L"");
+  const HWND one = windows.child(status_form, L"TPanel", L"\u2713");
+  const HWND two = windows.child(status_form, L"TPanel", L"OK");
+  windows.child(status_form, L"TPanel", L"Yes");
+  windows.child(status_form, L"TPanel", L"Cancel");
 
-    find_messenger_windows();
-    EXPECT_EQ(messenger_windows.status_panel, two) << "the last qualifying panel wins";
+  find_messenger_windows();
+  EXPECT_EQ(messenger_windows.status_panel, two) << "the last qualifying panel wins";
 
-    SetWindowTextW(two, L"Apply");
-    reset_messenger_windows();
-    find_messenger_windows();
-    EXPECT_EQ(messenger_windows.status_panel, one);
+  SetWindowTextW(two, L"Apply");
+  reset_messenger_windows();
+  find_messenger_windows();
+  EXPECT_EQ(messenger_windows.status_panel, one);
 }
 
-TEST_F(discovery, class_names_differing_only_in_case_are_not_the_messengers)
-{
-    const HWND main_form = windows.top_level(L"TMainForm");
-    windows.child(main_form, L"TPANEL");
-    const HWND status_form = windows.top_level(L"TCusForm");
-    windows.child(status_form, L"tedit");
-    windows.child(status_form, L"TCombobox");
-    windows.child(status_form, L"Tpanel", L"OK");
+TEST_F(discovery, class_names_differing_only_in_case_are_not_the_messengers) {
+  const HWND main_form = windows.top_level(L"TMainForm");
+  windows.child(main_form, L"TPANEL");
+  const HWND status_form = windows.top_level(L"TCusForm");
+  windows.child(status_form, L"tedit");
+  windows.child(status_form, L"TCombobox");
+  windows.child(status_form, L"Tpanel", L"OK");
 
-    find_messenger_windows();
+  find_messenger_windows();
 
-    EXPECT_EQ(messenger_windows.main_form, main_form);
-    EXPECT_EQ(messenger_windows.status_form, status_form);
-    EXPECT_EQ(messenger_windows.main_panel, nullptr);
-    EXPECT_EQ(messenger_windows.bottom_edit, nullptr);
-    EXPECT_EQ(messenger_windows.top_edit, nullptr);
-    EXPECT_EQ(messenger_windows.status_combo, nullptr);
-    EXPECT_EQ(messenger_windows.status_panel, nullptr);
+  EXPECT_EQ(messenger_windows.main_form, main_form);
+  EXPECT_EQ(messenger_windows.status_form, status_form);
+  EXPECT_EQ(messenger_windows.main_panel, nullptr);
+  EXPECT_EQ(messenger_windows.bottom_edit, nullptr);
+  EXPECT_EQ(messenger_windows.top_edit, nullptr);
+  EXPECT_EQ(messenger_windows.status_combo, nullptr);
+  EXPECT_EQ(messenger_windows.status_panel, nullptr);
 }
 
-TEST_F(discovery, a_second_search_without_reset_continues_after_the_stored_windows)
-{
-    const HWND main_form = windows.top_level(L"TMainForm");
-    const HWND main_panel = windows.child(main_form, L"TPanel");
-    const HWND status_form = windows.top_level(L"TCusForm");
-    const HWND bottom = windows.child(status_form, L"TEdit");
-    const HWND apply = windows.child(status_form, L"TPanel", L"OK");
+TEST_F(discovery, a_second_search_without_reset_continues_after_the_stored_windows) {
+  const HWND main_form = windows.top_level(L"TMainForm");
+  const HWND main_panel = windows.child(main_form, L"TPanel");
+  const HWND status_form = windows.top_level(L"TCusForm");
+  const HWND bottom = windows.child(status_form, L"TEdit");
+  const HWND apply = windows.child(status_form, L"TPanel", L"OK");
 
-    find_messenger_windows();
-    find_messenger_windows();
+  find_messenger_windows();
+  find_messenger_windows();
 
-    EXPECT_EQ(messenger_windows.main_form, nullptr);
-    EXPECT_EQ(messenger_windows.status_form, nullptr);
-    EXPECT_EQ(messenger_windows.main_panel, main_panel);
-    EXPECT_EQ(messenger_windows.bottom_edit, bottom);
-    EXPECT_EQ(messenger_windows.status_panel, apply);
+  EXPECT_EQ(messenger_windows.main_form, nullptr);
+  EXPECT_EQ(messenger_windows.status_form, nullptr);
+  EXPECT_EQ(messenger_windows.main_panel, main_panel);
+  EXPECT_EQ(messenger_windows.bottom_edit, bottom);
+  EXPECT_EQ(messenger_windows.status_panel, apply);
 }
 
-TEST_F(discovery, with_two_status_forms_each_search_takes_the_next_one)
-{
-    const HWND one = windows.top_level(L"TCusForm");
-    windows.child(one, L"TPanel", L"OK");
-    const HWND other = windows.top_level(L"TCusForm");
-    windows.child(other, L"TPanel", L"OK");
+TEST_F(discovery, with_two_status_forms_each_search_takes_the_next_one) {
+  const HWND one = windows.top_level(L"TCusForm");
+  windows.child(one, L"TPanel", L"OK");
+  const HWND other = windows.top_level(L"TCusForm");
+  windows.child(other, L"TPanel", L"OK");
 
-    find_messenger_windows();
-    const HWND first_found = messenger_windows.status_form;
-    find_messenger_windows();
-    const HWND second_found = messenger_windows.status_form;
-    find_messenger_windows();
+  find_messenger_windows();
+  const HWND first_found = messenger_windows.status_form;
+  find_messenger_windows();
+  const HWND second_found = messenger_windows.status_form;
+  find_messenger_windows();
 
-    EXPECT_TRUE(first_found == one || first_found == other);
-    EXPECT_TRUE(second_found == one || second_found == other);
-    EXPECT_NE(first_found, second_found);
-    EXPECT_EQ(messenger_windows.status_form, nullptr);
+  EXPECT_TRUE(first_found == one || first_found == other);
+  EXPECT_TRUE(second_found == one || second_found == other);
+  EXPECT_NE(first_found, second_found);
+  EXPECT_EQ(messenger_windows.status_form, nullptr);
 }
 
-TEST_F(discovery, without_a_main_form_the_status_dialog_is_still_found)
-{
-    const HWND status_form = windows.top_level(L"TCusForm");
-    const HWND bottom = windows.child(status_form, L"TEdit");
-    const HWND apply = windows.child(status_form, L"TPanel", L"OK");
+TEST_F(discovery, without_a_main_form_the_status_dialog_is_still_found) {
+  const HWND status_form = windows.top_level(L"TCusForm");
+  const HWND bottom = windows.child(status_form, L"TEdit");
+  const HWND apply = windows.child(status_form, L"TPanel", L"OK");
 
-    EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
+  EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 
-    EXPECT_EQ(messenger_windows.main_form, nullptr);
-    EXPECT_EQ(messenger_windows.main_panel, nullptr);
-    EXPECT_EQ(messenger_windows.bottom_edit, bottom);
-    EXPECT_EQ(messenger_windows.status_panel, apply);
+  EXPECT_EQ(messenger_windows.main_form, nullptr);
+  EXPECT_EQ(messenger_windows.main_panel, nullptr);
+  EXPECT_EQ(messenger_windows.bottom_edit, bottom);
+  EXPECT_EQ(messenger_windows.status_panel, apply);
 }
 
-TEST_F(discovery, the_messenger_runs_while_a_status_form_exists_even_hidden_and_unknown_to_the_table)
-{
-    EXPECT_FALSE(is_messenger_running());
-    const HWND status_form = windows.top_level(L"TCusForm");
-    ASSERT_FALSE(IsWindowVisible(status_form));
-    EXPECT_TRUE(is_messenger_running());
-    EXPECT_EQ(messenger_windows.status_form, nullptr);
+TEST_F(discovery, the_messenger_runs_while_a_status_form_exists_even_hidden_and_unknown_to_the_table) {
+  EXPECT_FALSE(is_messenger_running());
+  const HWND status_form = windows.top_level(L"TCusForm");
+  ASSERT_FALSE(IsWindowVisible(status_form));
+  EXPECT_TRUE(is_messenger_running());
+  EXPECT_EQ(messenger_windows.status_form, nullptr);
 }
 
 }  // namespace

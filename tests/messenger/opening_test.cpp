@@ -6,82 +6,78 @@
 namespace {
 
 class opening : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        reset_messenger_windows();
-        // The main form's left edge at 100 and its panel's right end at 700 on the screen.
-        main_form = windows.top_level(L"TMainForm", {100, 50, 720, 450});
-        windows.child(main_form, L"TPanel", L"Contacts", {0, 0, 600, 360});
-        main_panel = windows.child(main_form, L"TPanel", L"", {0, 360, 600, 390});
-        status_form = windows.top_level(L"TCusForm");
-        bottom = windows.child(status_form, L"TEdit");
-        top = windows.child(status_form, L"TEdit");
-    }
-    void TearDown() override { reset_messenger_windows(); }
+ protected:
+  void SetUp() override {
+    reset_messenger_windows();
+    // The main form's left edge at 100 and its panel's right end at 700 on the screen.
+    main_form = windows.top_level(L"TMainForm", {100, 50, 720, 450});
+    windows.child(main_form, L"TPanel", L"Contacts", {0, 0, 600, 360});
+    main_panel = windows.child(main_form, L"TPanel", L"", {0, 360, 600, 390});
+    status_form = windows.top_level(L"TCusForm");
+    bottom = windows.child(status_form, L"TEdit");
+    top = windows.child(status_form, L"TEdit");
+  }
+  void TearDown() override { reset_messenger_windows(); }
 
-    window_recorder windows;
-    HWND main_form = nullptr;
-    HWND main_panel = nullptr;
-    HWND status_form = nullptr;
-    HWND bottom = nullptr;
-    HWND top = nullptr;
+  window_recorder windows;
+  HWND main_form = nullptr;
+  HWND main_panel = nullptr;
+  HWND status_form = nullptr;
+  HWND bottom = nullptr;
+  HWND top = nullptr;
 };
 
-TEST_F(opening, clicks_the_status_spot_twice_double_then_press_and_release_then_closes_the_dialog)
-{
-    windows.start_recording();
-    EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
+TEST_F(opening, clicks_the_status_spot_twice_double_then_press_and_release_then_closes_the_dialog) {
+  windows.start_recording();
+  EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 
-    const LPARAM point = (15 << 16) | 585;
-    const std::vector<recorded_message> expected = {
-        {main_panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point, L""},
-        {main_panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point, L""},
-        {main_panel, WM_LBUTTONDOWN, MK_LBUTTON, point, L""},
-        {main_panel, WM_LBUTTONUP, MK_LBUTTON, point, L""},
-        {status_form, WM_SYSCOMMAND, SC_CLOSE, 0, L""},
-    };
-    EXPECT_EQ(windows.recorded, expected);
+  const LPARAM point = (15 << 16) | 585;
+  const std::vector<recorded_message> expected = {
+      {main_panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point, L""},
+      {main_panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point, L""},
+      {main_panel, WM_LBUTTONDOWN, MK_LBUTTON, point, L""},
+      {main_panel, WM_LBUTTONUP, MK_LBUTTON, point, L""},
+      {status_form, WM_SYSCOMMAND, SC_CLOSE, 0, L""},
+  };
+  EXPECT_EQ(windows.recorded, expected);
 }
 
-TEST_F(opening, the_dialog_opened_by_the_clicks_is_searched_again_at_once)
-{
-    HWND apply = nullptr;
-    windows.reaction = [&](HWND target, UINT message) {
-        if (target == main_panel && message == WM_LBUTTONUP && apply == nullptr) {
-            apply = windows.child(status_form, L"TPanel", L"OK");
-        }
-    };
+TEST_F(opening, the_dialog_opened_by_the_clicks_is_searched_again_at_once) {
+  HWND apply = nullptr;
+  windows.reaction = [&](HWND target, UINT message) {
+    if (target == main_panel && message == WM_LBUTTONUP && apply == nullptr) {
+      apply = windows.child(status_form, L"TPanel", L"OK");
+    }
+  };
 
-    windows.start_recording();
-    find_messenger_windows();
+  windows.start_recording();
+  find_messenger_windows();
 
-    ASSERT_NE(apply, nullptr);
-    EXPECT_EQ(messenger_windows.status_panel, apply);
-    EXPECT_EQ(messenger_windows.bottom_edit, bottom);
-    EXPECT_EQ(messenger_windows.top_edit, top) << "the second pass gives every edit to the top edit";
+  ASSERT_NE(apply, nullptr);
+  EXPECT_EQ(messenger_windows.status_panel, apply);
+  EXPECT_EQ(messenger_windows.bottom_edit, bottom);
+  EXPECT_EQ(messenger_windows.top_edit, top) << "the second pass gives every edit to the top edit";
 }
 
-TEST_F(opening, an_apply_panel_already_there_means_no_clicks_and_a_single_search)
-{
-    const HWND apply = windows.child(status_form, L"TPanel", L"OK");
+TEST_F(opening, an_apply_panel_already_there_means_no_clicks_and_a_single_search) {
+  const HWND apply = windows.child(status_form, L"TPanel", L"OK");
 
-    windows.start_recording();
-    find_messenger_windows();
+  windows.start_recording();
+  find_messenger_windows();
 
-    // Each search asks the panel its caption length once per bound.
-    const std::vector<recorded_message> expected = {
-        {apply, WM_GETTEXTLENGTH, 0, 0, L""},
-        {apply, WM_GETTEXTLENGTH, 0, 0, L""},
-    };
-    EXPECT_EQ(windows.recorded, expected);
+  // Each search asks the panel its caption length once per bound.
+  const std::vector<recorded_message> expected = {
+      {apply, WM_GETTEXTLENGTH, 0, 0, L""},
+      {apply, WM_GETTEXTLENGTH, 0, 0, L""},
+  };
+  EXPECT_EQ(windows.recorded, expected);
 }
 
-TEST(opening_point, is_cut_to_sixteen_bits_below_a_fixed_height_of_fifteen)
-{
-    EXPECT_EQ(opening_click_point({100, 0, 720, 400}, {100, 360, 700, 390}), 0x000F0249);
-    EXPECT_EQ(opening_click_point({0, 0, 0, 0}, {0, 0, 0, 0}), 0x000FFFF1) << "x of -15 keeps its low word";
-    EXPECT_EQ(opening_click_point({-70000, 0, 0, 0}, {0, 0, 15, 0}), static_cast<LPARAM>(0x000F0000 | (70000 & 0xFFFF)));
+TEST(opening_point, is_cut_to_sixteen_bits_below_a_fixed_height_of_fifteen) {
+  EXPECT_EQ(opening_click_point({100, 0, 720, 400}, {100, 360, 700, 390}), 0x000F0249);
+  EXPECT_EQ(opening_click_point({0, 0, 0, 0}, {0, 0, 0, 0}), 0x000FFFF1) << "x of -15 keeps its low word";
+  EXPECT_EQ(opening_click_point({-70000, 0, 0, 0}, {0, 0, 15, 0}),
+            static_cast<LPARAM>(0x000F0000 | (70000 & 0xFFFF)));
 }
 
 }  // namespace

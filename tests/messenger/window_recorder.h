@@ -11,36 +11,36 @@
 // every message of the messenger vocabulary that reaches them.
 
 struct recorded_message {
-    HWND target;
-    UINT message;
-    WPARAM w_param;
-    LPARAM l_param;
-    std::wstring text;  // WM_SETTEXT only
+  HWND target;
+  UINT message;
+  WPARAM w_param;
+  LPARAM l_param;
+  std::wstring text;  // WM_SETTEXT only
 
-    bool operator==(const recorded_message &other) const;
+  bool operator==(const recorded_message &other) const;
 };
 
 class window_recorder {
-public:
-    window_recorder();
-    ~window_recorder();
-    window_recorder(const window_recorder &) = delete;
-    window_recorder &operator=(const window_recorder &) = delete;
+ public:
+  window_recorder();
+  ~window_recorder();
+  window_recorder(const window_recorder &) = delete;
+  window_recorder &operator=(const window_recorder &) = delete;
 
-    // A top-level window without frame, so that its screen rectangle is exactly the one given.
-    HWND top_level(const wchar_t *window_class, RECT screen = {0, 0, 200, 100});
-    // "TEdit" and "TComboBox" behave as the system's edit and combo box.
-    HWND child(HWND parent, const wchar_t *window_class, const wchar_t *text = L"", RECT area = {0, 0, 80, 20});
+  // A top-level window without frame, so that its screen rectangle is exactly the one given.
+  HWND top_level(const wchar_t *window_class, RECT screen = {0, 0, 200, 100});
+  // "TEdit" and "TComboBox" behave as the system's edit and combo box.
+  HWND child(HWND parent, const wchar_t *window_class, const wchar_t *text = L"", RECT area = {0, 0, 80, 20});
 
-    void start_recording();
-    std::vector<recorded_message> recorded;
+  void start_recording();
+  std::vector<recorded_message> recorded;
 
-    // Called after recording a message; lets a test make its windows react as the messenger does.
-    std::function<void(HWND, UINT)> reaction;
+  // Called after recording a message; lets a test make its windows react as the messenger does.
+  std::function<void(HWND, UINT)> reaction;
 
-private:
-    void register_class(const wchar_t *window_class);
+ private:
+  void register_class(const wchar_t *window_class);
 
-    std::set<std::wstring> classes_;
-    std::vector<HWND> windows_;
+  std::set<std::wstring> classes_;
+  std::vector<HWND> windows_;
 };

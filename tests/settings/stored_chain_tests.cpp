@@ -44,10 +44,9 @@ class stored_chain : public ::testing::Test {
 
 bytes default_chain() {
   const std::string script = default_title_script;
-  return cat({record(presets, u32(0)), record(keep_first_edit, {0}),
-              record(keep_status_picture, {0}), record(music_status_only, {0}),
-              record(top_text, text("Now Playing:")), record(active_script, text(script)),
-              record(enabled, {1})});
+  return cat({record(presets, u32(0)), record(keep_first_edit, {0}), record(keep_status_picture, {0}),
+              record(music_status_only, {0}), record(top_text, text("Now Playing:")),
+              record(active_script, text(script)), record(enabled, {1})});
 }
 
 TEST_F(stored_chain, settings_start_with_their_defaults) {
@@ -110,8 +109,8 @@ TEST_F(stored_chain, records_load_in_any_order_and_unfamiliar_ones_are_skipped) 
 
 TEST_F(stored_chain, switch_records_of_odd_sizes) {
   // Empty: keeps the default. Three bytes: the first counts, the rest is skipped. Byte 2: true.
-  load(cat({record(enabled, {}), record(keep_first_edit, {1, 0, 0}),
-            record(music_status_only, {2}), record(top_text, text("next"))}));
+  load(cat({record(enabled, {}), record(keep_first_edit, {1, 0, 0}), record(music_status_only, {2}),
+            record(top_text, text("next"))}));
   EXPECT_TRUE(cfg_enabled);
   EXPECT_TRUE(cfg_keep_first_edit);
   EXPECT_TRUE(cfg_music_status_only);
@@ -119,8 +118,7 @@ TEST_F(stored_chain, switch_records_of_odd_sizes) {
 
   const bytes saved = save();
   const bytes stored_true = record(music_status_only, {1});
-  EXPECT_NE(std::search(saved.begin(), saved.end(), stored_true.begin(), stored_true.end()),
-            saved.end());
+  EXPECT_NE(std::search(saved.begin(), saved.end(), stored_true.begin(), stored_true.end()), saved.end());
 }
 
 TEST_F(stored_chain, string_records_keep_every_byte_whatever_their_size) {
@@ -182,8 +180,8 @@ TEST_F(stored_chain, list_record_overstating_its_size_fails_without_a_large_allo
 }
 
 TEST_F(stored_chain, stream_ending_inside_a_guid_ends_the_load_normally) {
-  const bytes chain = cat({record(enabled, {0}), bytes(keep_first_edit.begin(),
-                                                        keep_first_edit.begin() + 7)});
+  const bytes chain =
+      cat({record(enabled, {0}), bytes(keep_first_edit.begin(), keep_first_edit.begin() + 7)});
   EXPECT_NO_THROW(load(chain));
   EXPECT_FALSE(cfg_enabled);
 }

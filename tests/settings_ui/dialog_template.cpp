@@ -7,7 +7,8 @@ namespace {
 
 class reader {
  public:
-  reader(const void *bytes, size_t size) : at_(static_cast<const std::uint8_t *>(bytes)), end_(at_ + size), start_(at_) {}
+  reader(const void *bytes, size_t size)
+      : at_(static_cast<const std::uint8_t *>(bytes)), end_(at_ + size), start_(at_) {}
 
   template <typename T>
   T read() {

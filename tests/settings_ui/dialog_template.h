@@ -12,9 +12,9 @@ struct template_control {
   std::uint32_t style;
   int x, y, cx, cy;
   int id;
-  int class_ordinal;   // 0x80 button, 0x81 edit, 0x82 static, 0x83 list box
-  std::wstring text;   // empty when the text is an ordinal
-  int text_ordinal;    // -1 when the text is a string
+  int class_ordinal;  // 0x80 button, 0x81 edit, 0x82 static, 0x83 list box
+  std::wstring text;  // empty when the text is an ordinal
+  int text_ordinal;   // -1 when the text is a string
 };
 
 struct dialog_template {

@@ -112,14 +112,14 @@ TEST_F(component_resources, the_preferences_page_controls_stand_in_tab_order) {
            L"To disable plugin check the \"Enable Tunesignal\" menu item in the View menu"},
           {none, button, group, 0, 8, 0, 308, 101, L"Title Presets"},
           {list_presets, list_box,
-           child | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 15, 26,
-           294, 37, L""},
+           child | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 15, 26, 294,
+           37, L""},
           {button_add, button, push, raised, 15, 64, 40, 12, L"Add"},
           {button_delete, button, push, raised, 55, 64, 40, 12, L"Delete"},
           {button_up, button, push, raised, 95, 64, 40, 12, L"Up"},
           {button_down, button, push, raised, 135, 64, 40, 12, L"Down"},
-          {edit_active_script, edit, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, 0,
-           15, 11, 293, 12, L""},
+          {edit_active_script, edit, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, 0, 15, 11,
+           293, 12, L""},
           {button_defaults, button, push, raised, 268, 64, 40, 12, L"Defaults"},
           {button_set_active, button, push, raised, 228, 64, 40, 12, L"Set Active"},
           {none, label, text_style, 0, 36, 88, 270, 8,
@@ -140,7 +140,7 @@ TEST_F(component_resources, the_preset_editor_template_is_a_russian_modal_frame_
   const WORD russian = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);
   const dialog_template editor = dialog(dialog_preset_editor, russian);
   EXPECT_EQ(editor.style, static_cast<std::uint32_t>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
-                                                      DS_SETFONT | DS_FIXEDSYS));
+                                                     DS_SETFONT | DS_FIXEDSYS));
   EXPECT_EQ(editor.title, L"Preset Edit");
   EXPECT_EQ(editor.cx, 254);
   EXPECT_EQ(editor.cy, 138);
@@ -158,8 +158,7 @@ TEST_F(component_resources, the_preset_editor_template_is_a_russian_modal_frame_
            child | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 7, 7, 240, 73,
            L""},
           {-1, label, text_style, 0, 11, 86, 236, 8, L"Preview:"},
-          {edit_preset_preview, edit, child | ES_READONLY | WS_BORDER | WS_TABSTOP, 0, 7, 98, 240, 14,
-           L""},
+          {edit_preset_preview, edit, child | ES_READONLY | WS_BORDER | WS_TABSTOP, 0, 7, 98, 240, 14, L""},
       });
 }
 
@@ -176,7 +175,8 @@ TEST_F(component_resources, the_icon_group_holds_two_16_pixel_images_in_24_and_3
     EXPECT_EQ(entry[1], 16);
     EXPECT_EQ(entry[6], i == 0 ? 24 : 32);
   }
-  const HICON icon = static_cast<HICON>(LoadImageW(module_, MAKEINTRESOURCEW(icon_tunesignal), IMAGE_ICON, 16, 16, 0));
+  const HICON icon =
+      static_cast<HICON>(LoadImageW(module_, MAKEINTRESOURCEW(icon_tunesignal), IMAGE_ICON, 16, 16, 0));
   EXPECT_NE(icon, nullptr);
   DestroyIcon(icon);
 }

@@ -40,8 +40,8 @@ void CALLBACK look_for_editor(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 open_page::open_page() {
-  frame_ = CreateWindowExW(0, L"STATIC", L"Preferences", WS_OVERLAPPEDWINDOW, 0, 0,
-                           700, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  frame_ = CreateWindowExW(0, L"STATIC", L"Preferences", WS_OVERLAPPEDWINDOW, 0, 0, 700, 600, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
   page_ = page_object.create(frame_);
   ShowWindow(page_, SW_SHOW);
 }
@@ -71,8 +71,8 @@ std::vector<std::wstring> open_page::list() const {
   const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-    text.resize(static_cast<size_t>(
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(
+        static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
     entries.push_back(text);
   }
   return entries;

@@ -44,7 +44,7 @@ TEST_F(preview, follows_every_keystroke) {
     }
   });
   EXPECT_EQ(shown, (std::vector<std::wstring>{L"%", L"%t", L"%ti", L"%tit", L"%titl", L"%title",
-                                               L"\u266B Song", L"\u266B Song!"}));
+                                              L"\u266B Song", L"\u266B Song!"}));
 }
 
 TEST_F(preview, uses_the_focused_playlist_entry_when_nothing_plays) {

@@ -18,7 +18,8 @@
 namespace {
 
 void settle(HWND window) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   MSG message;
   for (int i = 0; i < 50; ++i) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
@@ -48,8 +49,8 @@ HWND create_frame() {
   frame_class.lpszClassName = L"preferences_frame";
   RegisterClassW(&frame_class);
   return CreateWindowExW(0, L"preferences_frame", L"Preferences: Tunesignal",
-                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 40, 40, 600, 470,
-                         nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 40, 40, 600, 470, nullptr,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 }  // namespace

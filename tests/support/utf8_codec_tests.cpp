@@ -82,7 +82,9 @@ TEST(Utf8Encoding, UsesOneToSixBytesAndNothingAbove31Bits) {
 }
 
 TEST(Utf8ToUtf16, ConvertsAndEndsTheTextAtTheFirstBadSequence) {
-  EXPECT_EQ(to_utf16("A\xFF" "B"), (std::vector<std::uint16_t>{0x41}));
+  EXPECT_EQ(to_utf16("A\xFF"
+                     "B"),
+            (std::vector<std::uint16_t>{0x41}));
   EXPECT_EQ(to_utf16("\xF0\x9F\x98\x80"), (std::vector<std::uint16_t>{0xD83D, 0xDE00}));
   EXPECT_EQ(to_utf16("\xF4\x8F\xBF\xBF"), (std::vector<std::uint16_t>{0xDBFF, 0xDFFF}));
   EXPECT_EQ(to_utf16("\xF4\x90\x80\x80"), (std::vector<std::uint16_t>{0x3F}));
@@ -93,12 +95,20 @@ TEST(Utf8ToUtf16, ConvertsAndEndsTheTextAtTheFirstBadSequence) {
 TEST(Utf8ToUtf16, CountingHonoursTheByteLimit) {
   EXPECT_EQ(pfc::utf16_units_for_utf8("abc", 0), 1u);
   EXPECT_EQ(pfc::utf16_units_for_utf8("abc", 2), 3u);
-  EXPECT_EQ(pfc::utf16_units_for_utf8("\xF0\x9F\x98\x80" "a", 4), 3u);
-  EXPECT_EQ(pfc::utf16_units_for_utf8("\xF0\x9F\x98\x80" "a", 3), 1u);
+  EXPECT_EQ(pfc::utf16_units_for_utf8("\xF0\x9F\x98\x80"
+                                      "a",
+                                      4),
+            3u);
+  EXPECT_EQ(pfc::utf16_units_for_utf8("\xF0\x9F\x98\x80"
+                                      "a",
+                                      3),
+            1u);
 }
 
 TEST(Utf16ToUtf8, CarriesLoneSurrogatesAndPairsCorrectly) {
-  EXPECT_EQ(to_utf8({0xD800, 0x41}), "\xED\xA0\x80" "A");
+  EXPECT_EQ(to_utf8({0xD800, 0x41}),
+            "\xED\xA0\x80"
+            "A");
   EXPECT_EQ(to_utf8({0xD83D, 0xDE00}), "\xF0\x9F\x98\x80");
   EXPECT_EQ(to_utf8({0xDE00, 0xD83D}), "\xED\xB8\x80\xED\xA0\xBD");
   EXPECT_EQ(to_utf8({}), "");

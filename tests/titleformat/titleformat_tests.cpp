@@ -21,8 +21,12 @@ std::string format(const std::string &source, const track_info &track) {
 bool compiles(const std::string &source) { return script::compile(source) != nullptr; }
 
 track_info full_track() {
-  return {"C:\\Music\\Kino\\06 Gruppa krovi.flac", 287.4,
-          {{"artist", "Kino"}, {"album", "Gruppa krovi"}, {"title", "Gruppa krovi"}, {"tracknumber", "1"},
+  return {"C:\\Music\\Kino\\06 Gruppa krovi.flac",
+          287.4,
+          {{"artist", "Kino"},
+           {"album", "Gruppa krovi"},
+           {"title", "Gruppa krovi"},
+           {"tracknumber", "1"},
            {"date", "1988"}}};
 }
 
@@ -94,7 +98,8 @@ TEST(Functions, Conditions) {
 }
 
 TEST(Functions, TextCountsCharactersNotBytes) {
-  const track_info track{"", 0, {{"artist", "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE"}, {"title", "  spaced out  "}}};
+  const track_info track{
+      "", 0, {{"artist", "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE"}, {"title", "  spaced out  "}}};
   EXPECT_EQ(format("$upper(%artist%)", track), "\xD0\x9A\xD0\x98\xD0\x9D\xD0\x9E");
   EXPECT_EQ(format("$lower(ABC \xC3\x89t\xC3\xA9)", track), "abc \xC3\xA9t\xC3\xA9");
   EXPECT_EQ(format("$caps(hELLO wORLD)", track), "Hello World");
