@@ -9,56 +9,11 @@
 #include <exception>
 #include <vector>
 
+#include "memory_streams.h"
 #include "settings/config_variables.h"
 #include "settings/io_exceptions.h"
 
 namespace {
-
-using bytes = std::vector<std::uint8_t>;
-
-class host_shortage : public std::exception {};
-
-class host_input : public input_stream {
- public:
-  explicit host_input(bytes data) : data_(std::move(data)) {}
-  t_size read(void *buffer, t_size n, abort_callback &) override {
-    const std::size_t left = data_.size() - position_;
-    const t_size got = n < left ? n : static_cast<t_size>(left);
-    if (got != 0) std::memcpy(buffer, data_.data() + position_, got);
-    position_ += got;
-    return got;
-  }
-  void read_exact(void *buffer, t_size n, abort_callback &abort) override {
-    if (read(buffer, n, abort) != n) throw host_shortage();
-  }
-  std::uint64_t skip(std::uint64_t n, abort_callback &) override {
-    const std::uint64_t left = data_.size() - position_;
-    const std::uint64_t skipped = n < left ? n : left;
-    position_ += static_cast<std::size_t>(skipped);
-    return skipped;
-  }
-  void skip_exact(std::uint64_t n, abort_callback &abort) override {
-    if (skip(n, abort) != n) throw host_shortage();
-  }
-
- private:
-  bytes data_;
-  std::size_t position_ = 0;
-};
-
-class host_output : public output_stream {
- public:
-  void write(const void *buffer, t_size n, abort_callback &) override {
-    const auto *p = static_cast<const std::uint8_t *>(buffer);
-    data.insert(data.end(), p, p + n);
-  }
-  bytes data;
-};
-
-class never_abort : public abort_callback {
- public:
-  bool is_aborting() override { return false; }
-};
 
 // Whole records only, judged without the loader: each header and payload fits, and what is left
 // at the end is shorter than a GUID.
@@ -87,22 +42,22 @@ void restore_defaults() {
 }
 
 bool load(const bytes &data) {
-  host_input in(data);
-  never_abort abort;
+  memory_input in(data);
+  abort_flag abort;
   try {
     cfg_var_reader::load_chain(in, abort);
     return true;
-  } catch (const host_shortage &) {
+  } catch (const host_stream_shortage &) {
   } catch (const foobar2000_io::exception_io_data &) {
   }
   return false;
 }
 
 bytes save() {
-  host_output out;
-  never_abort abort;
+  memory_output out;
+  abort_flag abort;
   cfg_var_writer::save_chain(out, abort);
-  return out.data;
+  return out.data();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/boundary.h"
+#include "host_service_bases.h"
 #include "slot_call.h"
 #include "support/string8.h"
 
@@ -18,58 +19,20 @@ class probe : public I {
   int reached = -1;
 };
 
-class playback_probe : public probe<playback_control> {
+class playback_probe : public probe<playback_control_base> {
  public:
   bool get_now_playing(track **) override { return (reached = 3) != 0; }
-  void reserved_4() override {}
-  void reserved_5() override {}
   bool is_playing() override { return (reached = 6) != 0; }
-  void reserved_7() override {}
-  void reserved_8() override {}
-  void reserved_9() override {}
-  void reserved_10() override {}
-  void reserved_11() override {}
-  void reserved_12() override {}
-  void reserved_13() override {}
-  void reserved_14() override {}
-  void reserved_15() override {}
-  void reserved_16() override {}
-  void reserved_17() override {}
-  void reserved_18() override {}
-  void reserved_19() override {}
   bool format_playing_title(void *, pfc::string_base &, titleformat_object *, void *, int level) override {
     reached = 20;
     return level == 2;
   }
 };
 
-class playlist_probe : public probe<playlist_manager> {
+class playlist_probe : public probe<playlist_manager_base> {
  public:
-  void reserved_3() override {}
   t_size get_active_playlist() override { return reached = 4; }
-  void reserved_5() override {}
-  void reserved_6() override {}
-  void reserved_7() override {}
-  void reserved_8() override {}
-  void reserved_9() override {}
-  void reserved_10() override {}
-  void reserved_11() override {}
-  void reserved_12() override {}
   t_size get_focus_item(t_size playlist) override { return reached = 13 + playlist; }
-  void reserved_14() override {}
-  void reserved_15() override {}
-  void reserved_16() override {}
-  void reserved_17() override {}
-  void reserved_18() override {}
-  void reserved_19() override {}
-  void reserved_20() override {}
-  void reserved_21() override {}
-  void reserved_22() override {}
-  void reserved_23() override {}
-  void reserved_24() override {}
-  void reserved_25() override {}
-  void reserved_26() override {}
-  void reserved_27() override {}
   void format_item_title(t_size, t_size item, void *, pfc::string_base &, titleformat_object *, void *,
                          int) override {
     reached = 28 + item;

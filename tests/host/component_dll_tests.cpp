@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "../settings/chain_bytes.h"
-#include "../settings/memory_streams.h"
+#include "memory_streams.h"
 #include "fake_host.h"
 #include "fake_messenger.h"
 #include "loaded_component.h"

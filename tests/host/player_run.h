@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../settings/memory_streams.h"
+#include "memory_streams.h"
 
 // A fresh profile folder for one test, removed with its files afterwards.
 class scratch_profile {

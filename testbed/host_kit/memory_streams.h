@@ -15,7 +15,8 @@ class host_stream_shortage : public std::runtime_error {
   host_stream_shortage() : std::runtime_error("host stream ended") {}
 };
 
-// A stored configuration handed over by a host, with a record of how far it was read.
+// A stored configuration handed over by a host, with a record of how far it was read. Short exact
+// reads and skips throw host_stream_shortage.
 class memory_input : public input_stream {
  public:
   explicit memory_input(bytes data) : data_(std::move(data)) {}
