@@ -50,12 +50,18 @@ void send_status(std::int32_t picture, LPARAM picture_l_param, const wchar_t *bo
   answered(apply_status());
 }
 
-void restore(LPARAM picture_l_param) {
+// The picture message's lParam: the saved index itself, or the music picture's in the music
+// variant; read only after a saving made here.
+enum class restore_variant { saved_picture, music_picture };
+
+void restore(restore_variant variant) {
   if (!status_saved) {
     if (!rediscover() || !save_current_status()) return;
     // With nothing saved there is nothing of the user's to put back.
     if (!status_saved) return;
   }
+  const LPARAM picture_l_param =
+      variant == restore_variant::music_picture ? music_picture : saved_status.saved_picture;
   send_status(saved_status.saved_picture, picture_l_param, saved_status.saved_bottom_text,
               saved_status.saved_top_text);
 }
@@ -94,6 +100,6 @@ void announce_track(track *by_value) {
 
 void report_messenger_not_responding() { console_print("tunesignal: QIP is not responding"); }
 
-void restore_status() { restore(saved_status.saved_picture); }
+void restore_status() { restore(restore_variant::saved_picture); }
 
-void restore_status_music() { restore(music_picture); }
+void restore_status_music() { restore(restore_variant::music_picture); }

@@ -2,19 +2,15 @@
 
 #include "announce/announcement.h"
 #include "announce/host_ref.h"
+#include "host/contained.h"
 #include "host/host_access.h"
 #include "messenger/messenger_channel.h"
 #include "messenger/messenger_windows.h"
 #include "settings/config_variables.h"
 
-void play_callback_qip::on_playback_new_track(track *by_value) {
-  host_ref<track> track_handle(by_value);
-  if (!cfg_enabled) return;
-  announce_track(track_handle.copy());
-}
+namespace {
 
-void play_callback_qip::on_playback_stop(int) {
-  if (!cfg_enabled) return;
+void stop_playing() {
   // The picture shown now, before anything is restored, decides whether "music status only" lets
   // the next announcement through.
   const messenger_reply picture =
@@ -31,16 +27,35 @@ void play_callback_qip::on_playback_stop(int) {
   }
 }
 
+void announce_playing_track() {
+  host_ref<track> playing;
+  {
+    host_ref<playback_control> playback(find_single_service<playback_control>());
+    playback->get_now_playing(playing.out());
+  }
+  if (playing) announce_track(playing.copy());
+}
+
+}  // namespace
+
+void play_callback_qip::on_playback_new_track(track *by_value) {
+  host_ref<track> track_handle(by_value);
+  if (!cfg_enabled) return;
+  run_contained("the announcement", [&] { announce_track(track_handle.copy()); });
+}
+
+void play_callback_qip::on_playback_stop(int) {
+  if (!cfg_enabled) return;
+  run_contained("restoring the status", stop_playing);
+}
+
 void play_callback_qip::on_playback_pause(bool paused) {
   if (!cfg_enabled) return;
   if (paused) {
-    restore_status();
-    return;
+    run_contained("restoring the status", restore_status);
+  } else {
+    run_contained("the announcement", announce_playing_track);
   }
-  host_ref<playback_control> playback(find_single_service<playback_control>());
-  host_ref<track> playing;
-  playback->get_now_playing(playing.out());
-  if (playing) announce_track(playing.copy());
 }
 
 void play_callback_qip::on_playback_edited(track *by_value) { host_ref<track> release(by_value); }

@@ -2,6 +2,7 @@
 
 #include "announce/announcement.h"
 #include "announce/host_ref.h"
+#include "host/contained.h"
 #include "host/host_access.h"
 #include "messenger/messenger_windows.h"
 #include "settings/config_variables.h"
@@ -28,15 +29,27 @@ bool mainmenu_commands_qip::get_display(t_uint32 index, pfc::string_base &text, 
   return true;
 }
 
+namespace {
+
+void switch_off() {
+  cfg_enabled = false;
+  restore_status();
+  reset_messenger_windows();
+}
+
+void switch_on() {
+  cfg_enabled = true;
+  find_messenger_windows();
+}
+
+}  // namespace
+
 void mainmenu_commands_qip::execute(t_uint32 index, service_base *by_value) {
   host_ref<service_base> release(by_value);
   if (index != 0 || !check_main_thread()) return;
   if (cfg_enabled) {
-    cfg_enabled = false;
-    restore_status();
-    reset_messenger_windows();
+    run_contained("switching Tunesignal off", switch_off);
   } else {
-    cfg_enabled = true;
-    find_messenger_windows();
+    run_contained("switching Tunesignal on", switch_on);
   }
 }

@@ -208,6 +208,7 @@ TEST_F(announcing, without_a_running_messenger_nothing_is_sent_and_nothing_false
   messenger_standin messenger(users_own_status_options);
   stop();
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{users_own_status}));
+  EXPECT_EQ(count_of(received(messenger), "status_combo 0x014E 3 3"), 1u) << "the picture just saved, twice";
 }
 
 TEST_F(announcing, an_empty_track_is_reported_after_the_status_is_saved) {
@@ -262,4 +263,14 @@ TEST_F(announcing, a_hung_messenger_is_reported_and_the_next_track_works_once_it
   messenger.resume();
   start(kino);
   EXPECT_EQ(messenger.status_log().back(), (fields{"11", "Now Playing:", kino_line}));
+}
+
+TEST_F(announcing, an_error_inside_an_event_is_reported_and_stays_out_of_the_player) {
+  messenger_standin messenger(users_own_status_options);
+  start(kino);
+  events().on_playback_pause(true);
+  player.host.remove_all(playback_control::class_guid);
+  EXPECT_NO_THROW(events().on_playback_pause(false));
+  EXPECT_EQ(player.console.entries,
+            (std::vector<std::string>{"tunesignal: the announcement failed: Service not found"}));
 }

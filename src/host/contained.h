@@ -2,13 +2,14 @@
 
 #include <exception>
 
-// Reports a failed dialog action on the host's console as one entry,
+// Reports a failed action on the host's console as one entry,
 // "tunesignal: <action> failed: <message>". Never throws.
 void report_failure(const char *action, const char *message) noexcept;
 
-// Runs one message handler of a dialog or window procedure so that no exception leaves the
-// procedure (the window manager's frames cannot carry one back to the host). A failure is
-// reported and the handler answers false; the caller puts the dialog in a sound state.
+// Runs one entry of the component that the host or the window manager calls (a playback event,
+// the menu command, a message handler of a dialog) so that no exception leaves it: neither the
+// window manager's frames nor a host built with another compiler can carry one back. A failure is
+// reported and the body answers false; the caller puts its state right.
 template <typename Action>
 bool run_contained(const char *action, Action &&body) noexcept {
   try {

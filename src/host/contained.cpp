@@ -1,4 +1,4 @@
-#include "settings/contained.h"
+#include "host/contained.h"
 
 #include "host/host_access.h"
 #include "support/string8.h"
