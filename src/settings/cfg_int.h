@@ -5,19 +5,20 @@
 
 #include "settings/cfg_var.h"
 
-// A stored switch: one byte, 0 for false and 1 for true; any nonzero byte loads as true.
+// A stored switch: one byte, any nonzero byte reads as true. The byte is kept as it was stored
+// and written back unchanged until the switch is set; setting it stores 0 or 1.
 template <typename T>
 class cfg_int_t : public cfg_var {
   static_assert(std::is_same_v<T, bool>, "only switches are stored");
 
  public:
-  cfg_int_t(const GUID &guid, T default_value) : cfg_var(guid), value_(default_value) {}
+  cfg_int_t(const GUID &guid, T default_value) : cfg_var(guid), byte_(default_value ? 1 : 0) {}
 
-  T get() const { return value_; }
-  void set(T value) { value_ = value; }
-  operator T() const { return value_; }
+  T get() const { return byte_ != 0; }
+  void set(T value) { byte_ = value ? 1 : 0; }
+  operator T() const { return get(); }
   cfg_int_t &operator=(T value) {
-    value_ = value;
+    set(value);
     return *this;
   }
 
@@ -25,14 +26,11 @@ class cfg_int_t : public cfg_var {
   void load_value(input_stream &stream, t_size, abort_callback &abort) override {
     std::uint8_t byte;
     stream.read_exact(&byte, 1, abort);
-    value_ = byte != 0;
+    byte_ = byte;
   }
 
-  void save_value(output_stream &stream, abort_callback &abort) override {
-    const std::uint8_t byte = value_ ? 1 : 0;
-    stream.write(&byte, 1, abort);
-  }
+  void save_value(output_stream &stream, abort_callback &abort) override { stream.write(&byte_, 1, abort); }
 
  private:
-  T value_;
+  std::uint8_t byte_;
 };

@@ -1,5 +1,5 @@
 #include "settings/config_variables.h"
-#include "settings/contained.h"
+#include "host/contained.h"
 #include "settings/dialog_ids.h"
 #include "settings/host_shared.h"
 #include "settings/list_box.h"
@@ -122,12 +122,18 @@ void on_command(HWND page, int id, int notification, HWND control) {
   }
 }
 
+// Marks a page whose opening failed.
+constexpr const wchar_t *presets_not_shown = L"TunesignalPresetsNotShown";
+
 }  // namespace
 
 INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
-      run_contained("opening the preferences page", [&] { load_page(page); });
+      // A page that could not show the stored presets must not store its partial list over them.
+      if (!run_contained("opening the preferences page", [&] { load_page(page); })) {
+        SetPropW(page, presets_not_shown, reinterpret_cast<HANDLE>(1));
+      }
       return 1;
     case WM_COMMAND:
       run_contained("a preferences page command", [&] {
@@ -135,8 +141,10 @@ INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, L
       });
       return 0;
     case WM_DESTROY:
-      run_contained("storing the presets",
-                    [&] { store_presets(read_list_box(GetDlgItem(page, list_presets))); });
+      if (RemovePropW(page, presets_not_shown) == nullptr) {
+        run_contained("storing the presets",
+                      [&] { store_presets(read_list_box(GetDlgItem(page, list_presets))); });
+      }
       return 0;
     default:
       return 0;

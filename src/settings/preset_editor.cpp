@@ -4,7 +4,7 @@
 
 #include "announce/title_format.h"
 #include "host/host_access.h"
-#include "settings/contained.h"
+#include "host/contained.h"
 #include "settings/dialog_ids.h"
 #include "settings/list_box.h"
 #include "settings/text_buffer.h"

@@ -1,6 +1,9 @@
 #include "settings/preset_store.h"
 
 #include "settings/config_variables.h"
+#include <vector>
+
+#include "support/string8.h"
 #include "support/wide_text.h"
 
 namespace {
@@ -27,9 +30,12 @@ void load_presets(preset_texts &presets) {
 }
 
 void store_presets(const preset_texts &presets) {
-  cfg_presets.remove_all();
+  // Converted before the stored list is touched, so that a failure leaves it as it was.
+  std::vector<pfc::string8> converted;
+  converted.reserve(presets.size());
   for (const wide_string &preset : presets) {
-    const pfc::utf8_text_from_wide text(preset.c_str());
-    cfg_presets.add(text.get());
+    converted.emplace_back(pfc::utf8_text_from_wide(preset.c_str()).get());
   }
+  cfg_presets.remove_all();
+  for (const pfc::string8 &preset : converted) cfg_presets.add(preset.text());
 }

@@ -14,7 +14,6 @@ target_link_libraries(host_shared INTERFACE ${host_shared_import})
 add_dependencies(host_shared host_shared_import_library)
 
 add_library(tunesignal_settings_ui OBJECT
-  contained.cpp
   help_url.cpp
   list_box.cpp
   preferences_page.cpp

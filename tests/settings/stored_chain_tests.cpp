@@ -108,7 +108,8 @@ TEST_F(stored_chain, records_load_in_any_order_and_unfamiliar_ones_are_skipped) 
 }
 
 TEST_F(stored_chain, switch_records_of_odd_sizes) {
-  // Empty: keeps the default. Three bytes: the first counts, the rest is skipped. Byte 2: true.
+  // Empty: keeps the default. Three bytes: the first counts, the rest is skipped. Byte 2: true, and
+  // stored back as it came.
   load(cat({record(enabled, {}), record(keep_first_edit, {1, 0, 0}), record(music_status_only, {2}),
             record(top_text, text("next"))}));
   EXPECT_TRUE(cfg_enabled);
@@ -117,7 +118,7 @@ TEST_F(stored_chain, switch_records_of_odd_sizes) {
   EXPECT_STREQ(cfg_top_text.text(), "next");
 
   const bytes saved = save();
-  const bytes stored_true = record(music_status_only, {1});
+  const bytes stored_true = record(music_status_only, {2});
   EXPECT_NE(std::search(saved.begin(), saved.end(), stored_true.begin(), stored_true.end()), saved.end());
 }
 
