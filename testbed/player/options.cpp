@@ -2,24 +2,13 @@
 
 #include <windows.h>
 
+#include "program_folder.h"
 #include "text_conversion.h"
 
 const char *const usage_text =
     "usage: player [--profile DIR] [--playlist FILE] [--script FILE] [--info] [COMPONENT.dll]\n"
     "  Loads the component as the host does, keeps its configuration in DIR, plays the tracks of\n"
     "  the playlist FILE (JSON) and reads commands from FILE or standard input ('help' lists them).\n";
-
-namespace {
-
-std::wstring program_folder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder;
-}
-
-}  // namespace
 
 bool parse_options(int argc, wchar_t **argv, options &out, std::string &error) {
   for (int i = 1; i < argc; ++i) {

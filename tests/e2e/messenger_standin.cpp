@@ -3,19 +3,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "program_folder.h"
+
 namespace {
 
 // Long enough for a slow machine to start Wine's window system; reaching it means a broken start.
 constexpr DWORD start_limit_ms = 60000;
 constexpr DWORD quit_limit_ms = 20000;
-
-std::wstring beside_this_program(const wchar_t *file_name) {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder = path;
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder + file_name;
-}
 
 std::wstring temporary_path(const wchar_t *kind) {
   static int counter = 0;
@@ -72,7 +66,7 @@ messenger_standin::messenger_standin(const std::vector<std::wstring> &arguments)
                                   std::to_wstring(reinterpret_cast<UINT_PTR>(this));
   const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, ready_name.c_str());
 
-  std::wstring command = quoted(beside_this_program(L"messenger.exe")) + L" --ready-event " +
+  std::wstring command = quoted(program_folder() + L"messenger.exe") + L" --ready-event " +
                          quoted(ready_name) + L" --status-log " + quoted(status_log_path_) +
                          L" --message-log " + quoted(message_log_path_);
   for (const std::wstring &argument : arguments) {

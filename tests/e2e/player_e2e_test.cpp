@@ -5,6 +5,7 @@
 
 #include "messenger_standin.h"
 #include "player_run.h"
+#include "program_folder.h"
 
 namespace {
 
@@ -14,13 +15,7 @@ const std::vector<std::wstring> users_own_status = {L"--picture", L"3",        L
                                                     L"At work",   L"--bottom", L"In a meeting"};
 const fields at_work = {"3", "At work", "In a meeting"};
 
-std::wstring sample_playlist() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return L"--playlist \"" + folder + L"samples\\evening.json\"";
-}
+std::wstring sample_playlist() { return L"--playlist \"" + program_folder() + L"samples\\evening.json\""; }
 
 fields playing(const std::string &line) { return {"11", "Now Playing:", line}; }
 

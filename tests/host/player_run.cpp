@@ -3,15 +3,9 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
+#include "program_folder.h"
 
-std::wstring program_folder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder;
-}
+namespace {
 
 std::string narrow(const std::wstring &wide) { return std::string(wide.begin(), wide.end()); }
 
