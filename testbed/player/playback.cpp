@@ -50,30 +50,14 @@ player_track *playback::current() const {
 bool playback::play(std::size_t index) {
   if (index >= list_.tracks.size()) return false;
   if (state_ != state::stopped) stop_events(stop_reason_starting_another);
-  index_ = index;
-  list_.focus = index;
-  state_ = state::playing;
-  player_track *track = list_.tracks[index].get();
-  announce_event("playing", track);
   tell_callbacks(registry_, event_starting, [](play_callback &c) { c.on_playback_starting(0, false); });
-  tell_callbacks(registry_, event_new_track, [track](play_callback &c) {
-    track->service_add_ref();
-    c.on_playback_new_track(track);
-  });
+  start_track(index, "playing");
   return true;
 }
 
 bool playback::next() {
   if (state_ == state::stopped || index_ + 1 >= list_.tracks.size()) return false;
-  ++index_;
-  list_.focus = index_;
-  state_ = state::playing;
-  player_track *track = list_.tracks[index_].get();
-  announce_event("next track", track);
-  tell_callbacks(registry_, event_new_track, [track](play_callback &c) {
-    track->service_add_ref();
-    c.on_playback_new_track(track);
-  });
+  start_track(index_ + 1, "next track");
   return true;
 }
 
@@ -97,6 +81,18 @@ bool playback::stop() {
   if (state_ == state::stopped) return false;
   stop_events(stop_reason_user);
   return true;
+}
+
+void playback::start_track(std::size_t index, const char *what) {
+  index_ = index;
+  list_.focus = index;
+  state_ = state::playing;
+  player_track *track = list_.tracks[index].get();
+  announce_event(what, track);
+  tell_callbacks(registry_, event_new_track, [track](play_callback &c) {
+    track->service_add_ref();
+    c.on_playback_new_track(track);
+  });
 }
 
 void playback::stop_events(int reason) {

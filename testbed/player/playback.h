@@ -30,6 +30,8 @@ class playback {
   playlist &list() { return list_; }
 
  private:
+  // Makes entry `index` the playing one and hands it to the callbacks as the new track.
+  void start_track(std::size_t index, const char *what);
   void stop_events(int reason);
 
   playlist &list_;
