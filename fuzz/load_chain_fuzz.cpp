@@ -9,6 +9,7 @@
 #include <exception>
 #include <vector>
 
+#include "default_settings.h"
 #include "memory_streams.h"
 #include "settings/config_variables.h"
 #include "settings/io_exceptions.h"
@@ -29,16 +30,6 @@ bool whole_records(const std::uint8_t *data, std::size_t size) {
     position += static_cast<std::size_t>(payload);
   }
   return true;
-}
-
-void restore_defaults() {
-  cfg_enabled = true;
-  cfg_active_script.assign(default_title_script);
-  cfg_top_text.assign("Now Playing:");
-  cfg_music_status_only = false;
-  cfg_keep_status_picture = false;
-  cfg_keep_first_edit = false;
-  cfg_presets.remove_all();
 }
 
 bool load(const bytes &data) {
@@ -63,12 +54,12 @@ bytes save() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-  restore_defaults();
+  restore_default_settings();
   const bool loaded = load(bytes(data, data + size));
   if (loaded != whole_records(data, size)) std::abort();
 
   const bytes first = save();
-  restore_defaults();
+  restore_default_settings();
   if (!load(first)) std::abort();
   if (save() != first) std::abort();
   return 0;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "chain_bytes.h"
+#include "default_settings.h"
 #include "memory_streams.h"
 #include "settings/config_variables.h"
 #include "settings/io_exceptions.h"
@@ -13,18 +14,8 @@ namespace {
 
 class stored_chain : public ::testing::Test {
  protected:
-  void SetUp() override { restore_defaults(); }
-  void TearDown() override { restore_defaults(); }
-
-  static void restore_defaults() {
-    cfg_enabled = true;
-    cfg_active_script.assign(default_title_script);
-    cfg_top_text.assign("Now Playing:");
-    cfg_music_status_only = false;
-    cfg_keep_status_picture = false;
-    cfg_keep_first_edit = false;
-    cfg_presets.remove_all();
-  }
+  void SetUp() override { restore_default_settings(); }
+  void TearDown() override { restore_default_settings(); }
 
   static void load(const bytes &data) {
     memory_input in(data);
@@ -87,7 +78,7 @@ TEST_F(stored_chain, round_trip_restores_values_and_saves_identical_bytes) {
   cfg_presets.add("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
   const bytes first = save();
 
-  restore_defaults();
+  restore_default_settings();
   load(first);
   EXPECT_FALSE(cfg_enabled);
   EXPECT_STREQ(cfg_active_script.text(), "%title%");
@@ -155,7 +146,7 @@ TEST_F(stored_chain, list_with_fewer_entries_than_its_count_keeps_the_complete_o
 
 TEST_F(stored_chain, list_entry_claiming_more_than_its_record_ends_only_that_record) {
   for (std::uint32_t claimed : {0xFFFFFFFFu, 0x7FFFFFF0u, 6u}) {
-    restore_defaults();
+    restore_default_settings();
     const bytes payload = cat({u32(3), u32(4), text("good"), u32(claimed), text("short")});
     load(cat({record(presets, payload), record(top_text, text("after")), record(enabled, {0})}));
     ASSERT_EQ(cfg_presets.count(), 1u) << claimed;

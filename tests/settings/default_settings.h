@@ -1,0 +1,14 @@
+#pragma once
+
+#include "settings/config_variables.h"
+
+// Puts the seven settings back to the values they have at load, so that each loading starts clean.
+inline void restore_default_settings() {
+  cfg_enabled = true;
+  cfg_active_script.assign(default_title_script);
+  cfg_top_text.assign("Now Playing:");
+  cfg_music_status_only = false;
+  cfg_keep_status_picture = false;
+  cfg_keep_first_edit = false;
+  cfg_presets.remove_all();
+}
