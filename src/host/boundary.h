@@ -8,6 +8,11 @@
 // Interfaces hold pure virtual operations only, declared in slot order, no data and no virtual
 // destructor; on i686 Windows their members use the default member convention (thiscall). Sizes
 // and indices are 32-bit (t_size), "none" is 0xFFFFFFFF; handles cross as raw pointers.
+//
+// A member that gives a GUID back does so in the host compiler's way: `this` in ECX, the caller's
+// 16-byte buffer as the first stack argument, the buffer's address returned in EAX. Declared with
+// the buffer spelled out, `GUID *get_guid(GUID *result)`, the member has exactly that form under
+// every compiler; GCC's by-value GUID result would swap the buffer and `this`.
 
 #include <cstdint>
 
@@ -291,8 +296,8 @@ class preferences_page : public service_base {
 
   virtual HWND create(HWND parent) = 0;
   virtual const char *get_name() = 0;
-  virtual GUID get_guid() = 0;
-  virtual GUID get_parent_guid() = 0;
+  virtual GUID *get_guid(GUID *result) = 0;
+  virtual GUID *get_parent_guid(GUID *result) = 0;
   virtual bool reset_query() = 0;
   virtual void reset() = 0;
   virtual bool get_help_url(pfc::string_base &out) = 0;
@@ -307,10 +312,10 @@ class mainmenu_commands : public service_base {
       0x35077B8C, 0x6E70, 0x47BA, {0xB9, 0xDD, 0xD5, 0x15, 0x00, 0xE1, 0x2F, 0x2E}};
 
   virtual t_uint32 get_command_count() = 0;
-  virtual GUID get_command(t_uint32 index) = 0;
+  virtual GUID *get_command(GUID *result, t_uint32 index) = 0;
   virtual void get_name(t_uint32 index, pfc::string_base &out) = 0;
   virtual bool get_description(t_uint32 index, pfc::string_base &out) = 0;
-  virtual GUID get_parent() = 0;
+  virtual GUID *get_parent(GUID *result) = 0;
   virtual t_uint32 get_sort_priority() = 0;
   virtual bool get_display(t_uint32 index, pfc::string_base &text, t_uint32 &flags) = 0;
   virtual void execute(t_uint32 index, service_base *by_value) = 0;

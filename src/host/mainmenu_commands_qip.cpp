@@ -7,9 +7,9 @@
 #include "messenger/messenger_windows.h"
 #include "settings/config_variables.h"
 
-GUID mainmenu_commands_qip::get_command(t_uint32 index) {
-  if (index == 0) return command_guid;
-  return GUID{};
+GUID *mainmenu_commands_qip::get_command(GUID *result, t_uint32 index) {
+  *result = index == 0 ? command_guid : GUID{};
+  return result;
 }
 
 void mainmenu_commands_qip::get_name(t_uint32 index, pfc::string_base &out) {

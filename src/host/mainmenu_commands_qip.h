@@ -14,10 +14,13 @@ class mainmenu_commands_qip : public mainmenu_commands {
   static constexpr t_uint32 checked_flag = 2;
 
   t_uint32 get_command_count() override { return 1; }
-  GUID get_command(t_uint32 index) override;
+  GUID *get_command(GUID *result, t_uint32 index) override;
   void get_name(t_uint32 index, pfc::string_base &out) override;
   bool get_description(t_uint32 index, pfc::string_base &out) override;
-  GUID get_parent() override { return parent_guid; }
+  GUID *get_parent(GUID *result) override {
+    *result = parent_guid;
+    return result;
+  }
   t_uint32 get_sort_priority() override { return sort_priority; }
   bool get_display(t_uint32 index, pfc::string_base &text, t_uint32 &flags) override;
   void execute(t_uint32 index, service_base *by_value) override;

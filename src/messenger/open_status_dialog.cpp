@@ -1,7 +1,5 @@
 #include "messenger_windows.h"
 
-#include <array>
-
 namespace {
 
 struct window_message {
@@ -32,13 +30,13 @@ messenger_result open_status_dialog() {
   const LPARAM point = opening_click_point(screen_rect(messenger_windows.main_form),
                                            screen_rect(messenger_windows.main_panel));
   const HWND panel = messenger_windows.main_panel;
-  const std::array<window_message, 5> clicks = {{
+  const window_message clicks[] = {
       {panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point},
       {panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point},
       {panel, WM_LBUTTONDOWN, MK_LBUTTON, point},
       {panel, WM_LBUTTONUP, MK_LBUTTON, point},
       {messenger_windows.status_form, WM_SYSCOMMAND, SC_CLOSE, 0},
-  }};
+  };
   message_channel &channel = messenger_channel();
   for (const window_message &click : clicks) {
     if (!channel.send(click.target, click.message, click.w_param, click.l_param).answered) {

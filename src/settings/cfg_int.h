@@ -1,23 +1,24 @@
 #pragma once
 
 #include <cstdint>
-#include <type_traits>
 
 #include "settings/cfg_var.h"
 
+// Stored integers; the component stores switches only, so only cfg_int_t<bool> exists.
+template <typename T>
+class cfg_int_t;
+
 // A stored switch: one byte, any nonzero byte reads as true. The byte is kept as it was stored
 // and written back unchanged until the switch is set; setting it stores 0 or 1.
-template <typename T>
-class cfg_int_t : public cfg_var {
-  static_assert(std::is_same_v<T, bool>, "only switches are stored");
-
+template <>
+class cfg_int_t<bool> : public cfg_var {
  public:
-  cfg_int_t(const GUID &guid, T default_value) : cfg_var(guid), byte_(default_value ? 1 : 0) {}
+  cfg_int_t(const GUID &guid, bool default_value) : cfg_var(guid), byte_(default_value ? 1 : 0) {}
 
-  T get() const { return byte_ != 0; }
-  void set(T value) { byte_ = value ? 1 : 0; }
-  operator T() const { return get(); }
-  cfg_int_t &operator=(T value) {
+  bool get() const { return byte_ != 0; }
+  void set(bool value) { byte_ = value ? 1 : 0; }
+  operator bool() const { return get(); }
+  cfg_int_t &operator=(bool value) {
     set(value);
     return *this;
   }

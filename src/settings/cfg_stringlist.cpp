@@ -1,7 +1,8 @@
 #include "settings/cfg_stringlist.h"
 
 #include <cstdint>
-#include <vector>
+
+#include "support/array.h"
 
 #include "settings/io_exceptions.h"
 #include "settings/stream_integers.h"
@@ -27,12 +28,12 @@ class record_budget {
 // when the record's own size field overstates them.
 pfc::string8 read_entry(input_stream &stream, t_size length, abort_callback &abort) {
   constexpr t_size piece_size = 64 * 1024;
-  std::vector<char> bytes;
+  pfc::array_t<char> bytes;
   t_size done = 0;
   while (done < length) {
     const t_size piece = length - done < piece_size ? length - done : piece_size;
-    bytes.resize(done + piece);
-    stream.read_exact(bytes.data() + done, piece, abort);
+    bytes.set_size(done + piece);
+    stream.read_exact(&bytes[done], piece, abort);
     done += piece;
   }
   return pfc::string8(bytes.data(), length);

@@ -1,8 +1,6 @@
 #include "settings/cfg_var.h"
 
 #include <cstdint>
-#include <map>
-#include <vector>
 
 #include "settings/guid_bytes.h"
 #include "settings/io_exceptions.h"
@@ -17,27 +15,30 @@ cfg_var_reader::cfg_var_reader(const GUID &guid) : guid_(guid), next_(list_head_
 
 cfg_var_writer::cfg_var_writer(const GUID &guid) : guid_(guid), next_(list_head_) { list_head_ = this; }
 
-void cfg_var_reader::load_chain(input_stream &stream, abort_callback &abort) {
-  std::map<guid_bytes, cfg_var_reader *> by_guid;
+cfg_var_reader *cfg_var_reader::find(const guid_bytes &key) {
+  // A handful of variables: a walk along the list is the lookup.
   for (cfg_var_reader *reader = list_head_; reader != nullptr; reader = reader->next_) {
-    by_guid.emplace(guid_to_bytes(reader->guid_), reader);
+    if (guid_to_bytes(reader->guid_) == key) return reader;
   }
+  return nullptr;
+}
 
+void cfg_var_reader::load_chain(input_stream &stream, abort_callback &abort) {
   for (;;) {
     guid_bytes key;
     // Fewer than 16 bytes: the chain is over.
-    if (stream.read(key.data(), 16, abort) != 16) return;
+    if (stream.read(key.bytes, 16, abort) != 16) return;
     const t_uint32 size = read_uint32_le(stream, abort);
 
-    const auto found = by_guid.find(key);
-    if (found == by_guid.end()) {
+    cfg_var_reader *const found = find(key);
+    if (found == nullptr) {
       stream.skip_exact(size, abort);
       continue;
     }
 
     limited_reader record(stream, size);
     try {
-      found->second->load_value(record, size, abort);
+      found->load_value(record, size, abort);
     } catch (const foobar2000_io::exception_io_data &) {
       // A short or damaged payload: the variable keeps what it reached, the chain goes on.
     }
@@ -46,15 +47,15 @@ void cfg_var_reader::load_chain(input_stream &stream, abort_callback &abort) {
 }
 
 void cfg_var_writer::save_chain(output_stream &stream, abort_callback &abort) {
-  std::vector<std::uint8_t> payload;
+  record_bytes payload;
   record_buffer_writer payload_writer(payload);
   for (cfg_var_writer *writer = list_head_; writer != nullptr; writer = writer->next_) {
-    payload.clear();
+    payload.set_size(0);
     writer->save_value(payload_writer, abort);
 
     const guid_bytes key = guid_to_bytes(writer->guid_);
-    stream.write(key.data(), 16, abort);
-    const auto size = static_cast<t_uint32>(payload.size());
+    stream.write(key.bytes, 16, abort);
+    const t_uint32 size = payload.size();
     write_uint32_le(stream, size, abort);
     if (size != 0) stream.write(payload.data(), size, abort);
   }

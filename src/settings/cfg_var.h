@@ -2,6 +2,8 @@
 
 #include "host/boundary.h"
 
+struct guid_bytes;
+
 // A stored variable as the loader sees it. All readers form one process-wide list, newest first;
 // the head is plain memory set before any constructor runs, so variables may live in any
 // translation unit.
@@ -22,6 +24,9 @@ class cfg_var_reader {
   ~cfg_var_reader() = default;
 
  private:
+  // The variable whose GUID is stored as `key`, or null.
+  static cfg_var_reader *find(const guid_bytes &key);
+
   GUID guid_;
   cfg_var_reader *next_;
   static cfg_var_reader *list_head_;

@@ -15,8 +15,14 @@ class tconfig_input : public preferences_page {
 
   HWND create(HWND parent) override;
   const char *get_name() override { return page_name; }
-  GUID get_guid() override { return page_guid; }
-  GUID get_parent_guid() override { return parent_page_guid; }
+  GUID *get_guid(GUID *result) override {
+    *result = page_guid;
+    return result;
+  }
+  GUID *get_parent_guid(GUID *result) override {
+    *result = parent_page_guid;
+    return result;
+  }
   bool reset_query() override { return false; }
   void reset() override {}
   bool get_help_url(pfc::string_base &out) override;

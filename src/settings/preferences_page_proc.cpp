@@ -48,7 +48,7 @@ void delete_preset(HWND list) {
 
 // Moves the selected entry one place towards `target` and keeps it selected.
 void move_preset(HWND list, t_size selection, t_size target) {
-  const wide_string text = list_box_get_text(list, selection);
+  const pfc::wide_string text = list_box_get_text(list, selection);
   SendMessageW(list, LB_DELETESTRING, selection, 0);
   SendMessageW(list, LB_INSERTSTRING, target, reinterpret_cast<LPARAM>(text.c_str()));
   SendMessageW(list, LB_SETCURSEL, target, 0);
@@ -67,8 +67,10 @@ void move_preset_down(HWND list) {
 }
 
 void show_default_presets(HWND list) {
+  preset_texts defaults;
+  add_default_presets(defaults);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  fill_list_box(list, default_preset_texts());
+  fill_list_box(list, defaults);
 }
 
 void set_active_preset(HWND page, HWND list) {
@@ -143,7 +145,11 @@ INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, L
     case WM_DESTROY:
       if (RemovePropW(page, presets_not_shown) == nullptr) {
         run_contained("storing the presets",
-                      [&] { store_presets(read_list_box(GetDlgItem(page, list_presets))); });
+                      [&] {
+                        preset_texts presets;
+                        read_list_box(GetDlgItem(page, list_presets), presets);
+                        store_presets(presets);
+                      });
       }
       return 0;
     default:

@@ -1,20 +1,17 @@
 #include "settings/preset_editor.h"
 
-#include <algorithm>
-
 #include "announce/title_format.h"
 #include "host/host_access.h"
 #include "host/contained.h"
 #include "settings/dialog_ids.h"
 #include "settings/list_box.h"
-#include "settings/text_buffer.h"
 #include "support/string8.h"
 #include "support/wide_text.h"
 
 namespace {
 
 // Only one editor is open at a time (it is modal on the player's main thread); these serve it.
-wide_string *working_text = nullptr;
+pfc::wide_string *working_text = nullptr;
 WNDPROC previous_edit_proc = nullptr;
 
 bool control_key_down() {
@@ -26,7 +23,7 @@ void init_editor(HWND editor, LPARAM lparam) {
   const HWND script = GetDlgItem(editor, edit_preset_script);
   previous_edit_proc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(script, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(select_all_edit_proc)));
-  working_text = reinterpret_cast<wide_string *>(lparam);
+  working_text = reinterpret_cast<pfc::wide_string *>(lparam);
   SetWindowTextW(script, working_text->c_str());
   if (!run_contained("the preset preview",
                      [&] { update_preview(script, GetDlgItem(editor, edit_preset_preview)); })) {
@@ -38,21 +35,22 @@ void init_editor(HWND editor, LPARAM lparam) {
 
 }  // namespace
 
-wide_string read_window_text(HWND window) {
+pfc::wide_string read_window_text(HWND window) {
   const int length = GetWindowTextLengthW(window);
-  wide_string text = text_buffer(static_cast<t_size>(std::max(length, 0)));
-  const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-  text.resize(static_cast<t_size>(std::max(copied, 0)));
+  pfc::wide_string text;
+  const t_size room = length > 0 ? static_cast<t_size>(length) : 0;
+  const int copied = GetWindowTextW(window, text.buffer_for(room), static_cast<int>(room + 1));
+  text.set_length(copied > 0 ? static_cast<t_size>(copied) : 0);
   return text;
 }
 
-void remove_line_breaks(wide_string &text) {
-  text.erase(std::remove(text.begin(), text.end(), pfc::wide_char(13)), text.end());
-  text.erase(std::remove(text.begin(), text.end(), pfc::wide_char(10)), text.end());
+void remove_line_breaks(pfc::wide_string &text) {
+  text.remove_all(pfc::wide_char(13));
+  text.remove_all(pfc::wide_char(10));
 }
 
 void update_preview(HWND source, HWND target) {
-  const wide_string script = read_window_text(source);
+  const pfc::wide_string script = read_window_text(source);
   pfc::string8 preview;
   format_preview(script.c_str(), preview);
   const pfc::wide_text_from_utf8 wide(preview.text());
@@ -102,7 +100,7 @@ INT_PTR edit_preset(HWND page) {
   const HWND list = GetDlgItem(page, list_presets);
   const t_size selection = list_box_selection(list);
   if (selection == pfc::infinite_size) return 0;
-  wide_string working = list_box_get_text(list, selection);
+  pfc::wide_string working = list_box_get_text(list, selection);
   const INT_PTR result = DialogBoxParamW(module_instance(), MAKEINTRESOURCEW(dialog_preset_editor), page,
                                          preset_editor_proc, reinterpret_cast<LPARAM>(&working));
   if (result == IDOK) {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "settings/preset_store.h"
+#include "support/wide_string.h"
 
 // The modal editor of one preset (template 104), opened on the selected entry of the page's list.
 // OK puts the edited text, line breaks removed, in place of the entry; Cancel leaves the entry,
@@ -17,7 +17,7 @@ LRESULT CALLBACK select_all_edit_proc(HWND edit, UINT message, WPARAM wparam, LP
 // Shows in `target` what the script in `source` gives for the playing (or focused) track.
 void update_preview(HWND source, HWND target);
 
-wide_string read_window_text(HWND window);
+pfc::wide_string read_window_text(HWND window);
 
 // A preset is one line: carriage returns and line feeds are dropped, everything else kept in order.
-void remove_line_breaks(wide_string &text);
+void remove_line_breaks(pfc::wide_string &text);

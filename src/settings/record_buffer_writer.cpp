@@ -4,8 +4,6 @@
 
 void record_buffer_writer::write(const void *data, t_size n, abort_callback &abort) {
   if (abort.is_aborting()) throw foobar2000_io::exception_aborted();
-  // The stored size field is 32 bits wide.
-  pfc::checked_add(static_cast<t_size>(buffer_.size()), n);
-  const auto *bytes = static_cast<const std::uint8_t *>(data);
-  buffer_.insert(buffer_.end(), bytes, bytes + n);
+  // The stored size field is 32 bits wide: append() fails a total beyond it as out of memory.
+  buffer_.append(static_cast<const std::uint8_t *>(data), n);
 }

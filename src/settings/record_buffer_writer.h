@@ -1,18 +1,20 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "host/boundary.h"
+#include "support/array.h"
+
+using record_bytes = pfc::array_t<std::uint8_t>;
 
 // Collects one record's payload before it is written, so that its size can go first. Honours the
 // abort flag before every append.
 class record_buffer_writer : public output_stream {
  public:
-  explicit record_buffer_writer(std::vector<std::uint8_t> &buffer) : buffer_(buffer) {}
+  explicit record_buffer_writer(record_bytes &buffer) : buffer_(buffer) {}
 
   void write(const void *data, t_size n, abort_callback &abort) override;
 
  private:
-  std::vector<std::uint8_t> &buffer_;
+  record_bytes &buffer_;
 };

@@ -29,6 +29,14 @@ class array_t {
   t_size allocated() const { return allocated_; }
   T &operator[](t_size index) { return items_[index]; }
   const T &operator[](t_size index) const { return items_[index]; }
+  const T *data() const { return items_; }
+
+  // Copies n items to the end. On a failed allocation the array keeps its items.
+  void append(const T *items, t_size n) {
+    const t_size start = count_;
+    set_size(checked_add(start, n));
+    for (t_size i = 0; i < n; ++i) items_[start + i] = items[i];
+  }
 
   // On a failed allocation the array keeps its items.
   void set_size(t_size count) {

@@ -51,6 +51,8 @@ class list_impl_t : public list_base_t<T> {
 
   t_size count() const override { return storage_.size(); }
   void get_copy(T &out, t_size index) const override { out = storage_[index]; }
+  // The index is not checked: callers keep it below count().
+  const T &operator[](t_size index) const { return storage_[index]; }
 
   t_size add(const T &item) { return insert_at(item, count()); }
 

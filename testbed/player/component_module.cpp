@@ -4,6 +4,8 @@
 #include <exception>
 #include <stdexcept>
 
+#include "abi_bridge.h"
+#include "program_folder.h"
 #include "text_conversion.h"
 
 namespace {
@@ -21,6 +23,14 @@ std::string folder_of(const std::wstring &path) {
   return slash == std::wstring::npos ? std::string() : utf8_from_wide(path.substr(0, slash));
 }
 
+// Room for the text of an exception that came out of the component.
+constexpr t_size error_room = 512;
+
+std::string load_error(const std::wstring &path) {
+  const DWORD code = GetLastError();
+  return "cannot load " + utf8_from_wide(path) + " (error " + std::to_string(code) + ")";
+}
+
 void call_hooks(service_registry &registry, bool init) {
   for (service_base *hooks : registry.instances_of(initquit::class_guid)) {
     auto *typed = static_cast<initquit *>(hooks);
@@ -36,15 +46,23 @@ void call_hooks(service_registry &registry, bool init) {
 }  // namespace
 
 component_module::component_module(const std::wstring &dll_path, service_registry &registry)
-    : registry_(registry), module_(LoadLibraryW(dll_path.c_str())), client_(nullptr) {
+    : registry_(registry), client_(nullptr) {
+  // As the player does it: its own library is loaded first, and a component's own folder is
+  // searched first for what the component imports.
+  const std::wstring shared_path = program_folder() + L"shared.dll";
+  shared_ = LoadLibraryW(shared_path.c_str());
+  if (shared_ == nullptr) throw std::runtime_error(load_error(shared_path));
+  module_ = LoadLibraryExW(dll_path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (module_ == nullptr) {
-    throw std::runtime_error("cannot load " + utf8_from_wide(dll_path) + " (error " +
-                             std::to_string(GetLastError()) + ")");
+    const std::string error = load_error(dll_path);
+    FreeLibrary(shared_);
+    throw std::runtime_error(error);
   }
   const auto entry = reinterpret_cast<foobar2000_get_interface_t>(
       reinterpret_cast<void *>(GetProcAddress(module_, entry_point_name)));
   if (entry == nullptr) {
     FreeLibrary(module_);
+    FreeLibrary(shared_);
     throw std::runtime_error(utf8_from_wide(dll_path) + " is not a component: no " + entry_point_name);
   }
   client_ = entry(&registry_, module_);
@@ -55,16 +73,25 @@ component_module::component_module(const std::wstring &dll_path, service_registr
   folder_ = folder_of(dll_path);
 }
 
-component_module::~component_module() { FreeLibrary(module_); }
+component_module::~component_module() {
+  FreeLibrary(module_);
+  FreeLibrary(shared_);
+}
 
 void component_module::start(const config_file &config) {
-  never_abort abort;
+  std::string failure;
   try {
     const byte_buffer stored = config.read();
-    memory_input_stream in(stored);
-    client_->set_config(&in, abort);
+    char error[error_room];
+    if (!abi_set_config(client_, stored.data(), static_cast<t_size>(stored.size()), error, error_room)) {
+      failure = error;
+    }
   } catch (const std::exception &e) {
-    std::printf("player: the stored configuration of %s failed to load: %s\n", file_name_.c_str(), e.what());
+    failure = e.what();
+  }
+  if (!failure.empty()) {
+    std::printf("player: the stored configuration of %s failed to load: %s\n", file_name_.c_str(),
+                failure.c_str());
   }
   client_->set_library_path(folder_.c_str(), file_name_.c_str());
   client_->services_init(true);
@@ -77,16 +104,23 @@ void component_module::init_hooks() {
 }
 
 bool component_module::save_config(const config_file &config) {
-  never_abort abort;
-  try {
-    memory_output_stream out;
-    client_->get_config(&out, abort);
-    config.write(out.data());
-    return true;
-  } catch (const std::exception &e) {
-    std::printf("player: the configuration of %s was not saved: %s\n", file_name_.c_str(), e.what());
-    return false;
+  std::string failure;
+  abi_bytes saved = {};
+  char error[error_room];
+  if (abi_get_config(client_, false, &saved, error, error_room)) {
+    try {
+      const auto *bytes = static_cast<const std::uint8_t *>(saved.data);
+      config.write(byte_buffer(bytes, bytes + saved.size));
+    } catch (const std::exception &e) {
+      failure = e.what();
+    }
+  } else {
+    failure = error;
   }
+  abi_free_bytes(&saved);
+  if (failure.empty()) return true;
+  std::printf("player: the configuration of %s was not saved: %s\n", file_name_.c_str(), failure.c_str());
+  return false;
 }
 
 void component_module::stop(const config_file *config) {

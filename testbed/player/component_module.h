@@ -35,6 +35,7 @@ class component_module {
 
  private:
   service_registry &registry_;
+  HMODULE shared_;
   HMODULE module_;
   foobar2000_client *client_;
   std::string file_name_;

@@ -1,5 +1,7 @@
 #include "config_file.h"
 
+#include <windows.h>
+
 #include <stdexcept>
 
 namespace {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
-#include "host_streams.h"
+using byte_buffer = std::vector<std::uint8_t>;
 
 // The component's stored configuration in the profile folder.
 class config_file {

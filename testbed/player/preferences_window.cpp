@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <exception>
 #include <string>
 
+#include "abi_bridge.h"
 #include "support/string8.h"
 #include "text_conversion.h"
 
@@ -42,13 +42,17 @@ HWND create_frame(const std::string &page_name) {
 }
 
 std::string describe(preferences_page &page) {
-  std::string text = std::string("Page \"") + page.get_name() + "\"  " + guid_text(page.get_guid()) +
-                     "\r\nListed under " + guid_text(page.get_parent_guid()) + "\r\nHelp: ";
+  GUID own;
+  GUID parent;
+  std::string text = std::string("Page \"") + page.get_name() + "\"  " + guid_text(*page.get_guid(&own)) +
+                     "\r\nListed under " + guid_text(*page.get_parent_guid(&parent)) + "\r\nHelp: ";
   pfc::string8 help;
-  try {
-    if (page.get_help_url(help)) text += help.text();
-  } catch (const std::exception &e) {
-    text += std::string("(") + e.what() + ")";
+  bool answered = false;
+  char error[256];
+  if (!abi_get_help_url(&page, &help, &answered, error, sizeof error)) {
+    text += std::string("(") + error + ")";
+  } else if (answered) {
+    text += help.text();
   }
   return text;
 }

@@ -58,10 +58,16 @@ class play_callback_probe : public probe<play_callback_static> {
 class menu_probe : public probe<mainmenu_commands> {
  public:
   t_uint32 get_command_count() override { return reached = 3; }
-  GUID get_command(t_uint32) override { return GUID{static_cast<unsigned>(reached = 4), 0, 0, {}}; }
+  GUID *get_command(GUID *result, t_uint32) override {
+    *result = GUID{static_cast<unsigned>(reached = 4), 0, 0, {}};
+    return result;
+  }
   void get_name(t_uint32, pfc::string_base &) override { reached = 5; }
   bool get_description(t_uint32, pfc::string_base &) override { return (reached = 6) != 0; }
-  GUID get_parent() override { return GUID{static_cast<unsigned>(reached = 7), 0, 0, {}}; }
+  GUID *get_parent(GUID *result) override {
+    *result = GUID{static_cast<unsigned>(reached = 7), 0, 0, {}};
+    return result;
+  }
   t_uint32 get_sort_priority() override { return reached = 8; }
   bool get_display(t_uint32, pfc::string_base &, t_uint32 &flags) override {
     flags = 2;
@@ -109,6 +115,12 @@ TEST(boundary_layout, main_menu_commands_keep_their_slot_numbers) {
   EXPECT_EQ(call_slot<t_uint32>(&menu, 8), 8u);
   call_slot<void>(&menu, 10, t_uint32{1}, static_cast<service_base *>(nullptr));
   EXPECT_EQ(menu.reached, 11);
+  // A GUID comes back through the caller's buffer, passed before the index; EAX holds its address.
+  GUID guid = {};
+  EXPECT_EQ(call_slot<GUID *>(&menu, 4, &guid, t_uint32{0}), &guid);
+  EXPECT_EQ(guid.Data1, 4u);
+  EXPECT_EQ(call_slot<GUID *>(&menu, 7, &guid), &guid);
+  EXPECT_EQ(guid.Data1, 7u);
 }
 
 TEST(boundary_layout, factory_record_is_twelve_bytes_and_strings_keep_their_slots) {

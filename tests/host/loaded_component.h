@@ -17,6 +17,7 @@ class loaded_component {
   foobar2000_get_interface_t entry() const { return entry_; }
 
  private:
+  HMODULE shared_;
   HMODULE module_;
   foobar2000_get_interface_t entry_;
 };

@@ -13,10 +13,13 @@ TEST_F(identity, names_the_page_and_its_place_in_the_preferences) {
   preferences_page &page = page_object;
   EXPECT_STREQ(page.get_name(), "Tunesignal");
   pfc::string8 text;
-  append_guid_text(text, page.get_guid());
+  GUID guid;
+  EXPECT_EQ(page.get_guid(&guid), &guid);
+  append_guid_text(text, guid);
   EXPECT_STREQ(text.text(), "18651C3E-F988-4EFB-9647-53B028CCDACC");
   text.assign("");
-  append_guid_text(text, page.get_parent_guid());
+  EXPECT_EQ(page.get_parent_guid(&guid), &guid);
+  append_guid_text(text, guid);
   EXPECT_STREQ(text.text(), "627C0767-0793-44F8-8087-BE4934311282");
   EXPECT_FALSE(page.reset_query());
 }

@@ -1,0 +1,16 @@
+# An import library made from a .def file, as an INTERFACE target named `name` that links it. The
+# .def lists functions by their decorated names; the imported names are the plain ones.
+function(tunesignal_import_library name def_file)
+  if(tunesignal_platform_abi)
+    set(library ${CMAKE_CURRENT_BINARY_DIR}/${name}.lib)
+    set(make_library llvm-dlltool -m i386 -k -d ${def_file} -l ${library})
+  else()
+    set(library ${CMAKE_CURRENT_BINARY_DIR}/lib${name}.a)
+    set(make_library ${CMAKE_DLLTOOL} --kill-at -d ${def_file} -l ${library})
+  endif()
+  add_custom_command(OUTPUT ${library} COMMAND ${make_library} DEPENDS ${def_file} VERBATIM)
+  add_custom_target(${name}_import_library DEPENDS ${library})
+  add_library(${name} INTERFACE)
+  target_link_libraries(${name} INTERFACE ${library})
+  add_dependencies(${name} ${name}_import_library)
+endfunction()
