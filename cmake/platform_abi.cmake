@@ -14,6 +14,10 @@ add_compile_options(
   -nostdinc++ -nostdlibinc
   # The host calls the component on its main thread only.
   -fno-threadsafe-statics
+  # clang 14 may give the object a catch receives the stack slot of a local of the try body. The
+  # platform's runtime fills that slot before it unwinds the body, so the local's destructor would
+  # overwrite the caught exception and the catch would read garbage. Slots are not shared at all.
+  "SHELL:-mllvm -no-stack-coloring"
   -ffunction-sections -fdata-sections
   -Wall -Wextra -Werror)
 add_compile_definitions(WINE_UNICODE_NATIVE)

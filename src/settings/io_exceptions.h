@@ -2,8 +2,8 @@
 
 #include <exception>
 
-// The host's stream failures. They cross the boundary by type (both modules share the GCC runtime),
-// so the names and the base chain matter; each class carries one fixed message.
+// The host's stream failures. They cross the boundary matched by their type names, so the names and
+// the base chain matter; each class carries one fixed message.
 namespace foobar2000_io {
 
 class exception_io : public std::exception {

@@ -1,0 +1,40 @@
+#include <cstring>
+
+#include "cases.h"
+#include "check.h"
+#include "host_services.h"
+#include "loaded_component.h"
+#include "stored_chain.h"
+
+void configuration_round_trip_keeps_every_byte() {
+  player_services host;
+  loaded_component component(host.api);
+  foobar2000_client *client = component.client();
+  if (client == nullptr) return;
+  host_abort_flag go_on(false);
+
+  host_output_stream defaults;
+  client->get_config(&defaults, go_on);
+  check_number(defaults.collected.size(), 287, "the untouched settings are stored in 287 bytes");
+
+  // Every setting away from its default, in the order the component stores them.
+  const char *const presets[] = {"Сейчас играет: %title%",
+                                 "\xF0\x9F\x8E\xB8 %artist% — %album% \xF0\x9F\x8E\xB6", ""};
+  bytes stored;
+  add_list_record(stored, setting::presets, presets, 3);
+  add_switch_record(stored, setting::keep_first_edit, 1);
+  add_switch_record(stored, setting::keep_status_picture, 1);
+  add_switch_record(stored, setting::music_status_only, 1);
+  add_text_record(stored, setting::top_text, "Слушаю \xF0\x9F\x8E\xA7:");
+  add_text_record(stored, setting::active_script, "%artist% — %title%");
+  add_switch_record(stored, setting::enabled, 0);
+  host_input_stream in(stored);
+  client->set_config(&in, go_on);
+
+  host_output_stream saved;
+  client->get_config(&saved, go_on);
+  check_number(saved.collected.size(), stored.size(), "the stored chain comes back at its own size");
+  check(saved.collected.size() == stored.size() &&
+            std::memcmp(saved.collected.data(), stored.data(), stored.size()) == 0,
+        "the stored chain comes back byte for byte");
+}

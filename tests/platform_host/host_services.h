@@ -1,0 +1,140 @@
+#pragma once
+
+#include <windows.h>
+
+#include "host/boundary.h"
+#include "host_text.h"
+
+// The player's side of the boundary: the API object the component finds services through and the
+// services it calls, each with counted references. The host holds the first reference of each
+// object, so once the component has let go of everything, references() is 1 again.
+
+template <typename I>
+class counted : public I {
+ public:
+  int service_add_ref() override {
+    ++taken_;
+    return ++references_;
+  }
+  int service_release() override { return --references_; }
+  bool service_query(service_base **, const GUID &) override { return false; }
+
+  int references() const { return references_; }
+  // How many references were ever taken, to tell "released" from "never taken".
+  int taken() const { return taken_; }
+
+ private:
+  int references_ = 1;
+  int taken_ = 0;
+};
+
+// A slot the contract says the component never calls.
+void unexpected_slot();
+
+class host_api : public foobar2000_api {
+ public:
+  host_api();
+
+  void offer(const GUID &class_guid, service_base *instance);
+
+  class_ref find_class(const GUID &class_guid) override;
+  bool create_instance(service_base **out, class_ref cls, t_size index) override;
+  t_size instance_count(class_ref cls) override;
+  void reserved_3() override { unexpected_slot(); }
+  bool is_main_thread() override { return GetCurrentThreadId() == main_thread_; }
+
+ private:
+  struct offered_class {
+    GUID guid;
+    service_base *instance;
+  };
+  offered_class classes_[4] = {};
+  t_size class_count_ = 0;
+  DWORD main_thread_;
+};
+
+class host_console : public counted<console_receiver> {
+ public:
+  void print(const char *text, t_size length) override;
+
+  t_size count() const { return count_; }
+  const char *line(t_size index) const { return index < kept_lines ? lines_[index].text() : ""; }
+
+ private:
+  static constexpr t_size kept_lines = 8;
+  host_text lines_[kept_lines];
+  t_size count_ = 0;
+};
+
+class host_script : public counted<titleformat_object> {
+ public:
+  host_text script;
+};
+
+// Formats a script by putting the title in place of each %title%; the rest is taken as it is.
+class host_track : public counted<track> {
+ public:
+  explicit host_track(const char *title) : title_(title) {}
+
+  void reserved_3() override { unexpected_slot(); }
+  bool format_title(void *hook, pfc::string_base &out, titleformat_object *script, void *filter) override;
+
+ private:
+  const char *title_;
+};
+
+class host_compiler : public counted<titleformat_compiler> {
+ public:
+  // From now on compile throws host_error with this text.
+  void fail_with(const char *text) { failure_ = text; }
+
+  bool compile(titleformat_object **out, const char *script) override;
+
+  t_size compiled() const { return compiled_; }
+  bool scripts_released() const;
+
+ private:
+  static constexpr t_size script_room = 16;
+  host_script scripts_[script_room];
+  t_size compiled_ = 0;
+  const char *failure_ = nullptr;
+};
+
+class host_playback : public counted<playback_control> {
+ public:
+  // Borrowed; null when stopped.
+  void set_playing(host_track *playing) { playing_ = playing; }
+
+  bool get_now_playing(track **out) override;
+  void reserved_4() override { unexpected_slot(); }
+  void reserved_5() override { unexpected_slot(); }
+  bool is_playing() override { return playing_ != nullptr; }
+  void reserved_7() override { unexpected_slot(); }
+  void reserved_8() override { unexpected_slot(); }
+  void reserved_9() override { unexpected_slot(); }
+  void reserved_10() override { unexpected_slot(); }
+  void reserved_11() override { unexpected_slot(); }
+  void reserved_12() override { unexpected_slot(); }
+  void reserved_13() override { unexpected_slot(); }
+  void reserved_14() override { unexpected_slot(); }
+  void reserved_15() override { unexpected_slot(); }
+  void reserved_16() override { unexpected_slot(); }
+  void reserved_17() override { unexpected_slot(); }
+  void reserved_18() override { unexpected_slot(); }
+  void reserved_19() override { unexpected_slot(); }
+  bool format_playing_title(void *hook, pfc::string_base &out, titleformat_object *script, void *filter,
+                            int display_level) override;
+
+ private:
+  host_track *playing_ = nullptr;
+};
+
+// The services a case offers the component, registered with the API object.
+struct player_services {
+  player_services();
+
+  host_api api;
+  host_console console;
+  host_playback playback;
+  host_compiler compiler;
+};

@@ -1,0 +1,94 @@
+#include "cases.h"
+#include "check.h"
+#include "host_services.h"
+#include "loaded_component.h"
+#include "messenger_process.h"
+#include "stored_chain.h"
+
+namespace {
+
+// The player's mark of a checked menu item.
+constexpr t_uint32 menu_item_checked = 2;
+
+const char *const users_status = "4\tAt work\tIn a meeting\n";
+
+void start_track(player_services &host, play_callback *events, host_track &started) {
+  host.playback.set_playing(&started);
+  started.service_add_ref();
+  events->on_playback_new_track(&started);
+}
+
+bool shows_checked(mainmenu_commands *menu) {
+  host_text text;
+  t_uint32 flags = 0;
+  menu->get_display(0, text, flags);
+  check_text(text.text(), "Enable Tunesignal", "the menu item shows its name");
+  return (flags & menu_item_checked) != 0;
+}
+
+void check_published(const messenger_process &messenger, const host_text &expected, const char *behaviour) {
+  host_text log;
+  messenger.read_status_log(log);
+  check_text(log.text(), expected.text(), behaviour);
+}
+
+}  // namespace
+
+void menu_switch_and_playback_drive_the_messenger() {
+  player_services host;
+  messenger_process messenger(L"--picture 4 --top \"At work\" --bottom \"In a meeting\"");
+  check(messenger.running(), "the stand-in messenger starts");
+  loaded_component component(host.api);
+  foobar2000_client *client = component.client();
+  if (client == nullptr || !messenger.running()) return;
+
+  // Texts the host formats, so that what the messenger shows went through the boundary both ways.
+  bytes stored;
+  add_text_record(stored, setting::top_text, "Слушаю:");
+  add_text_record(stored, setting::active_script, "\xE2\x99\xAA %title%");
+  host_input_stream in(stored);
+  host_abort_flag go_on(false);
+  client->set_config(&in, go_on);
+  client->services_init(true);
+  component.service<initquit>()->on_init();
+  mainmenu_commands *menu = component.service<mainmenu_commands>();
+  play_callback *events = component.service<play_callback_static>();
+
+  host_text published;
+  host_track star("Звезда по имени Солнце");
+  start_track(host, events, star);
+  published.add("11\tСлушаю:\t\xE2\x99\xAA Звезда по имени Солнце\n");
+  check_published(messenger, published,
+                  "a new track publishes the music picture and the host's formatted texts");
+
+  host.playback.set_playing(nullptr);
+  events->on_playback_stop(0);
+  published.add(users_status);
+  check_published(messenger, published, "a stop puts the user's own status back");
+
+  check(shows_checked(menu), "while on, the menu item is checked");
+  menu->execute(0, nullptr);
+  published.add(users_status);
+  check_published(messenger, published, "switching off puts the user's own status back");
+  check(!shows_checked(menu), "after switching off, the menu item is not checked");
+
+  host_track blood("Группа крови");
+  start_track(host, events, blood);
+  check_published(messenger, published, "a new track while off publishes nothing");
+
+  menu->execute(0, nullptr);
+  check(shows_checked(menu), "after switching on, the menu item is checked again");
+  host_track cuckoo("Кукушка");
+  start_track(host, events, cuckoo);
+  published.add("11\tСлушаю:\t\xE2\x99\xAA Кукушка\n");
+  check_published(messenger, published, "once on again, a new track is published");
+
+  check_text(host.console.line(0), "", "the console stays quiet");
+  check(host.playback.taken() > 0 && host.compiler.compiled() > 0,
+        "the announcements used the host's formatting");
+  check_number(host.playback.references(), 1, "the playback control's references are released");
+  check_number(host.compiler.references(), 1, "the title-format compiler's references are released");
+  check(host.compiler.scripts_released(), "every compiled script is released");
+  check(star.references() == 1 && blood.references() == 1 && cuckoo.references() == 1,
+        "every track is released");
+}
