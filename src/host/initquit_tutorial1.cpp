@@ -1,5 +1,7 @@
 #include "host/initquit_tutorial1.h"
 
+#include "announce/announcement.h"
+#include "host/contained.h"
 #include "messenger_windows.h"
 #include "settings/config_variables.h"
 
@@ -9,5 +11,9 @@ void initquit_tutorial1::on_init() {
 }
 
 void initquit_tutorial1::on_quit() {
-  if (cfg_enabled) reset_messenger_windows();
+  if (!cfg_enabled) return;
+  // The messenger outlives the player: it must not go on showing the track, nor would the next
+  // session know the status under it.
+  if (own_status.on_display) run_contained("restoring the status", restore_status);
+  reset_messenger_windows();
 }

@@ -2,8 +2,9 @@
 
 #include "host/boundary.h"
 
-// Start and quit hooks: find the messenger's windows at start, forget them at quit, both only
-// while the component is switched on. The messenger's status is not restored at quit.
+// Start and quit hooks: find the messenger's windows at start; at quit put the user's status back
+// if the track is still on display, and forget the windows. Both only while the component is
+// switched on.
 class initquit_tutorial1 : public initquit {
  public:
   void on_init() override;

@@ -37,6 +37,18 @@ messenger_result enumerate_status_form() {
 
 void reset_messenger_windows() { messenger_windows = {}; }
 
+bool operator==(const messenger_instance &a, const messenger_instance &b) {
+  return a.main_form == b.main_form && a.process == b.process;
+}
+
+bool operator!=(const messenger_instance &a, const messenger_instance &b) { return !(a == b); }
+
+messenger_instance current_messenger_instance() {
+  DWORD process = 0;
+  if (messenger_windows.status_form != nullptr) GetWindowThreadProcessId(messenger_windows.status_form, &process);
+  return {messenger_windows.main_form, process};
+}
+
 bool is_valid_window(HWND window) { return window != nullptr && IsWindow(window); }
 
 bool is_messenger_running() { return FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr) != nullptr; }

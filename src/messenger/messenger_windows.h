@@ -18,6 +18,18 @@ struct messenger_window_table {
 
 extern messenger_window_table messenger_windows;
 
+// The running messenger that the table's windows belong to: its main window and its process. A
+// messenger that restarted, or a second one, is another instance.
+struct messenger_instance {
+  HWND main_form;
+  DWORD process;
+};
+
+bool operator==(const messenger_instance &a, const messenger_instance &b);
+bool operator!=(const messenger_instance &a, const messenger_instance &b);
+
+messenger_instance current_messenger_instance();
+
 void reset_messenger_windows();
 
 // Fills the table, continuing each top-level search after the window already stored, and opens the

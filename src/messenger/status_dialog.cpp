@@ -1,6 +1,7 @@
 #include "status_dialog.h"
 
 #include "messenger_windows.h"
+#include "status_text.h"
 
 saved_status_record saved_status = {};
 
@@ -10,9 +11,13 @@ messenger_result result_of(const messenger_reply &reply) {
   return reply.answered ? messenger_result::completed : messenger_result::not_responding;
 }
 
+// The messenger cuts the text to fit; a cut through a surrogate pair leaves half a character, which
+// is not kept.
 messenger_result read_text(HWND edit, wchar_t (&buffer)[saved_text_size]) {
-  return result_of(
+  const messenger_result result = result_of(
       messenger_channel().send(edit, WM_GETTEXT, saved_text_size, reinterpret_cast<LPARAM>(buffer)));
+  buffer[cut_length(buffer, saved_text_size - 1)] = 0;
+  return result;
 }
 
 }  // namespace

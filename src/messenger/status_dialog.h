@@ -27,8 +27,9 @@ struct saved_status_record {
 
 extern saved_status_record saved_status;
 
-// Reads both edits and the selected picture into saved_status. When the messenger stops answering,
-// saved_status keeps what it held before and no further message is sent.
+// Reads both edits and the selected picture into saved_status; a text cut to fit ends on a whole
+// character. When the messenger stops answering, saved_status keeps what it held before and no
+// further message is sent.
 messenger_result save_status();
 
 // CB_SETCURSEL to the picture combo box; the restores pass an lParam of their own.

@@ -86,6 +86,8 @@ bool handle_control_message(UINT message, WPARAM w_param) {
     return true;
   }
   if (message == hang_message()) {
+    // A resume that came while nothing hung (a readiness probe, say) must not end this hang at once.
+    ResetEvent(resume_event);
     // Answer the request itself, then stop answering anything else.
     ReplyMessage(0);
     WaitForSingleObject(resume_event, w_param != 0 ? static_cast<DWORD>(w_param) : INFINITE);

@@ -169,4 +169,16 @@ TEST_F(against_the_standin, a_hung_messenger_is_reported_and_served_again_once_i
             (std::vector<fields>{{"11", "Now Playing:", utf8(L"Nautilus Pompilius \u2014 Wings")}}));
 }
 
+TEST_F(against_the_standin, a_resume_that_finds_nothing_hanging_does_not_cut_the_next_hang_short) {
+  messenger_standin messenger({L"--controls-at-start"});
+  ASSERT_TRUE(messenger.running());
+  ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
+
+  // As scripts probe a starting messenger for readiness.
+  messenger.resume();
+  messenger.hang();
+  EXPECT_EQ(save_status(), messenger_result::not_responding);
+  messenger.resume();
+}
+
 }  // namespace

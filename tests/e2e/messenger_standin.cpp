@@ -121,6 +121,43 @@ void messenger_standin::hang() {
   SendMessageW(status_form(), hang_request, 0, 0);
 }
 
+namespace {
+
+struct dialog_controls {
+  HWND bottom_edit = nullptr;  // the first edit
+  HWND top_edit = nullptr;     // the last edit
+  HWND combo = nullptr;
+  HWND apply = nullptr;  // the panel captioned "OK"
+};
+
+BOOL CALLBACK find_control(HWND window, LPARAM controls_address) {
+  auto &controls = *reinterpret_cast<dialog_controls *>(controls_address);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  wchar_t caption[8] = {};
+  const std::wstring kind = name;
+  if (kind == L"TEdit") {
+    (controls.bottom_edit == nullptr ? controls.bottom_edit : controls.top_edit) = window;
+  } else if (kind == L"TComboBox") {
+    controls.combo = window;
+  } else if (kind == L"TPanel" && GetWindowTextW(window, caption, 8) == 2 && std::wstring(caption) == L"OK") {
+    controls.apply = window;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+void messenger_standin::user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom) {
+  dialog_controls controls;
+  EnumChildWindows(status_form(), find_control, reinterpret_cast<LPARAM>(&controls));
+  SendMessageW(controls.combo, CB_SETCURSEL, static_cast<WPARAM>(picture), 0);
+  SendMessageW(controls.top_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(top.c_str()));
+  SendMessageW(controls.bottom_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bottom.c_str()));
+  SendMessageW(controls.apply, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  SendMessageW(controls.apply, WM_LBUTTONUP, MK_LBUTTON, MAKELPARAM(1, 1));
+}
+
 void messenger_standin::resume() {
   const std::wstring name = L"TunesignalMessengerResume." + std::to_wstring(process_.dwProcessId);
   const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name.c_str());

@@ -20,6 +20,9 @@ class messenger_standin {
   void hang();
   void resume();
 
+  // What the user does in the status dialog: types both texts, picks the picture and presses OK.
+  void user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom);
+
   // The published statuses and the recorded messages, one entry per line, fields split at tabs.
   std::vector<std::vector<std::string>> status_log() const;
   std::vector<std::vector<std::string>> message_log() const;

@@ -41,8 +41,18 @@ TEST(player_with_messenger, a_listening_session_shows_each_track_and_gives_the_s
                                                          at_work,  // stop
                                                          at_work,  // switched off
                                                          at_work,  // another track chosen: stopped first
-                                                         playing(sigur)}));
+                                                         playing(sigur),
+                                                         at_work}));  // quit while it plays
   EXPECT_EQ(run.output.find("tunesignal:"), std::string::npos) << run.output;
+}
+
+TEST(player_with_messenger, quitting_while_a_track_plays_leaves_the_users_status_for_the_next_session) {
+  messenger_standin messenger(users_own_status);
+  scratch_profile profile;
+  run_player(profile, sample_playlist(), "play 1\nquit\n");
+  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work}));
+  run_player(profile, sample_playlist(), "play 2\nstop\nquit\n");
+  EXPECT_EQ(messenger.status_log().back(), at_work) << "the next session saved the user's status, not the track";
 }
 
 TEST(player_with_messenger, the_switch_stays_off_across_a_restart_of_the_player) {

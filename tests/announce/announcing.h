@@ -1,0 +1,57 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "announce/play_callback_qip.h"
+#include "fake_player.h"
+#include "host/initquit_tutorial1.h"
+#include "host/mainmenu_commands_qip.h"
+#include "host/service_impl.h"
+#include "messenger_standin.h"
+
+// The component's announcement linked into the test, with a player made of plain objects, against
+// the stand-in messenger in a process of its own.
+
+using fields = std::vector<std::string>;
+
+extern const fields users_own_status;
+extern const std::vector<std::wstring> users_own_status_options;
+
+// The messages of the component's vocabulary as the messenger received them, leaving out the
+// caption-length questions that discovery asks every panel. Text addresses and click points mean
+// nothing across processes; the texts do.
+std::vector<std::string> received(const messenger_standin &messenger);
+
+std::size_t count_of(const std::vector<std::string> &messages, const std::string &prefix);
+
+extern const std::vector<std::string> opening;
+extern const std::vector<std::string> saving;
+
+std::vector<std::string> publishing(const std::string &picture, const std::string &picture_l_param,
+                                    const std::string &bottom, const std::string &top);
+
+std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts);
+
+class announcing : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  void start(fake_track &track);
+  void stop();
+  play_callback &events() { return callbacks; }
+
+  bound_player player;
+  service_impl_single_t<play_callback_qip> callbacks;
+  service_impl_single_t<mainmenu_commands_qip> menu;
+  service_impl_single_t<initquit_tutorial1> hooks;
+  fake_track kino{"\xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0", "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE"};
+  fake_track sigur{"Svefn-g-englar", "Sigur R\xC3\xB3s"};
+  const std::string kino_line =
+      "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE - \xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0";
+  const std::string sigur_line = "Sigur R\xC3\xB3s - Svefn-g-englar";
+};
