@@ -1,8 +1,8 @@
 #include "announce/announcement.h"
 
-#include "announce/host_ref.h"
+#include "host_access/host_ref.h"
 #include "announce/title_format.h"
-#include "host/host_access.h"
+#include "host_access/host_access.h"
 #include "messenger/status_text.h"
 #include "settings/config_variables.h"
 #include "support/string8.h"

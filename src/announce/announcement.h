@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 #include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
 

@@ -1,9 +1,9 @@
 #include "announce/play_callback_qip.h"
 
 #include "announce/announcement.h"
-#include "announce/host_ref.h"
-#include "host/contained.h"
-#include "host/host_access.h"
+#include "host_access/host_ref.h"
+#include "host_access/contained.h"
+#include "host_access/host_access.h"
 #include "messenger/messenger_channel.h"
 #include "messenger/messenger_windows.h"
 #include "settings/config_variables.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // Turns the host's playback events into messenger actions: a new track is announced, a stop or a
 // pause puts the user's status back, a resume announces the playing track again.

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "announce/host_ref.h"
-#include "host/host_access.h"
+#include "host_access/host_ref.h"
+#include "host_access/host_access.h"
 #include "support/wide_text.h"
 
 namespace {

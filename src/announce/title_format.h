@@ -3,7 +3,7 @@
 // Formatting a title-formatting script against a track through the host's own title formatting.
 // Scripts are compiled afresh on every call. On failure the output keeps what it held.
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 #include "support/sizes.h"
 #include "support/string_base.h"
 #include "support/wide_char.h"

@@ -1,4 +1,4 @@
-#include "messenger_channel.h"
+#include "messenger/messenger_channel.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "messenger_windows.h"
+#include "messenger/messenger_windows.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "messenger_channel.h"
+#include "messenger/messenger_channel.h"
 
 // The messenger's windows, found by their class names. The handles belong to the messenger and may
 // go stale at any moment; only the apply panel is ever checked before use.

@@ -1,7 +1,7 @@
-#include "status_dialog.h"
+#include "messenger/status_dialog.h"
 
-#include "messenger_windows.h"
-#include "status_text.h"
+#include "messenger/messenger_windows.h"
+#include "messenger/status_text.h"
 
 saved_status_record saved_status = {};
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "messenger_channel.h"
+#include "messenger/messenger_channel.h"
 
 // The messenger's status dialog, driven through the handles of messenger_windows: what the player
 // saves from it and every message with which it writes, selects and applies a status.

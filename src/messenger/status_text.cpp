@@ -1,4 +1,4 @@
-#include "status_text.h"
+#include "messenger/status_text.h"
 
 namespace {
 

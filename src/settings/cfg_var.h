@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 struct guid_bytes;
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // A GUID as stored: the standard Windows memory layout, integers little-endian.
 struct guid_bytes {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // A view of at most `limit` bytes of another stream: one stored record. Reads and skips never
 // reach past the record; the exact forms throw exception_io_data_truncation on shortage.

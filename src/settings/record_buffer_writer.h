@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 #include "support/array.h"
 
 using record_bytes = pfc::array_t<std::uint8_t>;

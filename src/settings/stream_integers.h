@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // 32-bit unsigned integers as stored: four bytes, little-endian.
 t_uint32 read_uint32_le(input_stream &stream, abort_callback &abort);

@@ -9,7 +9,7 @@
 // the answer is false and `error` holds the exception's text, cut to error_size bytes with its
 // terminator.
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // Bytes the component wrote, owned by this library until abi_free_bytes.
 struct abi_bytes {

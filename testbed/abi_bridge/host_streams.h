@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // The host's side of a configuration transfer, in the platform's ABI: the stored bytes the host
 // hands over, the buffer it collects into and its abort flag.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // Bases for a host's own services: the slots that the component never calls, filled once, so that
 // a host (the stand-in player, or a test's fake host) writes only the operations that matter.

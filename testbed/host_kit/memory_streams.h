@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 using bytes = std::vector<std::uint8_t>;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // A host object handed to the component by reference: counts them so that the player can tell,
 // at exit, whether the component let go of everything it took. `Owned` objects die with their

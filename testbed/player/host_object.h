@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // A host-side object the player owns for its whole run. Counts references so that, at exit, a
 // component that kept one it should have released shows up; never deletes itself. `Base` is the

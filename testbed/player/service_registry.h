@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // The host API object handed to the component: classes of service instances by GUID, filled with
 // the player's own services and the component's factories.

@@ -8,9 +8,9 @@
 
 #include "announce/play_callback_qip.h"
 #include "fake_player.h"
-#include "host/initquit_tutorial1.h"
-#include "host/mainmenu_commands_qip.h"
-#include "host/service_impl.h"
+#include "component/initquit_tutorial1.h"
+#include "component/mainmenu_commands_qip.h"
+#include "component/service_impl.h"
 #include "messenger_standin.h"
 
 // The component's announcement linked into the test, with a player made of plain objects, against

@@ -2,7 +2,7 @@
 
 #include "announce/title_format.h"
 #include "fake_player.h"
-#include "host/service_exceptions.h"
+#include "host_access/service_exceptions.h"
 #include "support/string8.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "messenger_standin.h"
-#include "messenger_windows.h"
-#include "status_dialog.h"
+#include "messenger/messenger_windows.h"
+#include "messenger/status_dialog.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // A host made of plain objects: classes of service instances by GUID, counted references, and a
 // main-thread answer the test chooses.

@@ -1,6 +1,6 @@
 #include "fake_player.h"
 
-#include "host/host_binding.h"
+#include "host_access/host_binding.h"
 
 namespace {
 

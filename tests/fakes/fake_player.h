@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 #include "host_service_bases.h"
 #include "support/string_base.h"
 

@@ -2,7 +2,7 @@
 // each interface is called by number and must land in the operation of that number.
 #include <gtest/gtest.h>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 #include "host_service_bases.h"
 #include "slot_call.h"
 #include "support/string8.h"

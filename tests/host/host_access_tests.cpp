@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
-#include "host/component_client.h"
-#include "host/host_access.h"
-#include "host/host_binding.h"
+#include "component/component_client.h"
+#include "host_access/host_access.h"
+#include "host_access/host_binding.h"
 
 namespace {
 

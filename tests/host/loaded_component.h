@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // The built component, loaded from beside the test program exactly as a host loads it, and
 // unloaded again when this object goes, so that every test starts from fresh statics.

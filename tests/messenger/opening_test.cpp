@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "messenger_windows.h"
+#include "messenger/messenger_windows.h"
 #include "window_recorder.h"
 
 namespace {

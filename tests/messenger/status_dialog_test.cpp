@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "messenger_windows.h"
-#include "status_dialog.h"
+#include "messenger/messenger_windows.h"
+#include "messenger/status_dialog.h"
 #include "window_recorder.h"
 
 namespace {

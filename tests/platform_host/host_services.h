@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 #include "host_text.h"
 
 // The player's side of the boundary: the API object the component finds services through and the

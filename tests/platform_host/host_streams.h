@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "buffer.h"
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 using bytes = buffer<std::uint8_t>;
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 
 // The component loaded as the player loads it: the player's own shared.dll first, then
 // components\foo_tunesignal.dll with its own folder searched first, then its entry point called

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/boundary.h"
+#include "boundary/boundary.h"
 #include "host_streams.h"
 
 // The component's stored chain as the player keeps it: records of a 16-byte GUID, a 32-bit

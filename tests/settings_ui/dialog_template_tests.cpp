@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "dialog_template.h"
-#include "settings/dialog_ids.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ void expect_controls(const dialog_template &dialog, const std::vector<row> &rows
     EXPECT_EQ(c.cx, r.cx);
     EXPECT_EQ(c.cy, r.cy);
     if (r.text == nullptr) {
-      EXPECT_EQ(c.text_ordinal, icon_tunesignal);
+      EXPECT_EQ(c.text_ordinal, IDI_TUNESIGNAL);
     } else {
       EXPECT_EQ(c.text_ordinal, -1);
       EXPECT_EQ(c.text, r.text);
@@ -79,7 +79,7 @@ void expect_controls(const dialog_template &dialog, const std::vector<row> &rows
 }  // namespace
 
 TEST_F(component_resources, the_preferences_page_template_is_a_hidden_child_in_tahoma) {
-  const dialog_template page = dialog(dialog_preferences_page, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+  const dialog_template page = dialog(IDD_PREFERENCES, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
   EXPECT_EQ(page.style, static_cast<std::uint32_t>(WS_CHILD | DS_SETFONT));
   EXPECT_EQ(page.ex_style, 0u);
   EXPECT_EQ(page.title, L"");
@@ -95,36 +95,36 @@ TEST_F(component_resources, the_preferences_page_template_is_a_hidden_child_in_t
 TEST_F(component_resources, the_preferences_page_controls_stand_in_tab_order) {
   const int none = -1;
   expect_controls(
-      dialog(dialog_preferences_page, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)),
+      dialog(IDD_PREFERENCES, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)),
       {
           {none, label, text_style, 0, 36, 80, 260, 10,
            L"This text is used by bottom QIP's edit control in the Status dialog."},
           {none, button, group, 0, 8, 102, 308, 40, L"Tunesignal Settings"},
           {none, label, text_style, 0, 16, 112, 293, 8,
            L"Top QIP's edit plain text (usage of title format scripts is enabled):"},
-          {edit_top_text, edit, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0, 15, 123, 293, 12, L""},
+          {IDC_TOP_TEXT, edit, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0, 15, 123, 293, 12, L""},
           {none, button, group, 0, 8, 144, 308, 47, L"Custom Settings"},
-          {check_music_status_only, button, check, 0, 15, 155, 293, 10,
+          {IDC_MUSIC_STATUS_ONLY, button, check, 0, 15, 155, 293, 10,
            L"Change song information only if the music's status is set in QIP"},
           {none, label, icon_style, 0, 15, 80, 21, 20, nullptr},
           {none, label, icon_style, 0, 15, 193, 21, 20, nullptr},
           {none, label, text_style, 0, 36, 194, 260, 8,
            L"To disable plugin check the \"Enable Tunesignal\" menu item in the View menu"},
           {none, button, group, 0, 8, 0, 308, 101, L"Title Presets"},
-          {list_presets, list_box,
+          {IDC_PRESETS, list_box,
            child | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 15, 26, 294,
            37, L""},
-          {button_add, button, push, raised, 15, 64, 40, 12, L"Add"},
-          {button_delete, button, push, raised, 55, 64, 40, 12, L"Delete"},
-          {button_up, button, push, raised, 95, 64, 40, 12, L"Up"},
-          {button_down, button, push, raised, 135, 64, 40, 12, L"Down"},
-          {edit_active_script, edit, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, 0, 15, 11,
+          {IDC_ADD, button, push, raised, 15, 64, 40, 12, L"Add"},
+          {IDC_DELETE, button, push, raised, 55, 64, 40, 12, L"Delete"},
+          {IDC_UP, button, push, raised, 95, 64, 40, 12, L"Up"},
+          {IDC_DOWN, button, push, raised, 135, 64, 40, 12, L"Down"},
+          {IDC_ACTIVE_SCRIPT, edit, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, 0, 15, 11,
            293, 12, L""},
-          {button_defaults, button, push, raised, 268, 64, 40, 12, L"Defaults"},
-          {button_set_active, button, push, raised, 228, 64, 40, 12, L"Set Active"},
+          {IDC_DEFAULTS, button, push, raised, 268, 64, 40, 12, L"Defaults"},
+          {IDC_SET_ACTIVE, button, push, raised, 228, 64, 40, 12, L"Set Active"},
           {none, label, text_style, 0, 36, 88, 270, 8,
            L"To activate any preset just select one from the list and click the \"Set Active\" button."},
-          {check_keep_status_picture, button, check, 0, 15, 165, 293, 10,
+          {IDC_KEEP_STATUS_PICTURE, button, check, 0, 15, 165, 293, 10,
            L"Do not change picture of status to music's one"},
           {none, label, icon_style, 0, 15, 214, 21, 20, nullptr},
           {none, label, text_style, 0, 36, 215, 272, 10,
@@ -132,13 +132,13 @@ TEST_F(component_resources, the_preferences_page_controls_stand_in_tab_order) {
           {none, label, text_style, 0, 36, 225, 272, 10,
            L"Chorusbridge plugin for QIP Infium. For more information please visit:"},
           {none, label, text_style, 0, 36, 240, 135, 10, L"https://tunesignal.github.io/"},
-          {check_keep_first_edit, button, check, 0, 15, 176, 293, 8, L"Do not change first edit's text"},
+          {IDC_KEEP_FIRST_EDIT, button, check, 0, 15, 176, 293, 8, L"Do not change first edit's text"},
       });
 }
 
 TEST_F(component_resources, the_preset_editor_template_is_a_russian_modal_frame_with_english_texts) {
   const WORD russian = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);
-  const dialog_template editor = dialog(dialog_preset_editor, russian);
+  const dialog_template editor = dialog(IDD_PRESET_EDITOR, russian);
   EXPECT_EQ(editor.style, static_cast<std::uint32_t>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
                                                      DS_SETFONT | DS_FIXEDSYS));
   EXPECT_EQ(editor.title, L"Preset Edit");
@@ -154,17 +154,17 @@ TEST_F(component_resources, the_preset_editor_template_is_a_russian_modal_frame_
       {
           {IDOK, button, child | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 144, 117, 50, 14, L"OK"},
           {IDCANCEL, button, push, 0, 197, 117, 50, 14, L"Cancel"},
-          {edit_preset_script, edit,
+          {IDC_PRESET_SCRIPT, edit,
            child | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 7, 7, 240, 73,
            L""},
           {-1, label, text_style, 0, 11, 86, 236, 8, L"Preview:"},
-          {edit_preset_preview, edit, child | ES_READONLY | WS_BORDER | WS_TABSTOP, 0, 7, 98, 240, 14, L""},
+          {IDC_PRESET_PREVIEW, edit, child | ES_READONLY | WS_BORDER | WS_TABSTOP, 0, 7, 98, 240, 14, L""},
       });
 }
 
 TEST_F(component_resources, the_icon_group_holds_two_16_pixel_images_in_24_and_32_bit_colour) {
   const auto [bytes, size] =
-      find(RT_GROUP_ICON, icon_tunesignal, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+      find(RT_GROUP_ICON, IDI_TUNESIGNAL, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
   ASSERT_NE(bytes, nullptr);
   ASSERT_EQ(size, 6u + 2u * 14u);
   const auto *data = static_cast<const std::uint8_t *>(bytes);
@@ -176,7 +176,7 @@ TEST_F(component_resources, the_icon_group_holds_two_16_pixel_images_in_24_and_3
     EXPECT_EQ(entry[6], i == 0 ? 24 : 32);
   }
   const HICON icon =
-      static_cast<HICON>(LoadImageW(module_, MAKEINTRESOURCEW(icon_tunesignal), IMAGE_ICON, 16, 16, 0));
+      static_cast<HICON>(LoadImageW(module_, MAKEINTRESOURCEW(IDI_TUNESIGNAL), IMAGE_ICON, 16, 16, 0));
   EXPECT_NE(icon, nullptr);
   DestroyIcon(icon);
 }

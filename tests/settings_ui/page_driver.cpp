@@ -1,8 +1,8 @@
 #include "page_driver.h"
 
-#include "host/service_impl.h"
-#include "settings/dialog_ids.h"
-#include "settings/preferences_page.h"
+#include "component/service_impl.h"
+#include "resources/resource.h"
+#include "preferences/preferences_page.h"
 
 namespace {
 
@@ -57,16 +57,16 @@ void open_page::close() {
 void open_page::click(int id) const { SendMessageW(item(id), BM_CLICK, 0, 0); }
 
 void open_page::select(int index) const {
-  SendMessageW(item(list_presets), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(item(IDC_PRESETS), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void open_page::double_click_selection() const {
-  SendMessageW(page_, WM_COMMAND, MAKEWPARAM(list_presets, LBN_DBLCLK),
-               reinterpret_cast<LPARAM>(item(list_presets)));
+  SendMessageW(page_, WM_COMMAND, MAKEWPARAM(IDC_PRESETS, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(item(IDC_PRESETS)));
 }
 
 std::vector<std::wstring> open_page::list() const {
-  const HWND list = item(list_presets);
+  const HWND list = item(IDC_PRESETS);
   std::vector<std::wstring> entries;
   const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
@@ -79,7 +79,7 @@ std::vector<std::wstring> open_page::list() const {
 }
 
 int open_page::selection() const {
-  return static_cast<int>(SendMessageW(item(list_presets), LB_GETCURSEL, 0, 0));
+  return static_cast<int>(SendMessageW(item(IDC_PRESETS), LB_GETCURSEL, 0, 0));
 }
 
 bool open_page::checked(int id) const { return IsDlgButtonChecked(page_, id) == BST_CHECKED; }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "host/service_impl.h"
+#include "component/service_impl.h"
 #include "page_fixture.h"
-#include "settings/help_url.h"
-#include "settings/preferences_page.h"
+#include "preferences/help_url.h"
+#include "preferences/preferences_page.h"
 #include "support/string8.h"
 
 using identity = page_test;

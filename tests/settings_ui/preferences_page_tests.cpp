@@ -2,7 +2,7 @@
 
 #include "page_fixture.h"
 #include "settings/config_variables.h"
-#include "settings/dialog_ids.h"
+#include "resources/resource.h"
 
 using page = page_test;
 using entries = std::vector<std::wstring>;
@@ -25,11 +25,11 @@ TEST_F(page, shows_the_stored_settings_and_keeps_empty_and_non_ascii_entries) {
 
   open_page open;
   EXPECT_EQ(open.list(), (entries{L"%title%", L"", L"\u266B %artist% \u2014 \u00C9t\u00E9"}));
-  EXPECT_EQ(window_text(open.item(edit_active_script)), L"\u266B %title%");
-  EXPECT_EQ(window_text(open.item(edit_top_text)), L"\u0421\u043B\u0443\u0448\u0430\u044E:");
-  EXPECT_TRUE(open.checked(check_music_status_only));
-  EXPECT_FALSE(open.checked(check_keep_status_picture));
-  EXPECT_TRUE(open.checked(check_keep_first_edit));
+  EXPECT_EQ(window_text(open.item(IDC_ACTIVE_SCRIPT)), L"\u266B %title%");
+  EXPECT_EQ(window_text(open.item(IDC_TOP_TEXT)), L"\u0421\u043B\u0443\u0448\u0430\u044E:");
+  EXPECT_TRUE(open.checked(IDC_MUSIC_STATUS_ONLY));
+  EXPECT_FALSE(open.checked(IDC_KEEP_STATUS_PICTURE));
+  EXPECT_TRUE(open.checked(IDC_KEEP_FIRST_EDIT));
   EXPECT_STREQ(cfg_top_text.text(), "\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E:");
   open.close();
   EXPECT_EQ(stored_presets(), (entries{L"%title%", L"", L"\u266B %artist% \u2014 \u00C9t\u00E9"}));
@@ -38,10 +38,10 @@ TEST_F(page, shows_the_stored_settings_and_keeps_empty_and_non_ascii_entries) {
 TEST_F(page, add_then_cancel_leaves_the_list_as_it_was) {
   open_page open;
   when_editor_opens([](HWND editor) {
-    type_text(GetDlgItem(editor, edit_preset_script), L"%album%");
+    type_text(GetDlgItem(editor, IDC_PRESET_SCRIPT), L"%album%");
     press_cancel(editor);
   });
-  open.click(button_add);
+  open.click(IDC_ADD);
   EXPECT_TRUE(editor_was_answered());
   EXPECT_EQ(open.list(), defaults());
 }
@@ -49,10 +49,10 @@ TEST_F(page, add_then_cancel_leaves_the_list_as_it_was) {
 TEST_F(page, add_then_ok_appends_the_typed_text_as_the_last_entry) {
   open_page open;
   when_editor_opens([](HWND editor) {
-    type_text(GetDlgItem(editor, edit_preset_script), L"%album% \u266B");
+    type_text(GetDlgItem(editor, IDC_PRESET_SCRIPT), L"%album% \u266B");
     press_ok(editor);
   });
-  open.click(button_add);
+  open.click(IDC_ADD);
   ASSERT_TRUE(editor_was_answered());
   entries expected = defaults();
   expected.push_back(L"%album% \u266B");
@@ -66,7 +66,7 @@ TEST_F(page, ok_on_an_empty_editor_keeps_an_empty_entry_that_is_stored_and_reloa
   {
     open_page open;
     when_editor_opens([](HWND editor) { press_ok(editor); });
-    open.click(button_add);
+    open.click(IDC_ADD);
     ASSERT_TRUE(editor_was_answered());
   }
   entries expected = defaults();
@@ -79,11 +79,11 @@ TEST_F(page, ok_on_an_empty_editor_keeps_an_empty_entry_that_is_stored_and_reloa
 TEST_F(page, up_on_the_first_and_down_on_the_last_entry_change_nothing) {
   open_page open;
   open.select(0);
-  open.click(button_up);
+  open.click(IDC_UP);
   EXPECT_EQ(open.list(), defaults());
   EXPECT_EQ(open.selection(), 0);
   open.select(2);
-  open.click(button_down);
+  open.click(IDC_DOWN);
   EXPECT_EQ(open.list(), defaults());
   EXPECT_EQ(open.selection(), 2);
 }
@@ -91,12 +91,12 @@ TEST_F(page, up_on_the_first_and_down_on_the_last_entry_change_nothing) {
 TEST_F(page, down_on_the_second_to_last_swaps_the_last_two_and_keeps_the_moved_entry_selected) {
   open_page open;
   open.select(1);
-  open.click(button_down);
+  open.click(IDC_DOWN);
   const entries d = defaults();
   EXPECT_EQ(open.list(), (entries{d[0], d[2], d[1]}));
   EXPECT_EQ(open.selection(), 2);
-  open.click(button_up);
-  open.click(button_up);
+  open.click(IDC_UP);
+  open.click(IDC_UP);
   EXPECT_EQ(open.list(), (entries{d[1], d[0], d[2]}));
   EXPECT_EQ(open.selection(), 0);
   open.close();
@@ -105,17 +105,17 @@ TEST_F(page, down_on_the_second_to_last_swaps_the_last_two_and_keeps_the_moved_e
 
 TEST_F(page, moving_without_a_selection_changes_nothing) {
   open_page open;
-  open.click(button_up);
-  open.click(button_down);
+  open.click(IDC_UP);
+  open.click(IDC_DOWN);
   EXPECT_EQ(open.list(), defaults());
 }
 
 TEST_F(page, delete_removes_the_selected_entry_and_does_nothing_without_one) {
   open_page open;
-  open.click(button_delete);
+  open.click(IDC_DELETE);
   EXPECT_EQ(open.list(), defaults());
   open.select(1);
-  open.click(button_delete);
+  open.click(IDC_DELETE);
   const entries d = defaults();
   EXPECT_EQ(open.list(), (entries{d[0], d[2]}));
   EXPECT_EQ(open.selection(), LB_ERR);
@@ -128,8 +128,8 @@ TEST_F(page, defaults_replace_the_list_without_touching_the_active_script_or_the
   cfg_active_script.assign("mine");
   open_page open;
   open.select(0);
-  open.click(button_delete);
-  open.click(button_defaults);
+  open.click(IDC_DELETE);
+  open.click(IDC_DEFAULTS);
   EXPECT_EQ(open.list(), defaults());
   EXPECT_STREQ(cfg_active_script.text(), "mine");
   EXPECT_EQ(stored_presets(), (entries{L"mine"}));
@@ -140,23 +140,23 @@ TEST_F(page, defaults_replace_the_list_without_touching_the_active_script_or_the
 TEST_F(page, set_active_without_a_selection_changes_nothing) {
   cfg_active_script.assign("%title%");
   open_page open;
-  open.click(button_set_active);
+  open.click(IDC_SET_ACTIVE);
   EXPECT_STREQ(cfg_active_script.text(), "%title%");
-  EXPECT_EQ(window_text(open.item(edit_active_script)), L"%title%");
+  EXPECT_EQ(window_text(open.item(IDC_ACTIVE_SCRIPT)), L"%title%");
 }
 
 TEST_F(page, set_active_shows_the_selected_entry_and_stores_it_at_once) {
   store({L"%title%", L"\u266B %artist%"});
   open_page open;
   open.select(1);
-  open.click(button_set_active);
-  EXPECT_EQ(window_text(open.item(edit_active_script)), L"\u266B %artist%");
+  open.click(IDC_SET_ACTIVE);
+  EXPECT_EQ(window_text(open.item(IDC_ACTIVE_SCRIPT)), L"\u266B %artist%");
   EXPECT_STREQ(cfg_active_script.text(), "\xE2\x99\xAB %artist%");
 }
 
 TEST_F(page, the_active_script_edit_is_read_only) {
   open_page open;
-  const HWND active = open.item(edit_active_script);
+  const HWND active = open.item(IDC_ACTIVE_SCRIPT);
   type_text(active, L"xyz");
   EXPECT_EQ(window_text(active), wide(default_title_script));
   EXPECT_STREQ(cfg_active_script.text(), default_title_script);
@@ -164,7 +164,7 @@ TEST_F(page, the_active_script_edit_is_read_only) {
 
 TEST_F(page, typing_in_the_top_text_stores_every_keystroke) {
   open_page open;
-  const HWND top = open.item(edit_top_text);
+  const HWND top = open.item(IDC_TOP_TEXT);
   SendMessageW(top, EM_SETSEL, 0, -1);
   const std::wstring typed = L"\u266B Now:";
   for (size_t n = 1; n <= typed.size(); ++n) {
@@ -178,16 +178,16 @@ TEST_F(page, typing_in_the_top_text_stores_every_keystroke) {
 TEST_F(page, check_boxes_are_stored_at_once_and_shown_on_reopening) {
   {
     open_page open;
-    open.click(check_music_status_only);
+    open.click(IDC_MUSIC_STATUS_ONLY);
     EXPECT_TRUE(cfg_music_status_only);
-    open.click(check_keep_status_picture);
+    open.click(IDC_KEEP_STATUS_PICTURE);
     EXPECT_TRUE(cfg_keep_status_picture);
-    open.click(check_keep_first_edit);
-    open.click(check_keep_first_edit);
+    open.click(IDC_KEEP_FIRST_EDIT);
+    open.click(IDC_KEEP_FIRST_EDIT);
     EXPECT_FALSE(cfg_keep_first_edit);
   }
   open_page reopened;
-  EXPECT_TRUE(reopened.checked(check_music_status_only));
-  EXPECT_TRUE(reopened.checked(check_keep_status_picture));
-  EXPECT_FALSE(reopened.checked(check_keep_first_edit));
+  EXPECT_TRUE(reopened.checked(IDC_MUSIC_STATUS_ONLY));
+  EXPECT_TRUE(reopened.checked(IDC_KEEP_STATUS_PICTURE));
+  EXPECT_FALSE(reopened.checked(IDC_KEEP_FIRST_EDIT));
 }

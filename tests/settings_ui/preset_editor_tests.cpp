@@ -3,8 +3,8 @@
 #include <string>
 
 #include "page_fixture.h"
-#include "settings/dialog_ids.h"
-#include "settings/preset_editor.h"
+#include "resources/resource.h"
+#include "preferences/preset_editor.h"
 
 using editor = page_test;
 using entries = std::vector<std::wstring>;
@@ -34,7 +34,7 @@ TEST_F(editor, opens_on_the_double_clicked_entry_fully_selected_with_the_focus_i
   bool focused = false;
   std::wstring caption;
   when_editor_opens([&](HWND dialog) {
-    const HWND script = GetDlgItem(dialog, edit_preset_script);
+    const HWND script = GetDlgItem(dialog, IDC_PRESET_SCRIPT);
     shown = window_text(script);
     selected = selection_of(script);
     focused = GetFocus() == script;
@@ -60,7 +60,7 @@ TEST_F(editor, a_double_click_without_a_selection_opens_nothing) {
 TEST_F(editor, cancel_after_typing_leaves_a_non_empty_entry_as_it_was) {
   open_page open;
   when_editor_opens([](HWND dialog) {
-    type_text(GetDlgItem(dialog, edit_preset_script), L"something else");
+    type_text(GetDlgItem(dialog, IDC_PRESET_SCRIPT), L"something else");
     press_cancel(dialog);
   });
   open.select(2);
@@ -82,7 +82,7 @@ TEST_F(editor, cancel_on_an_empty_entry_removes_it) {
 TEST_F(editor, ok_on_an_emptied_text_keeps_the_entry_now_empty_in_its_place) {
   open_page open;
   when_editor_opens([](HWND dialog) {
-    const HWND script = GetDlgItem(dialog, edit_preset_script);
+    const HWND script = GetDlgItem(dialog, IDC_PRESET_SCRIPT);
     SendMessageW(script, WM_CHAR, VK_BACK, 1);
     press_ok(dialog);
   });
@@ -98,7 +98,7 @@ TEST_F(editor, a_pasted_two_line_script_is_stored_joined_on_ok) {
   open_page open;
   std::wstring while_editing;
   when_editor_opens([&](HWND dialog) {
-    const HWND script = GetDlgItem(dialog, edit_preset_script);
+    const HWND script = GetDlgItem(dialog, IDC_PRESET_SCRIPT);
     paste_text(script, L"%artist%\r\n - %title%");
     while_editing = window_text(script);
     press_ok(dialog);
@@ -115,7 +115,7 @@ TEST_F(editor, control_a_selects_all_of_the_script_and_a_alone_does_not) {
   std::pair<DWORD, DWORD> after_a;
   std::pair<DWORD, DWORD> after_control_a;
   when_editor_opens([&](HWND dialog) {
-    const HWND script = GetDlgItem(dialog, edit_preset_script);
+    const HWND script = GetDlgItem(dialog, IDC_PRESET_SCRIPT);
     SendMessageW(script, EM_SETSEL, 3, 3);
     set_control_key(false);
     SendMessageW(script, WM_KEYDOWN, 'A', 1);

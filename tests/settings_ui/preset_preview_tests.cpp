@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "page_fixture.h"
-#include "settings/dialog_ids.h"
+#include "resources/resource.h"
 
 using preview = page_test;
 
@@ -10,7 +10,7 @@ namespace {
 // Opens the editor on the entry at `index`, lets `use` work in it, then cancels.
 void in_editor(open_page &open, int index, const std::function<void(HWND script, HWND preview)> &use) {
   when_editor_opens([&](HWND dialog) {
-    use(GetDlgItem(dialog, edit_preset_script), GetDlgItem(dialog, edit_preset_preview));
+    use(GetDlgItem(dialog, IDC_PRESET_SCRIPT), GetDlgItem(dialog, IDC_PRESET_PREVIEW));
     press_cancel(dialog);
   });
   open.select(index);

@@ -8,12 +8,12 @@
 #include <iostream>
 #include <string>
 
-#include "host/service_impl.h"
+#include "component/service_impl.h"
 #include "fake_player.h"
 #include "page_driver.h"
 #include "settings/config_variables.h"
-#include "settings/dialog_ids.h"
-#include "settings/preferences_page.h"
+#include "resources/resource.h"
+#include "preferences/preferences_page.h"
 
 namespace {
 
@@ -70,15 +70,15 @@ int main() {
   announce_scene("preferences", frame);
 
   when_editor_opens([](HWND editor) {
-    const HWND script = GetDlgItem(editor, edit_preset_script);
+    const HWND script = GetDlgItem(editor, IDC_PRESET_SCRIPT);
     SendMessageW(script, EM_SETSEL, 0, -1);
     type_text(script, L"%artist% - %title% \u266B");
     announce_scene("editor", editor);
     press_cancel(editor);
   });
-  SendMessageW(GetDlgItem(page, list_presets), LB_SETCURSEL, 1, 0);
-  SendMessageW(page, WM_COMMAND, MAKEWPARAM(list_presets, LBN_DBLCLK),
-               reinterpret_cast<LPARAM>(GetDlgItem(page, list_presets)));
+  SendMessageW(GetDlgItem(page, IDC_PRESETS), LB_SETCURSEL, 1, 0);
+  SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_PRESETS, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_PRESETS)));
   DestroyWindow(frame);
   return editor_was_answered() ? 0 : 1;
 }

@@ -1,0 +1,55 @@
+#include "component/mainmenu_commands_qip.h"
+
+#include "announce/announcement.h"
+#include "host_access/host_ref.h"
+#include "host_access/contained.h"
+#include "host_access/host_access.h"
+#include "messenger/messenger_windows.h"
+#include "settings/config_variables.h"
+
+GUID *mainmenu_commands_qip::get_command(GUID *result, t_uint32 index) {
+  *result = index == 0 ? command_guid : GUID{};
+  return result;
+}
+
+void mainmenu_commands_qip::get_name(t_uint32 index, pfc::string_base &out) {
+  if (index == 0) out.assign("Enable Tunesignal");
+}
+
+bool mainmenu_commands_qip::get_description(t_uint32 index, pfc::string_base &out) {
+  if (index != 0) return false;
+  out.assign("Activates Tunesignal support");
+  return true;
+}
+
+bool mainmenu_commands_qip::get_display(t_uint32 index, pfc::string_base &text, t_uint32 &flags) {
+  flags = 0;
+  if (index == 0 && cfg_enabled) flags |= checked_flag;
+  get_name(index, text);
+  return true;
+}
+
+namespace {
+
+void switch_off() {
+  cfg_enabled = false;
+  restore_status();
+  reset_messenger_windows();
+}
+
+void switch_on() {
+  cfg_enabled = true;
+  find_messenger_windows();
+}
+
+}  // namespace
+
+void mainmenu_commands_qip::execute(t_uint32 index, service_base *by_value) {
+  host_ref<service_base> release(by_value);
+  if (index != 0 || !check_main_thread()) return;
+  if (cfg_enabled) {
+    run_contained("switching Tunesignal off", switch_off);
+  } else {
+    run_contained("switching Tunesignal on", switch_on);
+  }
+}

@@ -1,3 +1,0 @@
-#include "host/service_factory.h"
-
-service_factory_base *factory_chain_head = nullptr;
