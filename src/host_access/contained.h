@@ -7,8 +7,8 @@
 void report_failure(const char *action, const char *message) noexcept;
 
 // Runs one entry of the component that the host or the window manager calls (a playback event,
-// the menu command, a message handler of a dialog) so that no exception leaves it: neither the
-// window manager's frames nor a host built with another compiler can carry one back. A failure is
+// the menu command, a hook, a message handler of a dialog) so that no exception leaves it: the host
+// expects none from these calls, and the window manager's frames cannot carry one. A failure is
 // reported and the body answers false; the caller puts its state right.
 template <typename Action>
 bool run_contained(const char *action, Action &&body) noexcept {

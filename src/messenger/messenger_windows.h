@@ -5,7 +5,9 @@
 #include "messenger/messenger_channel.h"
 
 // The messenger's windows, found by their class names. The handles belong to the messenger and may
-// go stale at any moment; only the apply panel is ever checked before use.
+// go stale at any moment: a message to a window that is gone is simply lost, and only where a lost
+// answer would do harm (the apply panel at discovery, the status controls before a saving) is a
+// handle checked first.
 struct messenger_window_table {
   HWND main_form;     // top-level "TMainForm"
   HWND main_panel;    // last "TPanel" under the main form: clicked to open the status dialog
