@@ -9,10 +9,10 @@
 #include <exception>
 #include <vector>
 
-#include "default_settings.h"
-#include "memory_streams.h"
+#include "host_streams.h"
 #include "settings/config_variables.h"
 #include "settings/io_exceptions.h"
+#include "settings_reset.h"
 
 namespace {
 
@@ -32,34 +32,36 @@ bool whole_records(const std::uint8_t *data, std::size_t size) {
   return true;
 }
 
+using bytes = std::vector<std::uint8_t>;
+
 bool load(const bytes &data) {
-  memory_input in(data);
+  stored_bytes_stream in(data.data(), static_cast<t_size>(data.size()));
   abort_flag abort;
   try {
     cfg_var_reader::load_chain(in, abort);
     return true;
-  } catch (const host_stream_shortage &) {
+  } catch (const host_stream_error &) {
   } catch (const foobar2000_io::exception_io_data &) {
   }
   return false;
 }
 
 bytes save() {
-  memory_output out;
+  collected_bytes_stream out;
   abort_flag abort;
   cfg_var_writer::save_chain(out, abort);
-  return out.data();
+  return bytes(out.data(), out.data() + out.size());
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-  restore_default_settings();
+  reset_settings();
   const bool loaded = load(bytes(data, data + size));
   if (loaded != whole_records(data, size)) std::abort();
 
   const bytes first = save();
-  restore_default_settings();
+  reset_settings();
   if (!load(first)) std::abort();
   if (save() != first) std::abort();
   return 0;

@@ -36,7 +36,7 @@ extern "C" bool __cdecl abi_set_config(foobar2000_client *client, const void *st
   return report(
       [&] {
         stored_bytes_stream in(stored, size);
-        fixed_abort_flag abort(false);
+        abort_flag abort;
         client->set_config(&in, abort);
       },
       error, error_size);
@@ -49,7 +49,7 @@ extern "C" bool __cdecl abi_get_config(foobar2000_client *client, bool aborting,
   return report(
       [&] {
         collected_bytes_stream out;
-        fixed_abort_flag abort(aborting);
+        abort_flag abort(aborting);
         client->get_config(&out, abort);
         saved->data = out.release(saved->size);
       },

@@ -20,7 +20,7 @@ struct abi_bytes {
 extern "C" {
 
 // Hands `stored` to the component as its stored configuration (client slot 3). The stream's exact
-// read and skip throw the host's truncation error on shortage.
+// read and skip throw the host's own error on shortage.
 bool __cdecl abi_set_config(foobar2000_client *client, const void *stored, t_size size, char *error,
                             t_size error_size);
 

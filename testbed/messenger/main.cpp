@@ -8,6 +8,7 @@
 #include "message_log.h"
 #include "options.h"
 #include "stand_in.h"
+#include "text_conversion.h"
 
 options settings;
 stand_in_windows windows = {};
@@ -29,10 +30,8 @@ void tell(const std::wstring &text, bool failure) {
   const HANDLE output = GetStdHandle(failure ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
   DWORD written = 0;
   if (output != nullptr && output != INVALID_HANDLE_VALUE) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
-    if (WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size() - 1), &written, nullptr)) {
+    const std::string bytes = utf8_from_wide(text);
+    if (WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
       return;
     }
   }

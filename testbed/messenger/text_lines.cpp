@@ -1,20 +1,10 @@
 #include "text_lines.h"
 
+#include "text_conversion.h"
+
 #include <windows.h>
 
 #include <cstdio>
-
-std::string utf8_from_wide(const std::wstring &text) {
-  if (text.empty()) {
-    return {};
-  }
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string result(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                      nullptr);
-  return result;
-}
 
 std::string log_line(const std::vector<std::wstring> &fields) {
   std::string line;

@@ -9,4 +9,3 @@ std::string log_line(const std::vector<std::wstring> &fields);
 // Appends a line to a file, closing it again so that readers always see whole lines.
 void append_line(const std::wstring &path, const std::string &line);
 
-std::string utf8_from_wide(const std::wstring &text);

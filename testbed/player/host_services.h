@@ -1,15 +1,15 @@
 #pragma once
 
-#include "host_object.h"
+#include "counted.h"
 #include "service_registry.h"
 
 // The console: every entry goes to standard output as one line.
-class stdout_console : public host_object_t<console_receiver> {
+class stdout_console : public counted<console_receiver> {
  public:
   void print(const char *text, t_size length) override;
 };
 
-class player_core_version : public host_object_t<core_version> {
+class player_core_version : public counted<core_version> {
  public:
   const char *get_version_string() override;
 };

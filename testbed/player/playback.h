@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host_object.h"
+#include "counted.h"
 #include "host_service_bases.h"
 #include "playlist.h"
 #include "service_registry.h"
@@ -41,7 +41,7 @@ class playback {
 };
 
 // What the host's playback control answers about the transport.
-class player_playback_control : public host_object_t<playback_control, playback_control_base> {
+class player_playback_control : public counted<playback_control_base> {
  public:
   explicit player_playback_control(playback &transport) : transport_(transport) {}
 
@@ -55,7 +55,7 @@ class player_playback_control : public host_object_t<playback_control, playback_
 };
 
 // The player has one playlist, always the active one; its focus follows what was played last.
-class player_playlist_manager : public host_object_t<playlist_manager, playlist_manager_base> {
+class player_playlist_manager : public counted<playlist_manager_base> {
  public:
   explicit player_playlist_manager(playback &transport) : transport_(transport) {}
 

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "counted_object.h"
+#include "counted.h"
 #include "host_service_bases.h"
 #include "titleformat/track_info.h"
 
 // A track handle as the component receives it: one per playlist entry, alive for the whole run.
-class player_track : public counted_object<track_base> {
+class player_track : public counted<track_base> {
  public:
   explicit player_track(titleformat::track_info info) : info_(std::move(info)) {}
-  ~player_track() override = default;
 
   const titleformat::track_info &info() const { return info_; }
 

@@ -2,12 +2,11 @@
 
 #include <memory>
 
-#include "counted_object.h"
-#include "host_object.h"
+#include "counted.h"
 #include "titleformat/script.h"
 
 // A script compiled for the component; it lives as long as the component holds it.
-class compiled_script : public counted_object<titleformat_object, true> {
+class compiled_script : public counted_handout<titleformat_object> {
  public:
   explicit compiled_script(std::unique_ptr<titleformat::script> script) : script_(std::move(script)) {}
 
@@ -22,7 +21,7 @@ class compiled_script : public counted_object<titleformat_object, true> {
   std::unique_ptr<titleformat::script> script_;
 };
 
-class player_titleformat_compiler : public host_object_t<titleformat_compiler> {
+class player_titleformat_compiler : public counted<titleformat_compiler> {
  public:
   bool compile(titleformat_object **out, const char *script) override;
 };

@@ -1,33 +1,11 @@
 // The player's library functions that set and read window text in UTF-8. They convert with the
-// system's own converters, independently of the component's, so that a mistake on either side
-// shows up as different text.
+// system's own converters (text_conversion.h), independently of the component's.
 #include <windows.h>
 
 #include <string>
 
 #include "support/string_base.h"
-
-namespace {
-
-std::wstring wide_from_utf8(const char *text) {
-  const int units = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-  if (units <= 0) return std::wstring();
-  std::wstring wide(static_cast<size_t>(units), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), units);
-  wide.resize(static_cast<size_t>(units - 1));
-  return wide;
-}
-
-std::string utf8_from_wide(const std::wstring &wide) {
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return std::string();
-  std::string text(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), bytes, nullptr, nullptr);
-  text.resize(static_cast<size_t>(bytes - 1));
-  return text;
-}
-
-}  // namespace
+#include "text_conversion.h"
 
 extern "C" BOOL __stdcall uSetDlgItemText(HWND dialog, UINT control_id, const char *text) {
   return SetDlgItemTextW(dialog, static_cast<int>(control_id),

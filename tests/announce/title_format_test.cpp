@@ -54,8 +54,8 @@ TEST(formatting_the_playing_track, formats_the_playing_track_whatever_handle_it_
   other.service_add_ref();
   EXPECT_TRUE(format_now_playing(&other, "%artist% - %title%", out));
   EXPECT_STREQ(out.text(), "Kino - Zvezda");
-  EXPECT_EQ(other.references, 1) << "the handle given was not released";
-  EXPECT_EQ(playing.references, 1) << "the playing track's handle was not released";
+  EXPECT_EQ(other.references(), 1) << "the handle given was not released";
+  EXPECT_EQ(playing.references(), 1) << "the playing track's handle was not released";
 }
 
 TEST(formatting_the_playing_track, reports_nothing_playing_as_false_and_keeps_the_text) {

@@ -6,19 +6,12 @@
 #include "announce/announcement.h"
 #include "announcing.h"
 #include "settings/config_variables.h"
+#include "text_conversion.h"
 
 namespace {
 
 const std::string users_new_bottom = "\xD0\x9D\xD0\xB0 \xD0\xB4\xD0\xB0\xD1\x87\xD0\xB5";  // "На даче"
 const fields users_new_status = {"10", "Weekend", users_new_bottom};
-
-std::wstring wide(const std::string &utf8) {
-  const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(units), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, text.data(), units);
-  text.resize(static_cast<std::size_t>(units - 1));
-  return text;
-}
 
 }  // namespace
 
@@ -39,7 +32,7 @@ TEST_F(announcing, a_status_the_user_set_while_the_music_was_stopped_is_the_one_
   messenger_standin messenger(users_own_status_options);
   start(kino);
   stop();
-  messenger.user_sets_status(10, L"Weekend", wide(users_new_bottom));
+  messenger.user_sets_status(10, L"Weekend", wide_from_utf8(users_new_bottom));
   start(sigur);
   stop();
   EXPECT_EQ(messenger.status_log().back(), users_new_status);
@@ -49,7 +42,7 @@ TEST_F(announcing, switching_off_while_stopped_keeps_a_status_the_user_set_since
   messenger_standin messenger(users_own_status_options);
   start(kino);
   stop();
-  messenger.user_sets_status(10, L"Weekend", wide(users_new_bottom));
+  messenger.user_sets_status(10, L"Weekend", wide_from_utf8(users_new_bottom));
   menu.execute(0, nullptr);
   EXPECT_EQ(messenger.status_log().back(), users_new_status);
 }

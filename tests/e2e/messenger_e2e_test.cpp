@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "messenger_standin.h"
+#include "text_conversion.h"
 #include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
 
@@ -85,7 +86,7 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
   announcement.erase(announcement.begin(), announcement.begin() + static_cast<long>(before_announcement));
   const std::vector<fields> expected_announcement = {
       {"status_combo", "0x014E", "11", "0", ""},
-      {"bottom_edit", "0x000C", "0", "text", utf8(track_text)},
+      {"bottom_edit", "0x000C", "0", "text", utf8_from_wide(track_text)},
       {"top_edit", "0x000C", "0", "text", "Now Playing:"},
       {"status_panel", "0x0201", "1", "65537", ""},
       {"status_panel", "0x0202", "1", "65537", ""},
@@ -100,8 +101,8 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
   ASSERT_EQ(apply_status(), messenger_result::completed);
 
   const std::vector<fields> published = {
-      {"11", "Now Playing:", utf8(track_text)},
-      {"3", utf8(guitar_text), utf8(home_text)},
+      {"11", "Now Playing:", utf8_from_wide(track_text)},
+      {"3", utf8_from_wide(guitar_text), utf8_from_wide(home_text)},
   };
   EXPECT_EQ(messenger.status_log(), published);
 }
@@ -123,7 +124,7 @@ TEST_F(against_the_standin, with_three_edits_and_no_main_window_the_last_edit_is
   ASSERT_EQ(announce(L"Now Playing:", L"Aquarium \u2014 Train on Fire", music_picture),
             messenger_result::completed);
   EXPECT_EQ(messenger.status_log(),
-            (std::vector<fields>{{"11", "Now Playing:", utf8(L"Aquarium \u2014 Train on Fire")}}));
+            (std::vector<fields>{{"11", "Now Playing:", utf8_from_wide(L"Aquarium \u2014 Train on Fire")}}));
 }
 
 TEST_F(against_the_standin, a_long_text_is_saved_cut_and_an_empty_picture_as_minus_one) {
@@ -166,7 +167,7 @@ TEST_F(against_the_standin, a_hung_messenger_is_reported_and_served_again_once_i
   ASSERT_EQ(announce(L"Now Playing:", L"Nautilus Pompilius \u2014 Wings", music_picture),
             messenger_result::completed);
   EXPECT_EQ(messenger.status_log(),
-            (std::vector<fields>{{"11", "Now Playing:", utf8(L"Nautilus Pompilius \u2014 Wings")}}));
+            (std::vector<fields>{{"11", "Now Playing:", utf8_from_wide(L"Nautilus Pompilius \u2014 Wings")}}));
 }
 
 TEST_F(against_the_standin, a_resume_that_finds_nothing_hanging_does_not_cut_the_next_hang_short) {

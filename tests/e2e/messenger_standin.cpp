@@ -51,15 +51,6 @@ std::vector<std::vector<std::string>> read_lines(const std::wstring &path) {
 
 }  // namespace
 
-std::string utf8(const std::wstring &text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string result(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                      nullptr);
-  return result;
-}
-
 messenger_standin::messenger_standin(const std::vector<std::wstring> &arguments)
     : status_log_path_(temporary_path(L"status")), message_log_path_(temporary_path(L"messages")) {
   const std::wstring ready_name = L"TunesignalTestReady." + std::to_wstring(GetCurrentProcessId()) + L"." +

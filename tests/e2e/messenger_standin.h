@@ -36,5 +36,3 @@ class messenger_standin {
   std::wstring message_log_path_;
 };
 
-// Text as the stand-in writes it to its logs.
-std::string utf8(const std::wstring &text);

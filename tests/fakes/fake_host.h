@@ -7,19 +7,16 @@
 #include <vector>
 
 #include "boundary/boundary.h"
+#include "counted.h"
 
 // A host made of plain objects: classes of service instances by GUID, counted references, and a
 // main-thread answer the test chooses.
-class counted_console : public console_receiver {
+class counted_console : public counted<console_receiver> {
  public:
-  int service_release() override { return --references; }
-  int service_add_ref() override { return ++references; }
-  bool service_query(service_base **, const GUID &) override { return false; }
   void print(const char *text, t_size length) override {
     entries.emplace_back(length == pfc::infinite_size ? std::string(text) : std::string(text, length));
   }
 
-  int references = 1;
   std::vector<std::string> entries;
 };
 

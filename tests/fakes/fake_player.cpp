@@ -12,12 +12,6 @@ void replace_field(std::string &text, const std::string &field, const std::strin
 
 }  // namespace
 
-int fake_script::service_release() {
-  const int left = --references;
-  if (left == 0) delete this;
-  return left;
-}
-
 std::string fake_track::format(titleformat_object *script) const {
   std::string text = static_cast<fake_script *>(script)->text;
   replace_field(text, "%title%", title);

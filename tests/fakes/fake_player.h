@@ -5,21 +5,12 @@
 
 #include "fake_host.h"
 #include "boundary/boundary.h"
+#include "counted.h"
 #include "host_service_bases.h"
 #include "support/string_base.h"
 
 // The player's services as plain objects, for the component's code linked into a test. Scripts
 // are formatted by substituting %title% and %artist%; a script containing "$(" does not compile.
-
-template <typename Base>
-class counted : public Base {
- public:
-  int service_release() override { return --references; }
-  int service_add_ref() override { return ++references; }
-  bool service_query(service_base **, const GUID &) override { return false; }
-
-  int references = 1;
-};
 
 class fake_core_version : public counted<core_version> {
  public:
@@ -27,10 +18,9 @@ class fake_core_version : public counted<core_version> {
 };
 
 // Made by the compiler for its caller, who releases it; it goes with the last reference.
-class fake_script final : public counted<titleformat_object> {
+class fake_script final : public counted_handout<titleformat_object> {
  public:
   explicit fake_script(std::string text) : text(std::move(text)) {}
-  int service_release() override;
 
   std::string text;
 };

@@ -89,10 +89,10 @@ TEST_F(component_dll, factory_chain_lists_the_services_newest_first_in_twelve_by
 TEST_F(component_dll, each_factory_hands_out_one_static_service_and_lets_go_of_the_old_one) {
   counted_console previous;
   for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
+    previous.service_add_ref();  // the one the slot holds
     service_base *first = &previous;
     f->instance_create(&first);
-    EXPECT_EQ(previous.references, 0);
-    previous.references = 1;
+    EXPECT_EQ(previous.references(), 1);
     service_base *again = nullptr;
     call_slot<void>(f, 0, &again);
     EXPECT_EQ(first, again);

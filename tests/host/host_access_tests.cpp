@@ -36,8 +36,8 @@ TEST_F(host_access, console_output_goes_to_every_receiver_only_while_services_ar
   const std::vector<std::string> expected = {"tunesignal: QIP is not running! ^("};
   EXPECT_EQ(first.entries, expected);
   EXPECT_EQ(second.entries, expected);
-  EXPECT_EQ(first.references, 1);
-  EXPECT_EQ(second.references, 1);
+  EXPECT_EQ(first.references(), 1);
+  EXPECT_EQ(second.references(), 1);
 }
 
 TEST_F(host_access, formatter_prints_one_entry_when_it_ends_and_nothing_when_empty) {
@@ -59,7 +59,7 @@ TEST_F(host_access, finds_the_single_instance_of_a_service_class) {
   service_base *found = nullptr;
   find_single_service(&found, core_version::class_guid);
   EXPECT_EQ(found, &only);
-  EXPECT_EQ(only.references, 2);
+  EXPECT_EQ(only.references(), 2);
   found->service_release();
 }
 
@@ -82,8 +82,8 @@ TEST_F(host_access, missing_or_duplicated_service_throws_and_hands_out_nothing) 
     EXPECT_STREQ(e.what(), "Service duplicated");
   }
   EXPECT_EQ(found, nullptr);
-  EXPECT_EQ(first.references, 1);
-  EXPECT_EQ(second.references, 1);
+  EXPECT_EQ(first.references(), 1);
+  EXPECT_EQ(second.references(), 1);
 }
 
 TEST_F(host_access, main_thread_check_asks_the_host_only_while_services_are_available) {

@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
-#include "memory_streams.h"
+using bytes = std::vector<std::uint8_t>;
 
 // A fresh profile folder for one test, removed with its files afterwards.
 class scratch_profile {

@@ -4,6 +4,7 @@
 #include "check.h"
 #include "host_services.h"
 #include "loaded_component.h"
+#include "host_streams.h"
 #include "stored_chain.h"
 
 void configuration_round_trip_keeps_every_byte() {
@@ -11,11 +12,11 @@ void configuration_round_trip_keeps_every_byte() {
   loaded_component component(host.api);
   foobar2000_client *client = component.client();
   if (client == nullptr) return;
-  host_abort_flag go_on(false);
+  abort_flag go_on(false);
 
-  host_output_stream defaults;
+  collected_bytes_stream defaults;
   client->get_config(&defaults, go_on);
-  check_number(defaults.collected.size(), 287, "the untouched settings are stored in 287 bytes");
+  check_number(defaults.size(), 287, "the untouched settings are stored in 287 bytes");
 
   // Every setting away from its default, in the order the component stores them.
   const char *const presets[] = {"Сейчас играет: %title%",
@@ -28,13 +29,13 @@ void configuration_round_trip_keeps_every_byte() {
   add_text_record(stored, setting::top_text, "Слушаю \xF0\x9F\x8E\xA7:");
   add_text_record(stored, setting::active_script, "%artist% — %title%");
   add_switch_record(stored, setting::enabled, 0);
-  host_input_stream in(stored);
+  stored_bytes_stream in(stored.data(), stored.size());
   client->set_config(&in, go_on);
 
-  host_output_stream saved;
+  collected_bytes_stream saved;
   client->get_config(&saved, go_on);
-  check_number(saved.collected.size(), stored.size(), "the stored chain comes back at its own size");
-  check(saved.collected.size() == stored.size() &&
-            std::memcmp(saved.collected.data(), stored.data(), stored.size()) == 0,
+  check_number(saved.size(), stored.size(), "the stored chain comes back at its own size");
+  check(saved.size() == stored.size() &&
+            std::memcmp(saved.data(), stored.data(), stored.size()) == 0,
         "the stored chain comes back byte for byte");
 }

@@ -6,6 +6,7 @@
 #include "host_services.h"
 #include "loaded_component.h"
 #include "messenger_process.h"
+#include "host_streams.h"
 #include "stored_chain.h"
 
 namespace {
@@ -49,17 +50,17 @@ __declspec(noinline) void throw_past(const unwound_local &local) {
 }
 
 void load(foobar2000_client *client, const bytes &stored) {
-  host_input_stream in(stored);
-  host_abort_flag go_on(false);
+  stored_bytes_stream in(stored.data(), stored.size());
+  abort_flag go_on(false);
   client->set_config(&in, go_on);
 }
 
 // Whether get_config still holds that record, exactly.
 bool kept(foobar2000_client *client, const GUID &key, const char *payload, t_size size) {
-  host_abort_flag go_on(false);
-  host_output_stream saved;
+  abort_flag go_on(false);
+  collected_bytes_stream saved;
   client->get_config(&saved, go_on);
-  return holds_record(saved.collected, key, payload, size);
+  return holds_record(saved.data(), saved.size(), key, payload, size);
 }
 
 }  // namespace
@@ -94,8 +95,8 @@ void component_errors_reach_the_host_by_name() {
   check_text(caught.text(), truncation_text, "the same error is caught as foobar2000_io::exception_io_data");
 
   catch_as<std::exception>(caught, [&] {
-    host_output_stream saved;
-    host_abort_flag aborting(true);
+    collected_bytes_stream saved;
+    abort_flag aborting(true);
     client->get_config(&saved, aborting);
   });
   check_text(caught.text(), "User abort",
@@ -116,7 +117,7 @@ void host_stream_errors_cross_the_loader() {
   add_record_head(cut_in_size, setting::music_status_only, 1);
   cut_in_size.truncate(cut_in_size.size() - 2);
   host_text caught;
-  catch_as<host_error>(caught, [&] { load(client, cut_in_size); });
+  catch_as<host_stream_error>(caught, [&] { load(client, cut_in_size); });
   check_text(caught.text(), short_read_text,
              "the host stream's failed exact read reaches the host's own catch");
   check(kept(client, setting::enabled, "\0", 1), "the switch stored before the cut size field is kept");
@@ -127,7 +128,7 @@ void host_stream_errors_cross_the_loader() {
   add_switch_record(cut_in_skip, setting::music_status_only, 1);
   add_record_head(cut_in_skip, unfamiliar, 100);
   add_text(cut_in_skip, "ten bytes.");
-  catch_as<host_error>(caught, [&] { load(client, cut_in_skip); });
+  catch_as<host_stream_error>(caught, [&] { load(client, cut_in_skip); });
   check_text(caught.text(), short_skip_text,
              "the host stream's failed exact skip reaches the host's own catch");
   check(kept(client, setting::music_status_only, "\1", 1), "the switch stored before the cut record is kept");

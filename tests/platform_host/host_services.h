@@ -3,30 +3,12 @@
 #include <windows.h>
 
 #include "boundary/boundary.h"
+#include "counted.h"
 #include "host_text.h"
 
 // The player's side of the boundary: the API object the component finds services through and the
 // services it calls, each with counted references. The host holds the first reference of each
 // object, so once the component has let go of everything, references() is 1 again.
-
-template <typename I>
-class counted : public I {
- public:
-  int service_add_ref() override {
-    ++taken_;
-    return ++references_;
-  }
-  int service_release() override { return --references_; }
-  bool service_query(service_base **, const GUID &) override { return false; }
-
-  int references() const { return references_; }
-  // How many references were ever taken, to tell "released" from "never taken".
-  int taken() const { return taken_; }
-
- private:
-  int references_ = 1;
-  int taken_ = 0;
-};
 
 // A slot the contract says the component never calls.
 void unexpected_slot();

@@ -3,6 +3,7 @@
 #include "host_services.h"
 #include "loaded_component.h"
 #include "messenger_process.h"
+#include "host_streams.h"
 #include "stored_chain.h"
 
 namespace {
@@ -46,8 +47,8 @@ void menu_switch_and_playback_drive_the_messenger() {
   bytes stored;
   add_text_record(stored, setting::top_text, "Слушаю:");
   add_text_record(stored, setting::active_script, "\xE2\x99\xAA %title%");
-  host_input_stream in(stored);
-  host_abort_flag go_on(false);
+  stored_bytes_stream in(stored.data(), stored.size());
+  abort_flag go_on(false);
   client->set_config(&in, go_on);
   client->services_init(true);
   component.service<initquit>()->on_init();

@@ -37,9 +37,9 @@ void add_list_record(bytes &chain, const GUID &key, const char *const *entries, 
   }
 }
 
-bool holds_record(const bytes &chain, const GUID &key, const void *payload, t_size size) {
-  const std::uint8_t *at = chain.data();
-  const std::uint8_t *const end = at + chain.size();
+bool holds_record(const std::uint8_t *chain, t_size chain_size, const GUID &key, const void *payload, t_size size) {
+  const std::uint8_t *at = chain;
+  const std::uint8_t *const end = at + chain_size;
   while (end - at >= 20) {
     const t_uint32 record_size = at[16] | at[17] << 8 | at[18] << 16 | static_cast<t_uint32>(at[19]) << 24;
     if (record_size > static_cast<t_size>(end - at) - 20) return false;

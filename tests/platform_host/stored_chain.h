@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstdint>
+
 #include "boundary/boundary.h"
-#include "host_streams.h"
+#include "buffer.h"
+
+using bytes = buffer<std::uint8_t>;
 
 // The component's stored chain as the player keeps it: records of a 16-byte GUID, a 32-bit
 // little-endian payload size and the payload.
@@ -32,4 +36,4 @@ void add_text_record(bytes &chain, const GUID &key, const char *text);
 void add_list_record(bytes &chain, const GUID &key, const char *const *entries, t_size count);
 
 // True when the chain holds a record with this key and exactly this payload.
-bool holds_record(const bytes &chain, const GUID &key, const void *payload, t_size size);
+bool holds_record(const std::uint8_t *chain, t_size chain_size, const GUID &key, const void *payload, t_size size);

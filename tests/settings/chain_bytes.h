@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
-#include "memory_streams.h"
+using bytes = std::vector<std::uint8_t>;
 
 // Stored records written out by hand, as a host would hold them.
 namespace chain_bytes {

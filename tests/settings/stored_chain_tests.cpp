@@ -3,10 +3,10 @@
 #include <string>
 
 #include "chain_bytes.h"
-#include "default_settings.h"
-#include "memory_streams.h"
+#include "host_streams.h"
 #include "settings/config_variables.h"
 #include "settings/io_exceptions.h"
+#include "settings_reset.h"
 
 using namespace chain_bytes;
 
@@ -14,18 +14,18 @@ namespace {
 
 class stored_chain : public ::testing::Test {
  protected:
-  void SetUp() override { restore_default_settings(); }
-  void TearDown() override { restore_default_settings(); }
+  void SetUp() override { reset_settings(); }
+  void TearDown() override { reset_settings(); }
 
   static void load(const bytes &data) {
-    memory_input in(data);
+    stored_bytes_stream in(data.data(), static_cast<t_size>(data.size()));
     cfg_var_reader::load_chain(in, abort);
   }
 
   static bytes save() {
-    memory_output out;
+    collected_bytes_stream out;
     cfg_var_writer::save_chain(out, abort);
-    return out.data();
+    return bytes(out.data(), out.data() + out.size());
   }
 
   static std::string preset(t_size i) { return cfg_presets.get_item(i).text(); }
@@ -78,7 +78,7 @@ TEST_F(stored_chain, round_trip_restores_values_and_saves_identical_bytes) {
   cfg_presets.add("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
   const bytes first = save();
 
-  restore_default_settings();
+  reset_settings();
   load(first);
   EXPECT_FALSE(cfg_enabled);
   EXPECT_STREQ(cfg_active_script.text(), "%title%");
@@ -146,7 +146,7 @@ TEST_F(stored_chain, list_with_fewer_entries_than_its_count_keeps_the_complete_o
 
 TEST_F(stored_chain, list_entry_claiming_more_than_its_record_ends_only_that_record) {
   for (std::uint32_t claimed : {0xFFFFFFFFu, 0x7FFFFFF0u, 6u}) {
-    restore_default_settings();
+    reset_settings();
     const bytes payload = cat({u32(3), u32(4), text("good"), u32(claimed), text("short")});
     load(cat({record(presets, payload), record(top_text, text("after")), record(enabled, {0})}));
     ASSERT_EQ(cfg_presets.count(), 1u) << claimed;
@@ -160,7 +160,8 @@ TEST_F(stored_chain, list_record_overstating_its_size_fails_without_a_large_allo
   // The record claims far more than the stream holds; its entry fits the claim. The load must
   // fail on the missing bytes, keeping what came before, not reserve the claimed size first.
   const bytes damaged = cat({presets, u32(0x7FFFFFF0), u32(1), u32(0x7FFFFF00), text("tail")});
-  memory_input in(cat({record(enabled, {0}), damaged}));
+  const bytes chain = cat({record(enabled, {0}), damaged});
+  stored_bytes_stream in(chain.data(), static_cast<t_size>(chain.size()));
   try {
     cfg_var_reader::load_chain(in, abort);
     FAIL() << "a record cut short must not load silently";
@@ -180,18 +181,18 @@ TEST_F(stored_chain, stream_ending_inside_a_guid_ends_the_load_normally) {
 
 TEST_F(stored_chain, stream_ending_inside_a_size_field_or_unfamiliar_payload_fails_from_host) {
   const bytes cut_size = cat({record(enabled, {0}), top_text, {12, 0}});
-  EXPECT_THROW(load(cut_size), host_stream_shortage);
+  EXPECT_THROW(load(cut_size), host_stream_error);
   EXPECT_FALSE(cfg_enabled);
   EXPECT_STREQ(cfg_top_text.text(), "Now Playing:");
 
   const bytes cut_unfamiliar = cat({unfamiliar, u32(10), text("abc")});
-  EXPECT_THROW(load(cut_unfamiliar), host_stream_shortage);
+  EXPECT_THROW(load(cut_unfamiliar), host_stream_error);
 }
 
 TEST_F(stored_chain, every_record_is_read_to_its_end_and_no_further) {
   const bytes chain = cat({record(keep_first_edit, {1, 9, 9, 9}), record(unfamiliar, {7, 7}),
                            record(presets, cat({list_payload({"p"}), text("junk")}))});
-  memory_input in(chain);
+  stored_bytes_stream in(chain.data(), static_cast<t_size>(chain.size()));
   cfg_var_reader::load_chain(in, abort);
   EXPECT_EQ(in.position(), chain.size());
   EXPECT_TRUE(cfg_keep_first_edit);
@@ -200,9 +201,8 @@ TEST_F(stored_chain, every_record_is_read_to_its_end_and_no_further) {
 }
 
 TEST_F(stored_chain, an_aborted_save_stops_with_user_abort) {
-  memory_output out;
-  abort_flag aborted;
-  aborted.aborting = true;
+  collected_bytes_stream out;
+  abort_flag aborted(true);
   try {
     cfg_var_writer::save_chain(out, aborted);
     FAIL() << "an aborted save must not complete";

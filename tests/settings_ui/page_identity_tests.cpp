@@ -40,7 +40,7 @@ TEST_F(identity, the_help_address_carries_the_player_version_the_page_guid_and_i
   EXPECT_STREQ(address.text(),
                "https://help.foobar2000.org/2.1.4/preferences/"
                "18651C3E-F988-4EFB-9647-53B028CCDACC/Tunesignal");
-  EXPECT_EQ(player.version.references, 1) << "the version service is released";
+  EXPECT_EQ(player.version.references(), 1) << "the version service is released";
 }
 
 TEST(guid_text, pads_every_field_with_zeros) {

@@ -28,7 +28,7 @@ TEST_F(preview, shows_the_playing_track_formatted_by_the_script_from_the_start) 
   std::wstring shown;
   in_editor(open, 0, [&](HWND, HWND preview_edit) { shown = window_text(preview_edit); });
   EXPECT_EQ(shown, L"[Song]");
-  EXPECT_EQ(song.references, 1) << "the playing track is released";
+  EXPECT_EQ(song.references(), 1) << "the playing track is released";
 }
 
 TEST_F(preview, follows_every_keystroke) {

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "settings/io_exceptions.h"
-#include "support/sizes.h"
+const char *const short_read_text = "host stream: the stored bytes end inside an exact read";
+const char *const short_skip_text = "host stream: the stored bytes end inside an exact skip";
 
 t_size stored_bytes_stream::read(void *buffer, t_size n, abort_callback &) {
   const t_size left = size_ - position_;
@@ -16,7 +16,7 @@ t_size stored_bytes_stream::read(void *buffer, t_size n, abort_callback &) {
 }
 
 void stored_bytes_stream::read_exact(void *buffer, t_size n, abort_callback &abort) {
-  if (read(buffer, n, abort) != n) throw foobar2000_io::exception_io_data_truncation();
+  if (read(buffer, n, abort) != n) throw host_stream_error(short_read_text);
 }
 
 std::uint64_t stored_bytes_stream::skip(std::uint64_t n, abort_callback &) {
@@ -27,16 +27,17 @@ std::uint64_t stored_bytes_stream::skip(std::uint64_t n, abort_callback &) {
 }
 
 void stored_bytes_stream::skip_exact(std::uint64_t n, abort_callback &abort) {
-  if (skip(n, abort) != n) throw foobar2000_io::exception_io_data_truncation();
+  if (skip(n, abort) != n) throw host_stream_error(short_skip_text);
 }
 
 collected_bytes_stream::~collected_bytes_stream() { std::free(data_); }
 
 void collected_bytes_stream::write(const void *buffer, t_size n, abort_callback &) {
-  const t_size needed = pfc::checked_add(size_, n);
+  if (n > pfc::infinite_size - size_) throw std::bad_alloc();
+  const t_size needed = size_ + n;
   if (needed > room_) {
     t_size room = room_ != 0 ? room_ : 256;
-    while (room < needed) room = pfc::checked_multiply(room, 2);
+    while (room < needed) room = room <= pfc::infinite_size / 2 ? room * 2 : needed;
     void *grown = std::realloc(data_, room);
     if (grown == nullptr) throw std::bad_alloc();
     data_ = static_cast<std::uint8_t *>(grown);

@@ -2,8 +2,9 @@
 
 #include "settings/config_variables.h"
 
-// Puts the seven settings back to the values they have at load, so that each loading starts clean.
-inline void restore_default_settings() {
+// Puts the seven settings back to the values they have at load, so that each test or fuzz input
+// starts from them.
+inline void reset_settings() {
   cfg_enabled = true;
   cfg_active_script.assign(default_title_script);
   cfg_top_text.assign("Now Playing:");
