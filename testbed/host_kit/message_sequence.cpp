@@ -14,13 +14,13 @@ bool matches(const std::optional<T> &expected, const std::optional<T> &seen) {
   return !expected || expected == seen;
 }
 
+}  // namespace
+
 bool matches(const window_message &expected, const window_message &seen) {
   return expected.window == seen.window && expected.message == seen.message &&
          matches(expected.w_param, seen.w_param) && matches(expected.l_param, seen.l_param) &&
          matches(expected.text, seen.text);
 }
-
-}  // namespace
 
 std::string describe(const window_message &message) {
   char code[16];

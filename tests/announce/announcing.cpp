@@ -9,46 +9,41 @@ const fields users_own_status = {"3", "At work", "Busy until five"};
 const std::vector<std::wstring> users_own_status_options = {L"--picture", L"3",        L"--top",
                                                             L"At work",   L"--bottom", L"Busy until five"};
 
-namespace {
-
-std::string describe(const fields &line) {
-  const std::string &role = line.at(0), &message = line.at(1);
-  std::string text = role + " " + message + " " + line.at(2);
-  if (message == "0x000C") return text + " \"" + line.at(4) + "\"";
-  if (message == "0x000D" || role == "main_panel") return text;
-  return text + " " + line.at(3);
-}
-
-}  // namespace
-
-std::vector<std::string> received(const messenger_standin &messenger) {
-  std::vector<std::string> out;
-  for (const fields &line : messenger.message_log()) {
-    if (line.size() >= 4 && line[1] != "0x000E") out.push_back(describe(line));
+messages received(const messenger_standin &messenger) {
+  messages out;
+  for (const window_message &message : messenger.messages()) {
+    if (message.message != WM_GETTEXTLENGTH) out.push_back(message);
   }
   return out;
 }
 
-std::size_t count_of(const std::vector<std::string> &messages, const std::string &prefix) {
+std::size_t count_of(const messages &seen, const window_message &expected) {
   std::size_t n = 0;
-  for (const std::string &m : messages) n += m.rfind(prefix, 0) == 0;
+  for (const window_message &message : seen) n += matches(expected, message);
   return n;
 }
 
-const std::vector<std::string> opening = {"main_panel 0x0203 1", "main_panel 0x0203 1", "main_panel 0x0201 1",
-                                          "main_panel 0x0202 1", "status_form 0x0112 61536 0"};
-const std::vector<std::string> saving = {"bottom_edit 0x000D 255", "top_edit 0x000D 255",
-                                         "status_combo 0x0147 0 0"};
+const messages opening = {{"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, any},
+                          {"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, any},
+                          {"main_panel", WM_LBUTTONDOWN, MK_LBUTTON, any},
+                          {"main_panel", WM_LBUTTONUP, MK_LBUTTON, any},
+                          {"status_form", WM_SYSCOMMAND, SC_CLOSE, 0}};
+const messages saving = {{"bottom_edit", WM_GETTEXT, 255, any},
+                         {"top_edit", WM_GETTEXT, 255, any},
+                         {"status_combo", CB_GETCURSEL, 0, 0}};
 
-std::vector<std::string> publishing(const std::string &picture, const std::string &picture_l_param,
-                                    const std::string &bottom, const std::string &top) {
-  return {"status_combo 0x014E " + picture + " " + picture_l_param, "bottom_edit 0x000C 0 \"" + bottom + "\"",
-          "top_edit 0x000C 0 \"" + top + "\"", "status_panel 0x0201 1 65537", "status_panel 0x0202 1 65537"};
+messages publishing(std::uint32_t picture, std::uint32_t picture_l_param, const std::string &bottom,
+                    const std::string &top) {
+  return {{"status_combo", CB_SETCURSEL, picture, picture_l_param},
+          {"bottom_edit", WM_SETTEXT, 0, any, bottom},
+          {"top_edit", WM_SETTEXT, 0, any, top},
+          {"status_panel", WM_LBUTTONDOWN, MK_LBUTTON, 0x00010001},
+          {"status_panel", WM_LBUTTONUP, MK_LBUTTON, 0x00010001}};
 }
 
-std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
-  std::vector<std::string> out;
-  for (const auto &part : parts) out.insert(out.end(), part.begin(), part.end());
+messages joined(std::initializer_list<messages> parts) {
+  messages out;
+  for (const messages &part : parts) out.insert(out.end(), part.begin(), part.end());
   return out;
 }
 

@@ -21,20 +21,22 @@ using fields = std::vector<std::string>;
 extern const fields users_own_status;
 extern const std::vector<std::wstring> users_own_status_options;
 
-// The messages of the component's vocabulary as the messenger received them, leaving out the
-// caption-length questions that discovery asks every panel. Text addresses and click points mean
-// nothing across processes; the texts do.
-std::vector<std::string> received(const messenger_standin &messenger);
+using messages = std::vector<window_message>;
 
-std::size_t count_of(const std::vector<std::string> &messages, const std::string &prefix);
+// The messages the messenger received, leaving out the caption-length questions that discovery
+// asks every panel.
+messages received(const messenger_standin &messenger);
 
-extern const std::vector<std::string> opening;
-extern const std::vector<std::string> saving;
+std::size_t count_of(const messages &seen, const window_message &expected);
 
-std::vector<std::string> publishing(const std::string &picture, const std::string &picture_l_param,
-                                    const std::string &bottom, const std::string &top);
+// The opening clicks (their point depends on where the messenger's window is), the saving (into
+// buffers whose address means nothing in the messenger's process) and the publishing of a status.
+extern const messages opening;
+extern const messages saving;
+messages publishing(std::uint32_t picture, std::uint32_t picture_l_param, const std::string &bottom,
+                    const std::string &top);
 
-std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts);
+messages joined(std::initializer_list<messages> parts);
 
 class announcing : public ::testing::Test {
  protected:

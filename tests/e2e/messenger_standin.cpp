@@ -162,6 +162,15 @@ std::vector<std::vector<std::string>> messenger_standin::status_log() const {
   return read_lines(status_log_path_);
 }
 
-std::vector<std::vector<std::string>> messenger_standin::message_log() const {
-  return read_lines(message_log_path_);
+std::vector<window_message> messenger_standin::messages() const {
+  std::vector<window_message> messages;
+  for (const std::vector<std::string> &line : read_lines(message_log_path_)) {
+    if (line.size() < 4) continue;
+    window_message seen = {line[0], static_cast<unsigned>(std::stoul(line[1], nullptr, 16)),
+                           static_cast<std::uint32_t>(std::stoul(line[2])),
+                           static_cast<std::uint32_t>(std::stol(line[3])), std::nullopt};
+    if (seen.message == WM_SETTEXT && line.size() > 4) seen.text = line[4];
+    messages.push_back(seen);
+  }
+  return messages;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "message_sequence.h"
+
 // The stand-in messenger (messenger.exe, beside the test program) in a process of its own, with its
 // status log and message log in temporary files. Started ready for use; asked to quit at the end.
 class messenger_standin {
@@ -23,9 +25,10 @@ class messenger_standin {
   // What the user does in the status dialog: types both texts, picks the picture and presses OK.
   void user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom);
 
-  // The published statuses and the recorded messages, one entry per line, fields split at tabs.
+  // The published statuses, one entry per line: picture, top text, bottom text.
   std::vector<std::vector<std::string>> status_log() const;
-  std::vector<std::vector<std::string>> message_log() const;
+  // The messages other programs sent to the messenger's windows, each window under its role.
+  std::vector<window_message> messages() const;
 
  private:
   HWND status_form() const;

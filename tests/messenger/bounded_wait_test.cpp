@@ -33,12 +33,12 @@ class bounded_wait : public ::testing::Test {
   void SetUp() override {
     reset_messenger_windows();
     saved_status = {};
-    main_form = windows.top_level(L"TMainForm", {100, 50, 720, 450});
-    windows.child(main_form, L"TPanel", L"", {0, 360, 600, 390});
-    status_form = windows.top_level(L"TCusForm");
-    windows.child(status_form, L"TEdit", L"Reading the news");
-    windows.child(status_form, L"TEdit", L"At home");
-    windows.child(status_form, L"TComboBox");
+    main_form = windows.top_level("main_form", L"TMainForm", {100, 50, 720, 450});
+    windows.child("TPanel", main_form, L"TPanel", L"", {0, 360, 600, 390});
+    status_form = windows.top_level("status_form", L"TCusForm");
+    windows.child("TEdit", status_form, L"TEdit", L"Reading the news");
+    windows.child("TEdit", status_form, L"TEdit", L"At home");
+    windows.child("TComboBox", status_form, L"TComboBox");
   }
   void TearDown() override { reset_messenger_windows(); }
 
@@ -56,8 +56,8 @@ TEST_F(bounded_wait, opening_stops_at_the_first_unanswered_click) {
 }
 
 TEST_F(bounded_wait, a_panel_that_does_not_tell_its_caption_ends_the_search_before_any_click) {
-  windows.child(status_form, L"TPanel", L"Cancel");
-  windows.child(status_form, L"TPanel", L"");
+  windows.child("TPanel", status_form, L"TPanel", L"Cancel");
+  windows.child("TPanel", status_form, L"TPanel", L"");
   silent_messenger messenger(0);
 
   EXPECT_EQ(find_messenger_windows(), messenger_result::not_responding);
@@ -66,7 +66,7 @@ TEST_F(bounded_wait, a_panel_that_does_not_tell_its_caption_ends_the_search_befo
 }
 
 TEST_F(bounded_wait, a_save_left_unanswered_keeps_the_previous_record_whole) {
-  windows.child(status_form, L"TPanel", L"OK");
+  windows.child("TPanel", status_form, L"TPanel", L"OK");
   find_messenger_windows();
   saved_status.saved_picture = 7;
   wcscpy(saved_status.saved_bottom_text, L"earlier bottom");
@@ -82,7 +82,7 @@ TEST_F(bounded_wait, a_save_left_unanswered_keeps_the_previous_record_whole) {
 }
 
 TEST_F(bounded_wait, an_unanswered_press_is_not_followed_by_a_release) {
-  windows.child(status_form, L"TPanel", L"OK");
+  windows.child("TPanel", status_form, L"TPanel", L"OK");
   find_messenger_windows();
   silent_messenger messenger(0);
 

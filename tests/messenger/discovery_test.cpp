@@ -14,15 +14,15 @@ class discovery : public ::testing::Test {
 };
 
 TEST_F(discovery, finds_the_main_form_its_last_panel_and_the_status_dialog_controls) {
-  const HWND main_form = windows.top_level(L"TMainForm");
-  windows.child(main_form, L"TPanel", L"Contacts");
-  const HWND main_panel = windows.child(main_form, L"TPanel");
-  const HWND status_form = windows.top_level(L"TCusForm");
-  const HWND bottom = windows.child(status_form, L"TEdit");
-  const HWND top = windows.child(status_form, L"TEdit");
-  const HWND combo = windows.child(status_form, L"TComboBox");
-  windows.child(status_form, L"TPanel", L"Cancel");
-  const HWND apply = windows.child(status_form, L"TPanel", L"OK");
+  const HWND main_form = windows.top_level("main_form", L"TMainForm");
+  windows.child("TPanel", main_form, L"TPanel", L"Contacts");
+  const HWND main_panel = windows.child("main_panel", main_form, L"TPanel");
+  const HWND status_form = windows.top_level("status_form", L"TCusForm");
+  const HWND bottom = windows.child("bottom", status_form, L"TEdit");
+  const HWND top = windows.child("top", status_form, L"TEdit");
+  const HWND combo = windows.child("combo", status_form, L"TComboBox");
+  windows.child("TPanel", status_form, L"TPanel", L"Cancel");
+  const HWND apply = windows.child("apply", status_form, L"TPanel", L"OK");
 
   EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 
@@ -36,11 +36,11 @@ TEST_F(discovery, finds_the_main_form_its_last_panel_and_the_status_dialog_contr
 }
 
 TEST_F(discovery, with_three_edits_the_top_edit_is_the_last_one) {
-  const HWND status_form = windows.top_level(L"TCusForm");
-  const HWND first = windows.child(status_form, L"TEdit");
-  windows.child(status_form, L"TEdit");
-  const HWND third = windows.child(status_form, L"TEdit");
-  windows.child(status_form, L"TPanel", L"OK");
+  const HWND status_form = windows.top_level("status_form", L"TCusForm");
+  const HWND first = windows.child("first", status_form, L"TEdit");
+  windows.child("TEdit", status_form, L"TEdit");
+  const HWND third = windows.child("third", status_form, L"TEdit");
+  windows.child("TPanel", status_form, L"TPanel", L"OK");
 
   find_messenger_windows();
 
@@ -49,12 +49,12 @@ TEST_F(discovery, with_three_edits_the_top_edit_is_the_last_one) {
 }
 
 TEST_F(discovery, only_a_caption_of_one_or_two_characters_makes_the_apply_panel) {
-  const HWND status_form = windows.top_level(L"TCusForm");
-  windows.child(status_form, L"TPanel", L"");
-  const HWND one = windows.child(status_form, L"TPanel", L"\u2713");
-  const HWND two = windows.child(status_form, L"TPanel", L"OK");
-  windows.child(status_form, L"TPanel", L"Yes");
-  windows.child(status_form, L"TPanel", L"Cancel");
+  const HWND status_form = windows.top_level("status_form", L"TCusForm");
+  windows.child("TPanel", status_form, L"TPanel", L"");
+  const HWND one = windows.child("one", status_form, L"TPanel", L"\u2713");
+  const HWND two = windows.child("two", status_form, L"TPanel", L"OK");
+  windows.child("TPanel", status_form, L"TPanel", L"Yes");
+  windows.child("TPanel", status_form, L"TPanel", L"Cancel");
 
   find_messenger_windows();
   EXPECT_EQ(messenger_windows.status_panel, two) << "the last qualifying panel wins";
@@ -66,12 +66,12 @@ TEST_F(discovery, only_a_caption_of_one_or_two_characters_makes_the_apply_panel)
 }
 
 TEST_F(discovery, class_names_differing_only_in_case_are_not_the_messengers) {
-  const HWND main_form = windows.top_level(L"TMainForm");
-  windows.child(main_form, L"TPANEL");
-  const HWND status_form = windows.top_level(L"TCusForm");
-  windows.child(status_form, L"tedit");
-  windows.child(status_form, L"TCombobox");
-  windows.child(status_form, L"Tpanel", L"OK");
+  const HWND main_form = windows.top_level("main_form", L"TMainForm");
+  windows.child("TPANEL", main_form, L"TPANEL");
+  const HWND status_form = windows.top_level("status_form", L"TCusForm");
+  windows.child("tedit", status_form, L"tedit");
+  windows.child("TCombobox", status_form, L"TCombobox");
+  windows.child("Tpanel", status_form, L"Tpanel", L"OK");
 
   find_messenger_windows();
 
@@ -85,11 +85,11 @@ TEST_F(discovery, class_names_differing_only_in_case_are_not_the_messengers) {
 }
 
 TEST_F(discovery, a_second_search_without_reset_continues_after_the_stored_windows) {
-  const HWND main_form = windows.top_level(L"TMainForm");
-  const HWND main_panel = windows.child(main_form, L"TPanel");
-  const HWND status_form = windows.top_level(L"TCusForm");
-  const HWND bottom = windows.child(status_form, L"TEdit");
-  const HWND apply = windows.child(status_form, L"TPanel", L"OK");
+  const HWND main_form = windows.top_level("main_form", L"TMainForm");
+  const HWND main_panel = windows.child("main_panel", main_form, L"TPanel");
+  const HWND status_form = windows.top_level("status_form", L"TCusForm");
+  const HWND bottom = windows.child("bottom", status_form, L"TEdit");
+  const HWND apply = windows.child("apply", status_form, L"TPanel", L"OK");
 
   find_messenger_windows();
   find_messenger_windows();
@@ -102,10 +102,10 @@ TEST_F(discovery, a_second_search_without_reset_continues_after_the_stored_windo
 }
 
 TEST_F(discovery, with_two_status_forms_each_search_takes_the_next_one) {
-  const HWND one = windows.top_level(L"TCusForm");
-  windows.child(one, L"TPanel", L"OK");
-  const HWND other = windows.top_level(L"TCusForm");
-  windows.child(other, L"TPanel", L"OK");
+  const HWND one = windows.top_level("one", L"TCusForm");
+  windows.child("TPanel", one, L"TPanel", L"OK");
+  const HWND other = windows.top_level("other", L"TCusForm");
+  windows.child("TPanel", other, L"TPanel", L"OK");
 
   find_messenger_windows();
   const HWND first_found = messenger_windows.status_form;
@@ -120,9 +120,9 @@ TEST_F(discovery, with_two_status_forms_each_search_takes_the_next_one) {
 }
 
 TEST_F(discovery, without_a_main_form_the_status_dialog_is_still_found) {
-  const HWND status_form = windows.top_level(L"TCusForm");
-  const HWND bottom = windows.child(status_form, L"TEdit");
-  const HWND apply = windows.child(status_form, L"TPanel", L"OK");
+  const HWND status_form = windows.top_level("status_form", L"TCusForm");
+  const HWND bottom = windows.child("bottom", status_form, L"TEdit");
+  const HWND apply = windows.child("apply", status_form, L"TPanel", L"OK");
 
   EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 
@@ -134,7 +134,7 @@ TEST_F(discovery, without_a_main_form_the_status_dialog_is_still_found) {
 
 TEST_F(discovery, the_messenger_runs_while_a_status_form_exists_even_hidden_and_unknown_to_the_table) {
   EXPECT_FALSE(is_messenger_running());
-  const HWND status_form = windows.top_level(L"TCusForm");
+  const HWND status_form = windows.top_level("status_form", L"TCusForm");
   ASSERT_FALSE(IsWindowVisible(status_form));
   EXPECT_TRUE(is_messenger_running());
   EXPECT_EQ(messenger_windows.status_form, nullptr);

@@ -10,12 +10,12 @@ class opening : public ::testing::Test {
   void SetUp() override {
     reset_messenger_windows();
     // The main form's left edge at 100 and its panel's right end at 700 on the screen.
-    main_form = windows.top_level(L"TMainForm", {100, 50, 720, 450});
-    windows.child(main_form, L"TPanel", L"Contacts", {0, 0, 600, 360});
-    main_panel = windows.child(main_form, L"TPanel", L"", {0, 360, 600, 390});
-    status_form = windows.top_level(L"TCusForm");
-    bottom = windows.child(status_form, L"TEdit");
-    top = windows.child(status_form, L"TEdit");
+    main_form = windows.top_level("main_form", L"TMainForm", {100, 50, 720, 450});
+    windows.child("TPanel", main_form, L"TPanel", L"Contacts", {0, 0, 600, 360});
+    main_panel = windows.child("main_panel", main_form, L"TPanel", L"", {0, 360, 600, 390});
+    status_form = windows.top_level("status_form", L"TCusForm");
+    bottom = windows.child("bottom", status_form, L"TEdit");
+    top = windows.child("top", status_form, L"TEdit");
   }
   void TearDown() override { reset_messenger_windows(); }
 
@@ -31,22 +31,21 @@ TEST_F(opening, clicks_the_status_spot_twice_double_then_press_and_release_then_
   windows.start_recording();
   EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 
-  const LPARAM point = (15 << 16) | 585;
-  const std::vector<recorded_message> expected = {
-      {main_panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point, L""},
-      {main_panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point, L""},
-      {main_panel, WM_LBUTTONDOWN, MK_LBUTTON, point, L""},
-      {main_panel, WM_LBUTTONUP, MK_LBUTTON, point, L""},
-      {status_form, WM_SYSCOMMAND, SC_CLOSE, 0, L""},
-  };
-  EXPECT_EQ(windows.recorded, expected);
+  const std::uint32_t point = (15 << 16) | 585;
+  EXPECT_EQ(first_difference({{"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, point},
+                              {"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, point},
+                              {"main_panel", WM_LBUTTONDOWN, MK_LBUTTON, point},
+                              {"main_panel", WM_LBUTTONUP, MK_LBUTTON, point},
+                              {"status_form", WM_SYSCOMMAND, SC_CLOSE, 0}},
+                             windows.recorded),
+            "");
 }
 
 TEST_F(opening, the_dialog_opened_by_the_clicks_is_searched_again_at_once) {
   HWND apply = nullptr;
   windows.reaction = [&](HWND target, UINT message) {
     if (target == main_panel && message == WM_LBUTTONUP && apply == nullptr) {
-      apply = windows.child(status_form, L"TPanel", L"OK");
+      apply = windows.child("apply", status_form, L"TPanel", L"OK");
     }
   };
 
@@ -60,17 +59,15 @@ TEST_F(opening, the_dialog_opened_by_the_clicks_is_searched_again_at_once) {
 }
 
 TEST_F(opening, an_apply_panel_already_there_means_no_clicks_and_a_single_search) {
-  const HWND apply = windows.child(status_form, L"TPanel", L"OK");
+  windows.child("apply", status_form, L"TPanel", L"OK");
 
   windows.start_recording();
   find_messenger_windows();
 
   // Each search asks the panel its caption length once per bound.
-  const std::vector<recorded_message> expected = {
-      {apply, WM_GETTEXTLENGTH, 0, 0, L""},
-      {apply, WM_GETTEXTLENGTH, 0, 0, L""},
-  };
-  EXPECT_EQ(windows.recorded, expected);
+  EXPECT_EQ(first_difference({{"apply", WM_GETTEXTLENGTH, 0, 0}, {"apply", WM_GETTEXTLENGTH, 0, 0}},
+                             windows.recorded),
+            "");
 }
 
 TEST(opening_point, is_cut_to_sixteen_bits_below_a_fixed_height_of_fifteen) {

@@ -4,6 +4,7 @@
 
 #include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
+#include "text_conversion.h"
 #include "window_recorder.h"
 
 namespace {
@@ -13,15 +14,15 @@ class status_dialog : public ::testing::Test {
   void SetUp() override {
     reset_messenger_windows();
     saved_status = {};
-    const HWND status_form = windows.top_level(L"TCusForm");
-    bottom = windows.child(status_form, L"TEdit", L"Reading the news");
-    top = windows.child(status_form, L"TEdit", L"At home");
-    combo = windows.child(status_form, L"TComboBox");
+    const HWND status_form = windows.top_level("status_form", L"TCusForm");
+    bottom = windows.child("bottom", status_form, L"TEdit", L"Reading the news");
+    top = windows.child("top", status_form, L"TEdit", L"At home");
+    combo = windows.child("combo", status_form, L"TComboBox");
     for (int picture = 0; picture < 13; ++picture) {
       SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"picture"));
     }
     SendMessageW(combo, CB_SETCURSEL, 4, 0);
-    apply = windows.child(status_form, L"TPanel", L"OK");
+    apply = windows.child("apply", status_form, L"TPanel", L"OK");
     find_messenger_windows();
   }
   void TearDown() override { reset_messenger_windows(); }
@@ -43,14 +44,11 @@ TEST_F(status_dialog, saving_reads_bottom_then_top_text_then_the_picture) {
   windows.start_recording();
   EXPECT_EQ(save_status(), messenger_result::completed);
 
-  ASSERT_EQ(windows.recorded.size(), 3u);
-  EXPECT_EQ(windows.recorded[0].target, bottom);
-  EXPECT_EQ(windows.recorded[0].message, static_cast<UINT>(WM_GETTEXT));
-  EXPECT_EQ(windows.recorded[0].w_param, 255u);
-  EXPECT_EQ(windows.recorded[1].target, top);
-  EXPECT_EQ(windows.recorded[1].message, static_cast<UINT>(WM_GETTEXT));
-  EXPECT_EQ(windows.recorded[1].w_param, 255u);
-  EXPECT_EQ(windows.recorded[2], (recorded_message{combo, CB_GETCURSEL, 0, 0, L""}));
+  EXPECT_EQ(first_difference({{"bottom", WM_GETTEXT, 255, any},
+                              {"top", WM_GETTEXT, 255, any},
+                              {"combo", CB_GETCURSEL, 0, 0}},
+                             windows.recorded),
+            "");
 
   EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), L"Reading the news");
   EXPECT_EQ(std::wstring(saved_status.saved_top_text), L"At home");
@@ -79,8 +77,7 @@ TEST_F(status_dialog, no_selected_picture_is_saved_as_minus_one_and_selecting_it
   EXPECT_EQ(select_picture(saved_status.saved_picture, saved_status.saved_picture),
             messenger_result::completed);
 
-  EXPECT_EQ(windows.recorded,
-            (std::vector<recorded_message>{{combo, CB_SETCURSEL, static_cast<WPARAM>(-1), -1, L""}}));
+  EXPECT_EQ(first_difference({{"combo", CB_SETCURSEL, 0xFFFFFFFF, 0xFFFFFFFF}}, windows.recorded), "");
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR);
 }
 
@@ -93,14 +90,13 @@ TEST_F(status_dialog, writing_selecting_and_applying_send_exactly_their_messages
   EXPECT_EQ(write_text(messenger_windows.top_edit, top_line), messenger_result::completed);
   EXPECT_EQ(apply_status(), messenger_result::completed);
 
-  const std::vector<recorded_message> expected = {
-      {combo, CB_SETCURSEL, 11, 0, L""},
-      {bottom, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(track), track},
-      {top, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(top_line), top_line},
-      {apply, WM_LBUTTONDOWN, MK_LBUTTON, 0x00010001, L""},
-      {apply, WM_LBUTTONUP, MK_LBUTTON, 0x00010001, L""},
-  };
-  EXPECT_EQ(windows.recorded, expected);
+  EXPECT_EQ(first_difference({{"combo", CB_SETCURSEL, 11, 0},
+                              {"bottom", WM_SETTEXT, 0, any, utf8_from_wide(track)},
+                              {"top", WM_SETTEXT, 0, any, "Now Playing:"},
+                              {"apply", WM_LBUTTONDOWN, MK_LBUTTON, 0x00010001},
+                              {"apply", WM_LBUTTONUP, MK_LBUTTON, 0x00010001}},
+                             windows.recorded),
+            "");
   EXPECT_EQ(text_of(bottom), track);
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 11);
 }

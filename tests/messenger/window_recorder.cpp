@@ -1,5 +1,7 @@
 #include "window_recorder.h"
 
+#include "text_conversion.h"
+
 namespace {
 
 window_recorder *active = nullptr;
@@ -24,19 +26,24 @@ bool in_vocabulary(UINT message) {
   }
 }
 
+}  // namespace
+
 void record(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
   if (!recording || active == nullptr || !in_vocabulary(message)) {
     return;
   }
-  std::wstring text;
+  window_message seen = {active->roles_[window], message, static_cast<std::uint32_t>(w_param),
+                         static_cast<std::uint32_t>(l_param), std::nullopt};
   if (message == WM_SETTEXT && l_param != 0) {
-    text = reinterpret_cast<const wchar_t *>(l_param);
+    seen.text = utf8_from_wide(reinterpret_cast<const wchar_t *>(l_param));
   }
-  active->recorded.push_back({window, message, w_param, l_param, text});
+  active->recorded.push_back(seen);
   if (active->reaction) {
     active->reaction(window, message);
   }
 }
+
+namespace {
 
 LRESULT CALLBACK plain_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
   record(window, message, w_param, l_param);
@@ -58,11 +65,6 @@ LRESULT CALLBACK combo_procedure(HWND window, UINT message, WPARAM w_param, LPAR
 }
 
 }  // namespace
-
-bool recorded_message::operator==(const recorded_message &other) const {
-  return target == other.target && message == other.message && w_param == other.w_param &&
-         l_param == other.l_param && text == other.text;
-}
 
 window_recorder::window_recorder() {
   active = this;
@@ -99,22 +101,25 @@ void window_recorder::register_class(const wchar_t *window_class) {
   RegisterClassExW(&description);
 }
 
-HWND window_recorder::top_level(const wchar_t *window_class, RECT screen) {
+HWND window_recorder::top_level(const char *role, const wchar_t *window_class, RECT screen) {
   register_class(window_class);
   const HWND window =
       CreateWindowExW(0, window_class, L"", WS_POPUP, screen.left, screen.top, screen.right - screen.left,
                       screen.bottom - screen.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   windows_.push_back(window);
+  roles_[window] = role;
   return window;
 }
 
-HWND window_recorder::child(HWND parent, const wchar_t *window_class, const wchar_t *text, RECT area) {
+HWND window_recorder::child(const char *role, HWND parent, const wchar_t *window_class, const wchar_t *text,
+                            RECT area) {
   register_class(window_class);
   const DWORD style = std::wstring(window_class) == L"TComboBox" ? CBS_DROPDOWNLIST : 0;
   const HWND window = CreateWindowExW(0, window_class, text, WS_CHILD | WS_VISIBLE | style, area.left,
                                       area.top, area.right - area.left, area.bottom - area.top, parent,
                                       nullptr, GetModuleHandleW(nullptr), nullptr);
   windows_.push_back(window);
+  roles_[window] = role;
   return window;
 }
 
