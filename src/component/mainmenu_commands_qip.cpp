@@ -31,9 +31,11 @@ bool mainmenu_commands_qip::get_display(t_uint32 index, pfc::string_base &text, 
 
 namespace {
 
+// The status first: should putting it back fail, the component stays on, so that its own status is
+// not left on display with nothing to take it back.
 void switch_off() {
-  cfg_enabled = false;
   restore_status();
+  cfg_enabled = false;
   reset_messenger_windows();
 }
 

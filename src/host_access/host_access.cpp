@@ -25,7 +25,8 @@ void find_single_service(service_base **out, const GUID &class_guid) {
   const t_size instances = host_api->instance_count(cls);
   if (instances == 0) throw exception_service_not_found();
   if (instances > 1) throw exception_service_duplicated();
-  host_api->create_instance(out, cls, 0);
+  // A host that counts one instance and then cannot make it has none to give.
+  if (!host_api->create_instance(out, cls, 0) || *out == nullptr) throw exception_service_not_found();
 }
 
 void console_print(const char *text) {

@@ -8,7 +8,8 @@
 // point and the client object (host_binding.h); everything runs on the host's main thread.
 
 // The one instance of a host service class, referenced into *out; the caller releases it.
-// Throws exception_service_not_found for none and exception_service_duplicated for several.
+// Throws exception_service_not_found for none (or one the host then fails to hand out) and
+// exception_service_duplicated for several.
 void find_single_service(service_base **out, const GUID &class_guid);
 
 // Typed form for interfaces that name their class_guid; the caller releases the result.

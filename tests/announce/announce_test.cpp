@@ -170,3 +170,19 @@ TEST_F(announcing, an_error_inside_an_event_is_reported_and_stays_out_of_the_pla
   EXPECT_EQ(player.console.entries,
             (std::vector<std::string>{"tunesignal: the announcement failed: Service not found"}));
 }
+
+TEST_F(announcing, switching_off_stays_on_when_the_status_cannot_be_put_back) {
+  messenger_standin messenger(users_own_status_options);
+  start(kino);
+  // The messenger does not answer and the host's console, which would report it, fails too.
+  messenger.hang();
+  player.console.out_of_order = true;
+  menu.execute(0, nullptr);
+  EXPECT_TRUE(cfg_enabled) << "off with the track still on display, nothing would take it back";
+
+  messenger.resume();
+  player.console.out_of_order = false;
+  menu.execute(0, nullptr);
+  EXPECT_FALSE(cfg_enabled);
+  EXPECT_EQ(messenger.status_log().back(), users_own_status);
+}

@@ -25,10 +25,21 @@ TEST_F(previewing, shows_the_playing_track_while_something_plays) {
 
 TEST_F(previewing, shows_the_focused_playlist_item_when_nothing_plays) {
   player.playlists.items = {&playing, &focused};
-  player.playlists.active = 0;
+  player.playlists.active = 3;
   player.playlists.focus = 1;
   EXPECT_TRUE(format_preview(L"%title%", out));
   EXPECT_STREQ(out.text(), "Osen");
+  // The item of the active playlist, at the player's regular display level.
+  EXPECT_EQ(player.playlists.formatted_playlist, 3u);
+  EXPECT_EQ(player.playlists.formatted_item, 1u);
+  EXPECT_EQ(player.playlists.formatted_display_level, 2);
+}
+
+TEST_F(previewing, answers_what_the_playing_track_answers) {
+  player.playback.playing = &playing;
+  playing.formats = false;
+  EXPECT_FALSE(format_preview(L"%title%", out));
+  EXPECT_EQ(playing.references(), 1) << "the playing track is released";
 }
 
 TEST_F(previewing, leaves_the_text_alone_without_a_playlist_a_focus_or_a_compiling_script) {

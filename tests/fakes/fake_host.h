@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,12 @@
 class counted_console : public counted<console_receiver> {
  public:
   void print(const char *text, t_size length) override {
+    if (out_of_order) throw std::runtime_error("the console is out of order");
     entries.emplace_back(length == pfc::infinite_size ? std::string(text) : std::string(text, length));
   }
 
   std::vector<std::string> entries;
+  bool out_of_order = false;
 };
 
 class fake_host : public foobar2000_api {
@@ -30,7 +33,7 @@ class fake_host : public foobar2000_api {
   }
   bool create_instance(service_base **out, class_ref cls, t_size index) override {
     const auto &instances = *reinterpret_cast<std::vector<service_base *> *>(cls);
-    if (index >= instances.size()) return false;
+    if (index >= instances.size() || refuses_instances) return false;
     instances[index]->service_add_ref();
     if (*out != nullptr) (*out)->service_release();
     *out = instances[index];
@@ -47,6 +50,8 @@ class fake_host : public foobar2000_api {
 
   bool main_thread_answer = true;
   int main_thread_questions = 0;
+  // Counts its instances but cannot make any.
+  bool refuses_instances = false;
 
  private:
   static std::array<unsigned char, 16> key(const GUID &guid) {

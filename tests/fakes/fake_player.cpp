@@ -21,7 +21,7 @@ std::string fake_track::format(titleformat_object *script) const {
 
 bool fake_track::format_title(void *, pfc::string_base &out, titleformat_object *script, void *) {
   out.assign(format(script).c_str());
-  return true;
+  return formats;
 }
 
 bool fake_compiler::compile(titleformat_object **out, const char *script) {
@@ -47,8 +47,11 @@ bool fake_playback::format_playing_title(void *, pfc::string_base &out, titlefor
   return true;
 }
 
-void fake_playlists::format_item_title(t_size, t_size item, void *, pfc::string_base &out,
-                                       titleformat_object *script, void *, int) {
+void fake_playlists::format_item_title(t_size playlist, t_size item, void *, pfc::string_base &out,
+                                       titleformat_object *script, void *, int display_level) {
+  formatted_playlist = playlist;
+  formatted_item = item;
+  formatted_display_level = display_level;
   out.assign(items.at(item)->format(script).c_str());
 }
 

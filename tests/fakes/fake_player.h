@@ -36,6 +36,8 @@ class fake_track : public counted<track_base> {
 
   std::string title;
   std::string artist;
+  // What format_title answers, whatever it wrote.
+  bool formats = true;
 };
 
 class fake_compiler : public counted<titleformat_compiler> {
@@ -68,6 +70,11 @@ class fake_playlists : public counted<playlist_manager_base> {
   std::vector<fake_track *> items;
   t_size active = pfc::infinite_size;
   t_size focus = pfc::infinite_size;
+
+  // What the last format_item_title was asked for.
+  t_size formatted_playlist = pfc::infinite_size;
+  t_size formatted_item = pfc::infinite_size;
+  int formatted_display_level = 0;
 };
 
 // The whole fake player, bound as the component's host for the life of the object, with the test

@@ -125,9 +125,21 @@ TEST(boundary_layout, main_menu_commands_keep_their_slot_numbers) {
 
 TEST(boundary_layout, factory_record_is_twelve_bytes_and_strings_keep_their_slots) {
   EXPECT_EQ(sizeof(service_factory_base), 3 * sizeof(void *));
-  pfc::string8 text("abc");
-  EXPECT_EQ(call_slot<t_size>(&text, 4), 3u);
-  EXPECT_STREQ(call_slot<const char *>(&text, 1), "abc");
+  // The host writes into the component's strings by these slot numbers.
+  pfc::string8 text;
+  call_slot<void>(&text, 2, "Now ", pfc::infinite_size);
+  call_slot<void>(&text, 0, "Playing: xyz", t_size{8});
+  EXPECT_STREQ(call_slot<const char *>(&text, 1), "Now Playing:");
+  EXPECT_EQ(call_slot<t_size>(&text, 4), 12u);
+  call_slot<void>(&text, 3, t_size{3});
+  EXPECT_STREQ(text.text(), "Now");
+  char *room = call_slot<char *>(&text, 5, t_size{5});
+  room[0] = 'Q';
+  room[1] = 'I';
+  room[2] = 'P';
+  call_slot<void>(&text, 6);
+  EXPECT_STREQ(text.text(), "QIP");
+  EXPECT_EQ(text.length(), 3u);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "../settings/chain_bytes.h"
 #include "abi_bridge.h"
 #include "fake_host.h"
-#include "fake_messenger.h"
+#include "messenger_standin.h"
 #include "loaded_component.h"
 #include "slot_call.h"
 #include "support/string8.h"
@@ -167,36 +167,49 @@ TEST_F(component_dll, configuration_goes_through_the_client_as_the_stored_chain)
   EXPECT_EQ(get_config(), changed);
 }
 
+// A search that finds the messenger's status dialog asks its apply panel for its caption length.
+std::size_t searches_that_found_the_dialog(const messenger_standin &messenger) {
+  std::size_t found = 0;
+  for (const window_message &message : messenger.messages()) {
+    found += matches({"status_panel", WM_GETTEXTLENGTH}, message);
+  }
+  return found;
+}
+
 TEST_F(component_dll, start_hook_looks_for_the_messenger_only_when_switched_on) {
-  fake_messenger messenger;
+  messenger_standin messenger;
+  ASSERT_TRUE(messenger.running());
   auto *hooks = service<initquit>();
 
   set_config(record(enabled, {0}));
   hooks->on_init();
-  EXPECT_EQ(fake_messenger::panel_clicks, 0);
+  EXPECT_TRUE(messenger.messages().empty());
 
   set_config(record(enabled, {1}));
   call_slot<void>(hooks, 3);
-  EXPECT_GT(fake_messenger::panel_clicks, 0);
+  EXPECT_TRUE(matches({"main_panel", WM_LBUTTONDOWN}, messenger.messages().at(2)))
+      << "the status dialog is opened by its clicks";
 }
 
 TEST_F(component_dll, quit_hook_forgets_the_messenger_only_when_switched_on) {
-  fake_messenger messenger;
+  messenger_standin messenger({L"--controls-at-start"});
+  ASSERT_TRUE(messenger.running());
   auto *hooks = service<initquit>();
 
   // Forgotten windows are searched from the top again; remembered ones are searched past.
   hooks->on_init();
+  const std::size_t first = searches_that_found_the_dialog(messenger);
+  EXPECT_GT(first, 0u);
   call_slot<void>(hooks, 4);
-  fake_messenger::panel_clicks = 0;
   hooks->on_init();
-  EXPECT_GT(fake_messenger::panel_clicks, 0);
+  const std::size_t second = searches_that_found_the_dialog(messenger);
+  EXPECT_EQ(second, 2 * first);
 
   set_config(record(enabled, {0}));
   hooks->on_quit();
   set_config(record(enabled, {1}));
-  fake_messenger::panel_clicks = 0;
   hooks->on_init();
-  EXPECT_EQ(fake_messenger::panel_clicks, 0);
+  EXPECT_EQ(searches_that_found_the_dialog(messenger), second) << "the remembered dialog was searched past";
 }
 
 }  // namespace

@@ -86,6 +86,14 @@ TEST_F(host_access, missing_or_duplicated_service_throws_and_hands_out_nothing) 
   EXPECT_EQ(second.references(), 1);
 }
 
+TEST_F(host_access, a_service_the_host_counts_but_cannot_hand_out_is_not_found) {
+  host.add(core_version::class_guid, &first);
+  host.refuses_instances = true;
+  service_base *found = nullptr;
+  EXPECT_THROW(find_single_service(&found, core_version::class_guid), exception_service_not_found);
+  EXPECT_EQ(found, nullptr);
+}
+
 TEST_F(host_access, main_thread_check_asks_the_host_only_while_services_are_available) {
   host.main_thread_answer = false;
   EXPECT_TRUE(check_main_thread());
@@ -97,12 +105,6 @@ TEST_F(host_access, main_thread_check_asks_the_host_only_while_services_are_avai
 
   bind_host(nullptr, nullptr);
   EXPECT_TRUE(check_main_thread());
-}
-
-TEST_F(host_access, file_name_is_empty_until_the_host_gives_it) {
-  EXPECT_STREQ(module_file_name(), "");
-  the_component_client().set_library_path("C:\\host\\components", "foo_tunesignal");
-  EXPECT_STREQ(module_file_name(), "foo_tunesignal");
 }
 
 }  // namespace

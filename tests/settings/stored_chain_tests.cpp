@@ -12,6 +12,22 @@ using namespace chain_bytes;
 
 namespace {
 
+bytes save_now() {
+  collected_bytes_stream out;
+  abort_flag go_on;
+  cfg_var_writer::save_chain(out, go_on);
+  return bytes(out.data(), out.data() + out.size());
+}
+
+// The settings as the library's start-up left them, saved before any test touches them.
+class settings_at_load : public ::testing::Environment {
+ public:
+  void SetUp() override { chain = save_now(); }
+  static inline bytes chain;
+};
+
+[[maybe_unused]] ::testing::Environment *const at_load = ::testing::AddGlobalTestEnvironment(new settings_at_load);
+
 class stored_chain : public ::testing::Test {
  protected:
   void SetUp() override { reset_settings(); }
@@ -22,35 +38,27 @@ class stored_chain : public ::testing::Test {
     cfg_var_reader::load_chain(in, abort);
   }
 
-  static bytes save() {
-    collected_bytes_stream out;
-    cfg_var_writer::save_chain(out, abort);
-    return bytes(out.data(), out.data() + out.size());
-  }
+  static bytes save() { return save_now(); }
 
   static std::string preset(t_size i) { return cfg_presets.get_item(i).text(); }
 
   static inline abort_flag abort;
 };
 
+const std::string default_script =
+    "[%artist% - ]$if(%album%,'['%album% $if(%tracknumber%,'#'%tracknumber%,)'] ',)"
+    "$if(%title%,%title%,%_filename%)[ '['%length%']']";
+
 bytes default_chain() {
-  const std::string script = default_title_script;
   return cat({record(presets, u32(0)), record(keep_first_edit, {0}), record(keep_status_picture, {0}),
               record(music_status_only, {0}), record(top_text, text("Now Playing:")),
-              record(active_script, text(script)), record(enabled, {1})});
+              record(active_script, text(default_script)), record(enabled, {1})});
 }
 
-TEST_F(stored_chain, settings_start_with_their_defaults) {
-  EXPECT_TRUE(cfg_enabled);
-  EXPECT_STREQ(cfg_active_script.text(),
-               "[%artist% - ]$if(%album%,'['%album% $if(%tracknumber%,'#'%tracknumber%,)'] ',)"
-               "$if(%title%,%title%,%_filename%)[ '['%length%']']");
-  EXPECT_STREQ(cfg_top_text.text(), "Now Playing:");
-  EXPECT_FALSE(cfg_music_status_only);
-  EXPECT_FALSE(cfg_keep_status_picture);
-  EXPECT_FALSE(cfg_keep_first_edit);
-  EXPECT_EQ(cfg_presets.count(), 0u);
-  EXPECT_STREQ(default_presets[0], default_title_script);
+TEST_F(stored_chain, settings_start_with_their_defaults_and_the_test_reset_gives_those_back) {
+  EXPECT_EQ(settings_at_load::chain, default_chain()) << "as the library's start-up left them";
+  EXPECT_EQ(save(), settings_at_load::chain) << "as reset_settings() leaves them";
+  EXPECT_EQ(default_presets[0], default_script);
   EXPECT_STREQ(default_presets[1], "%artist% - %title%");
   EXPECT_STREQ(default_presets[2], "%artist% - %title% (%album%)");
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,23 @@ TEST(StringList, KeepSelectedKeepsOrderAndDropsTheRest) {
   fill(list, {"A", "B", "C", "D", "E"});
   list.keep_selected(selected_positions({1, 3}));
   EXPECT_EQ(items(list), (std::vector<std::string>{"B", "D"}));
+}
+
+TEST(ItemArray, GrowthBeyondThirtyTwoBitsFailsAsOutOfMemoryAndKeepsTheItems) {
+  // 2^29 items of 8 bytes need 2^32 bytes: the size arithmetic fails before any allocation.
+  pfc::array_t<std::uint64_t> items;
+  items.set_size(3);
+  items[2] = 42;
+  // Known only at run time, so that the compiler does not weigh the growth that never happens.
+  volatile t_size too_many = 0x20000000u;
+  EXPECT_THROW(items.set_size(too_many), std::bad_alloc);
+  EXPECT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[2], 42u);
+
+  const std::uint64_t more[] = {7, 8};
+  items.append(more, 2);
+  EXPECT_EQ(items.size(), 5u);
+  EXPECT_EQ(items[4], 8u);
 }
 
 TEST(StringList, KeepingEverythingChangesNothing) {

@@ -121,12 +121,3 @@ TEST(String8, CopiesOwnTheirText) {
   EXPECT_STREQ(b.text(), "second");
   EXPECT_NE(a.text(), b.text());
 }
-
-TEST(String8, WorksThroughTheSharedInterface) {
-  string8 s;
-  pfc::string_base &base = s;
-  base.assign("Now ");
-  base.append("Playing:");
-  EXPECT_STREQ(base.text(), "Now Playing:");
-  EXPECT_EQ(base.length(), 12u);
-}
