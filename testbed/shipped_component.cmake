@@ -4,11 +4,7 @@
 # its components.
 set(shipped_dll ${PROJECT_SOURCE_DIR}/dist/foo_tunesignal.dll)
 set(shipped_bridge ${PROJECT_SOURCE_DIR}/build/platform/bin/abi_bridge.dll)
-foreach(file ${shipped_dll} ${shipped_bridge})
-  if(NOT EXISTS ${file})
-    message(FATAL_ERROR "${file} is missing: build the platform preset first (scripts/build does)")
-  endif()
-endforeach()
+tunesignal_require_platform_outputs(${shipped_dll} ${shipped_bridge})
 
 set(bin_dir ${CMAKE_BINARY_DIR}/bin)
 add_custom_command(

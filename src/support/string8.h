@@ -34,27 +34,13 @@ class string8_t : public string_base {
   ~string8_t() { std::free(buffer_); }
 
   void append(const char *text, t_size limit = infinite_size) override {
-    if (text == nullptr) text = "";
-    const t_size n = bounded_length(text, limit);
-    if (points_into_buffer(text)) {
-      const string8_t<alloc_standard> copy(text, n);
-      append_bytes(copy.text(), n);
-    } else {
-      append_bytes(text, n);
-    }
+    take_text(text, limit, &string8_t::append_bytes);
   }
 
   const char *text() const override { return used_ > 0 ? buffer_ : ""; }
 
   void assign(const char *text, t_size limit = infinite_size) override {
-    if (text == nullptr) text = "";
-    const t_size n = bounded_length(text, limit);
-    if (points_into_buffer(text)) {
-      const string8_t<alloc_standard> copy(text, n);
-      assign_bytes(copy.text(), n);
-    } else {
-      assign_bytes(text, n);
-    }
+    take_text(text, limit, &string8_t::assign_bytes);
   }
 
   void shorten(t_size length) override {
@@ -99,6 +85,18 @@ class string8_t : public string_base {
     const auto address = reinterpret_cast<std::uintptr_t>(text);
     const auto start = reinterpret_cast<std::uintptr_t>(buffer_);
     return buffer_ != nullptr && address >= start && address < start + size_;
+  }
+
+  // A text from inside this string's own buffer is copied out first: the buffer may move.
+  void take_text(const char *text, t_size limit, void (string8_t::*put)(const char *, t_size)) {
+    if (text == nullptr) text = "";
+    const t_size n = bounded_length(text, limit);
+    if (points_into_buffer(text)) {
+      const string8_t<alloc_standard> copy(text, n);
+      (this->*put)(copy.text(), n);
+    } else {
+      (this->*put)(text, n);
+    }
   }
 
   void append_bytes(const char *text, t_size n) {

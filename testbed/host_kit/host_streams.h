@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "boundary/boundary.h"
+#include "no_copy.h"
 
 // The host's side of a configuration transfer: the stored bytes it hands over, the bytes it collects
 // and its abort flag. Written without the C++ standard library, so that the platform-ABI programs
@@ -26,7 +27,8 @@ extern const char *const short_skip_text;
 // Reads from bytes the caller keeps alive.
 class stored_bytes_stream : public input_stream {
  public:
-  stored_bytes_stream(const void *data, t_size size) : data_(static_cast<const std::uint8_t *>(data)), size_(size) {}
+  stored_bytes_stream(const void *data, t_size size)
+      : data_(static_cast<const std::uint8_t *>(data)), size_(size) {}
 
   t_size read(void *buffer, t_size n, abort_callback &abort) override;
   void read_exact(void *buffer, t_size n, abort_callback &abort) override;
@@ -42,11 +44,9 @@ class stored_bytes_stream : public input_stream {
 };
 
 // Collects into a heap block that release() hands over.
-class collected_bytes_stream : public output_stream {
+class collected_bytes_stream : public output_stream, private no_copy {
  public:
   collected_bytes_stream() = default;
-  collected_bytes_stream(const collected_bytes_stream &) = delete;
-  collected_bytes_stream &operator=(const collected_bytes_stream &) = delete;
   ~collected_bytes_stream();
 
   void write(const void *buffer, t_size n, abort_callback &abort) override;

@@ -44,6 +44,11 @@ bool parse_number(const wchar_t *text, long low, long high, int &result) {
   return true;
 }
 
+bool refuse(std::wstring &error, const std::wstring &why) {
+  error = why;
+  return false;
+}
+
 }  // namespace
 
 bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &error) {
@@ -58,22 +63,16 @@ bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &erro
     } else if (name == L"--no-main-window") {
       result.main_window = false;
     } else if (!has_value) {
-      error = L"unknown option or missing value: " + name;
-      return false;
+      return refuse(error, L"unknown option or missing value: " + name);
     } else if (name == L"--top") {
       result.top_text = value();
     } else if (name == L"--bottom") {
       result.bottom_text = value();
     } else if (name == L"--picture") {
-      if (!parse_number(argv[++i], -1, 12, result.picture)) {
-        error = L"--picture takes a number from -1 to 12";
-        return false;
-      }
+      if (!parse_number(argv[++i], -1, 12, result.picture))
+        return refuse(error, L"--picture takes a number from -1 to 12");
     } else if (name == L"--edits") {
-      if (!parse_number(argv[++i], 2, 3, result.edit_count)) {
-        error = L"--edits takes 2 or 3";
-        return false;
-      }
+      if (!parse_number(argv[++i], 2, 3, result.edit_count)) return refuse(error, L"--edits takes 2 or 3");
     } else if (name == L"--status-log") {
       result.status_log = value();
     } else if (name == L"--message-log") {
@@ -85,18 +84,15 @@ bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &erro
       if (result.control == L"hang" && i + 1 < argc && argv[i + 1][0] != L'-') {
         int milliseconds = 0;
         if (!parse_number(argv[++i], 1, 3600000, milliseconds)) {
-          error = L"--control hang takes milliseconds from 1 to 3600000";
-          return false;
+          return refuse(error, L"--control hang takes milliseconds from 1 to 3600000");
         }
         result.hang_ms = static_cast<unsigned>(milliseconds);
       }
       if (result.control != L"quit" && result.control != L"hang" && result.control != L"resume") {
-        error = L"--control takes quit, hang or resume";
-        return false;
+        return refuse(error, L"--control takes quit, hang or resume");
       }
     } else {
-      error = L"unknown option: " + name;
-      return false;
+      return refuse(error, L"unknown option: " + name);
     }
   }
   return true;

@@ -4,17 +4,16 @@
 
 #include "config_file.h"
 #include "service_registry.h"
+#include "no_copy.h"
 
 // One component DLL, loaded and started the way the host does it, and stopped and unloaded again
 // when this object goes.
-class component_module {
+class component_module : private no_copy {
  public:
   // Loads the DLL, calls its entry point and registers its factories. Throws std::runtime_error
   // when the DLL does not load or has no entry point.
   component_module(const std::wstring &dll_path, service_registry &registry);
   ~component_module();
-  component_module(const component_module &) = delete;
-  component_module &operator=(const component_module &) = delete;
 
   // Hands over the stored configuration, the file name and the services flag. A configuration
   // the component refuses is reported and the start goes on.

@@ -61,19 +61,15 @@ bool playback::next() {
   return true;
 }
 
-bool playback::pause() {
-  if (state_ != state::playing) return false;
-  state_ = state::paused;
-  announce_event("paused", nullptr);
-  tell_callbacks(registry_, event_pause, [](play_callback &c) { c.on_playback_pause(true); });
-  return true;
-}
+bool playback::pause() { return set_paused(true); }
 
-bool playback::resume() {
-  if (state_ != state::paused) return false;
-  state_ = state::playing;
-  announce_event("resumed", nullptr);
-  tell_callbacks(registry_, event_pause, [](play_callback &c) { c.on_playback_pause(false); });
+bool playback::resume() { return set_paused(false); }
+
+bool playback::set_paused(bool paused) {
+  if (state_ != (paused ? state::playing : state::paused)) return false;
+  state_ = paused ? state::paused : state::playing;
+  announce_event(paused ? "paused" : "resumed", nullptr);
+  tell_callbacks(registry_, event_pause, [paused](play_callback &c) { c.on_playback_pause(paused); });
   return true;
 }
 

@@ -33,6 +33,7 @@ class playback {
   // Makes entry `index` the playing one and hands it to the callbacks as the new track.
   void start_track(std::size_t index, const char *what);
   void stop_events(int reason);
+  bool set_paused(bool paused);
 
   playlist &list_;
   service_registry &registry_;

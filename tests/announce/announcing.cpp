@@ -4,6 +4,7 @@
 #include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
 #include "settings/config_variables.h"
+#include "settings_reset.h"
 
 const fields users_own_status = {"3", "At work", "Busy until five"};
 const std::vector<std::wstring> users_own_status_options = {L"--picture", L"3",        L"--top",
@@ -53,12 +54,8 @@ void announcing::SetUp() {
   saved_status = {};
   own_status = {};
   reset_messenger_windows();
-  cfg_enabled = true;
+  reset_settings();
   cfg_active_script.assign("%artist% - %title%");
-  cfg_top_text.assign("Now Playing:");
-  cfg_music_status_only = false;
-  cfg_keep_status_picture = false;
-  cfg_keep_first_edit = false;
 }
 
 void announcing::TearDown() { reset_messenger_windows(); }

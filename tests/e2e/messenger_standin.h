@@ -6,15 +6,14 @@
 #include <vector>
 
 #include "message_sequence.h"
+#include "no_copy.h"
 
 // The stand-in messenger (messenger.exe, beside the test program) in a process of its own, with its
 // status log and message log in temporary files. Started ready for use; asked to quit at the end.
-class messenger_standin {
+class messenger_standin : private no_copy {
  public:
   explicit messenger_standin(const std::vector<std::wstring> &arguments = {});
   ~messenger_standin();
-  messenger_standin(const messenger_standin &) = delete;
-  messenger_standin &operator=(const messenger_standin &) = delete;
 
   bool running() const;
 
@@ -38,4 +37,3 @@ class messenger_standin {
   std::wstring status_log_path_;
   std::wstring message_log_path_;
 };
-

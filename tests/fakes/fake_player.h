@@ -8,6 +8,7 @@
 #include "counted.h"
 #include "host_service_bases.h"
 #include "support/string_base.h"
+#include "no_copy.h"
 
 // The player's services as plain objects, for the component's code linked into a test. Scripts
 // are formatted by substituting %title% and %artist%; a script containing "$(" does not compile.
@@ -79,12 +80,10 @@ class fake_playlists : public counted<playlist_manager_base> {
 
 // The whole fake player, bound as the component's host for the life of the object, with the test
 // program's own module as the component's module (dialog templates are linked into it).
-class bound_player {
+class bound_player : private no_copy {
  public:
   bound_player();
   ~bound_player();
-  bound_player(const bound_player &) = delete;
-  bound_player &operator=(const bound_player &) = delete;
 
   fake_host host;
   counted_console console;

@@ -3,15 +3,14 @@
 #include <string>
 
 #include "boundary/boundary.h"
+#include "no_copy.h"
 
 // The built component, loaded from beside the test program exactly as a host loads it, and
 // unloaded again when this object goes, so that every test starts from fresh statics.
-class loaded_component {
+class loaded_component : private no_copy {
  public:
   loaded_component();
   ~loaded_component();
-  loaded_component(const loaded_component &) = delete;
-  loaded_component &operator=(const loaded_component &) = delete;
 
   HMODULE module() const { return module_; }
   foobar2000_get_interface_t entry() const { return entry_; }

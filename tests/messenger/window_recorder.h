@@ -9,17 +9,16 @@
 #include <vector>
 
 #include "message_sequence.h"
+#include "no_copy.h"
 
 // Real windows in the test's own process, under whatever class names a test asks for, recording
 // every message of the messenger vocabulary that reaches them, each window under the role the test
 // gave it.
 
-class window_recorder {
+class window_recorder : private no_copy {
  public:
   window_recorder();
   ~window_recorder();
-  window_recorder(const window_recorder &) = delete;
-  window_recorder &operator=(const window_recorder &) = delete;
 
   // A top-level window without frame, so that its screen rectangle is exactly the one given.
   HWND top_level(const char *role, const wchar_t *window_class, RECT screen = {0, 0, 200, 100});

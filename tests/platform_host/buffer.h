@@ -4,15 +4,14 @@
 #include <new>
 
 #include "support/sizes.h"
+#include "no_copy.h"
 
 // A growable run of items on the C runtime's heap, always followed by a zero item, so that text
 // kept in it is a terminated string.
 template <typename T>
-class buffer {
+class buffer : private no_copy {
  public:
   buffer() = default;
-  buffer(const buffer &) = delete;
-  buffer &operator=(const buffer &) = delete;
   ~buffer() { std::free(items_); }
 
   const T *data() const { return items_ != nullptr ? items_ : &nothing_; }

@@ -38,8 +38,6 @@ void format(titleformat_object *compiled, const char *title, pfc::string_base &o
 
 }  // namespace
 
-void unexpected_slot() { check(false, "the component calls only the host slots of the contract"); }
-
 host_api::host_api() : main_thread_(GetCurrentThreadId()) {}
 
 void host_api::offer(const GUID &class_guid, service_base *instance) {

@@ -4,14 +4,12 @@
 
 #include "boundary/boundary.h"
 #include "counted.h"
+#include "host_service_bases.h"
 #include "host_text.h"
 
 // The player's side of the boundary: the API object the component finds services through and the
 // services it calls, each with counted references. The host holds the first reference of each
 // object, so once the component has let go of everything, references() is 1 again.
-
-// A slot the contract says the component never calls.
-void unexpected_slot();
 
 class host_api : public foobar2000_api {
  public:
@@ -22,7 +20,7 @@ class host_api : public foobar2000_api {
   class_ref find_class(const GUID &class_guid) override;
   bool create_instance(service_base **out, class_ref cls, t_size index) override;
   t_size instance_count(class_ref cls) override;
-  void reserved_3() override { unexpected_slot(); }
+  void reserved_3() override { reserved_slot_called(); }
   bool is_main_thread() override { return GetCurrentThreadId() == main_thread_; }
 
  private:
@@ -54,11 +52,10 @@ class host_script : public counted<titleformat_object> {
 };
 
 // Formats a script by putting the title in place of each %title%; the rest is taken as it is.
-class host_track : public counted<track> {
+class host_track : public counted<track_base> {
  public:
   explicit host_track(const char *title) : title_(title) {}
 
-  void reserved_3() override { unexpected_slot(); }
   bool format_title(void *hook, pfc::string_base &out, titleformat_object *script, void *filter) override;
 
  private:
@@ -82,28 +79,13 @@ class host_compiler : public counted<titleformat_compiler> {
   const char *failure_ = nullptr;
 };
 
-class host_playback : public counted<playback_control> {
+class host_playback : public counted<playback_control_base> {
  public:
   // Borrowed; null when stopped.
   void set_playing(host_track *playing) { playing_ = playing; }
 
   bool get_now_playing(track **out) override;
-  void reserved_4() override { unexpected_slot(); }
-  void reserved_5() override { unexpected_slot(); }
   bool is_playing() override { return playing_ != nullptr; }
-  void reserved_7() override { unexpected_slot(); }
-  void reserved_8() override { unexpected_slot(); }
-  void reserved_9() override { unexpected_slot(); }
-  void reserved_10() override { unexpected_slot(); }
-  void reserved_11() override { unexpected_slot(); }
-  void reserved_12() override { unexpected_slot(); }
-  void reserved_13() override { unexpected_slot(); }
-  void reserved_14() override { unexpected_slot(); }
-  void reserved_15() override { unexpected_slot(); }
-  void reserved_16() override { unexpected_slot(); }
-  void reserved_17() override { unexpected_slot(); }
-  void reserved_18() override { unexpected_slot(); }
-  void reserved_19() override { unexpected_slot(); }
   bool format_playing_title(void *hook, pfc::string_base &out, titleformat_object *script, void *filter,
                             int display_level) override;
 

@@ -3,16 +3,15 @@
 #include <windows.h>
 
 #include "boundary/boundary.h"
+#include "no_copy.h"
 
 // The component loaded as the player loads it: the player's own shared.dll first, then
 // components\foo_tunesignal.dll with its own folder searched first, then its entry point called
 // with the host's API object and the module.
-class loaded_component {
+class loaded_component : private no_copy {
  public:
   explicit loaded_component(foobar2000_api &api);
   ~loaded_component();
-  loaded_component(const loaded_component &) = delete;
-  loaded_component &operator=(const loaded_component &) = delete;
 
   // Null when loading failed (already reported as a failed check).
   foobar2000_client *client() const { return client_; }

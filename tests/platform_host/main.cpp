@@ -7,6 +7,7 @@
 
 #include "cases.h"
 #include "check.h"
+#include "host_service_bases.h"
 #include "host_text.h"
 #include "runtime/static_objects.h"
 
@@ -51,6 +52,7 @@ int run_case(const test_case &chosen) {
   } catch (...) {
     check(false, "an exception of an unknown class left the case");
   }
+  check(reserved_slot_calls() == 0, "the component calls only the host slots of the contract");
   host_text verdict(chosen.name);
   if (failed_checks() == 0) {
     print_line(verdict.add(": passed").text());

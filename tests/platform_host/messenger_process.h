@@ -3,16 +3,15 @@
 #include <windows.h>
 
 #include "host_text.h"
+#include "no_copy.h"
 
 // The stand-in messenger (messenger.exe in the player's folder) in a process of its own, with a
 // status log in a temporary file. Asked to quit at the end, and ended if it does not go.
-class messenger_process {
+class messenger_process : private no_copy {
  public:
   // `options` are more of the stand-in's options, quoted where needed.
   explicit messenger_process(const wchar_t *options);
   ~messenger_process();
-  messenger_process(const messenger_process &) = delete;
-  messenger_process &operator=(const messenger_process &) = delete;
 
   bool running() const;
 

@@ -5,16 +5,15 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "no_copy.h"
 
 using bytes = std::vector<std::uint8_t>;
 
 // A fresh profile folder for one test, removed with its files afterwards.
-class scratch_profile {
+class scratch_profile : private no_copy {
  public:
   scratch_profile();
   ~scratch_profile();
-  scratch_profile(const scratch_profile &) = delete;
-  scratch_profile &operator=(const scratch_profile &) = delete;
 
   const std::wstring &folder() const { return folder_; }
   std::wstring file(const wchar_t *name) const { return folder_ + L"\\" + name; }
