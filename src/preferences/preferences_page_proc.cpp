@@ -9,10 +9,10 @@
 
 namespace {
 
+// A text the player could not read is no reason to empty the setting.
 void store_window_text(HWND window, cfg_string &variable) {
   pfc::string8 text;
-  uGetWindowText(window, text);
-  variable.assign(text.text());
+  if (uGetWindowText(window, text)) variable.assign(text.text());
 }
 
 void store_check_box(HWND page, int id, cfg_int_t<bool> &variable) {

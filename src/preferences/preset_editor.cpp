@@ -19,10 +19,25 @@ bool control_key_down() {
   return (state >> 8) != 0;
 }
 
+// Ctrl+A selects the whole script. Only a subclassing that took installs this and sets
+// previous_edit_proc, so there is always a procedure to pass the message on to.
+LRESULT CALLBACK select_all_edit_proc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYDOWN && wparam == 'A' && control_key_down()) {
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+  }
+  return CallWindowProcW(previous_edit_proc, edit, message, wparam, lparam);
+}
+
+// A failed subclassing leaves the edit its own procedure, only without Ctrl+A.
+void subclass_script_edit(HWND script) {
+  const LONG_PTR previous =
+      SetWindowLongPtrW(script, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(select_all_edit_proc));
+  if (previous != 0) previous_edit_proc = reinterpret_cast<WNDPROC>(previous);
+}
+
 void init_editor(HWND editor, LPARAM lparam) {
   const HWND script = GetDlgItem(editor, IDC_PRESET_SCRIPT);
-  previous_edit_proc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(script, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(select_all_edit_proc)));
+  subclass_script_edit(script);
   working_text = reinterpret_cast<pfc::wide_string *>(lparam);
   SetWindowTextW(script, working_text->c_str());
   if (!run_contained("the preset preview",
@@ -55,13 +70,6 @@ void update_preview(HWND source, HWND target) {
   format_preview(script.c_str(), preview);
   const pfc::wide_text_from_utf8 wide(preview.text());
   SetWindowTextW(target, wide.get());
-}
-
-LRESULT CALLBACK select_all_edit_proc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_KEYDOWN && wparam == 'A' && control_key_down()) {
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-  }
-  return CallWindowProcW(previous_edit_proc, edit, message, wparam, lparam);
 }
 
 INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lparam) {

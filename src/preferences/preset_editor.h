@@ -11,9 +11,6 @@ INT_PTR edit_preset(HWND page);
 
 INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lparam);
 
-// Replaces the script edit's own procedure so that Ctrl+A selects all of its text.
-LRESULT CALLBACK select_all_edit_proc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam);
-
 // Shows in `target` what the script in `source` gives for the playing (or focused) track.
 void update_preview(HWND source, HWND target);
 

@@ -12,10 +12,10 @@ class reader {
 
   template <typename T>
   T read() {
-    if (static_cast<size_t>(end_ - at_) < sizeof(T)) throw std::runtime_error("template ends early");
+    const std::uint8_t *from = at_;
+    skip(sizeof(T));
     T value;
-    std::memcpy(&value, at_, sizeof(T));
-    at_ += sizeof(T);
+    std::memcpy(&value, from, sizeof(T));
     return value;
   }
 
@@ -37,11 +37,12 @@ class reader {
     text = read_text();
   }
 
-  void align_to_dword() {
-    while ((at_ - start_) % 4 != 0) ++at_;
-  }
+  void align_to_dword() { skip((4 - (at_ - start_) % 4) % 4); }
 
-  void skip(size_t n) { at_ += n; }
+  void skip(size_t n) {
+    if (static_cast<size_t>(end_ - at_) < n) throw std::runtime_error("template ends early");
+    at_ += n;
+  }
 
  private:
   const std::uint8_t *at_;
@@ -57,36 +58,25 @@ dialog_template parse_dialog_template(const void *bytes, size_t size) {
   if (in.read<std::uint16_t>() != 1 || in.read<std::uint16_t>() != 0xFFFF) {
     throw std::runtime_error("not an extended dialog template");
   }
-  in.read<std::uint32_t>();  // help id
-  dialog.ex_style = in.read<std::uint32_t>();
+  in.skip(8);  // help id, extended style
   dialog.style = in.read<std::uint32_t>();
   const int count = in.read<std::uint16_t>();
-  dialog.x = in.read<std::int16_t>();
-  dialog.y = in.read<std::int16_t>();
-  dialog.cx = in.read<std::int16_t>();
-  dialog.cy = in.read<std::int16_t>();
+  in.skip(8);  // position and size
   std::wstring ignored;
   int ordinal = 0;
   in.read_text_or_ordinal(ignored, ordinal);  // menu
   in.read_text_or_ordinal(ignored, ordinal);  // window class
   dialog.title = in.read_text();
   if (dialog.style & (DS_SETFONT | DS_SHELLFONT)) {
-    dialog.point_size = in.read<std::uint16_t>();
-    dialog.weight = in.read<std::uint16_t>();
-    dialog.italic = in.read<std::uint8_t>();
-    dialog.charset = in.read<std::uint8_t>();
-    dialog.typeface = in.read_text();
+    in.skip(6);  // point size, weight, italic, character set
+    in.read_text();
   }
   for (int i = 0; i < count; ++i) {
     in.align_to_dword();
     template_control control{};
-    in.read<std::uint32_t>();  // help id
-    control.ex_style = in.read<std::uint32_t>();
+    in.skip(8);  // help id, extended style
     control.style = in.read<std::uint32_t>();
-    control.x = in.read<std::int16_t>();
-    control.y = in.read<std::int16_t>();
-    control.cx = in.read<std::int16_t>();
-    control.cy = in.read<std::int16_t>();
+    in.skip(8);  // position and size
     control.id = in.read<std::int32_t>();
     std::wstring class_name;
     in.read_text_or_ordinal(class_name, control.class_ordinal);

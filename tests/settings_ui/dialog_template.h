@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
-// A dialog template read back from its compiled DLGTEMPLATEEX bytes.
+// A dialog template read back from its compiled DLGTEMPLATEEX bytes: what the dialog code and the
+// user rely on, without positions, sizes and fonts.
 struct template_control {
-  std::uint32_t ex_style;
   std::uint32_t style;
-  int x, y, cx, cy;
   int id;
   int class_ordinal;  // 0x80 button, 0x81 edit, 0x82 static, 0x83 list box
   std::wstring text;  // empty when the text is an ordinal
@@ -18,12 +17,8 @@ struct template_control {
 };
 
 struct dialog_template {
-  std::uint32_t ex_style;
   std::uint32_t style;
-  int x, y, cx, cy;
   std::wstring title;
-  int point_size, weight, italic, charset;
-  std::wstring typeface;
   std::vector<template_control> controls;
 };
 

@@ -2,30 +2,61 @@
 
 #include <windows.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "dialog_template.h"
 #include "resources/resource.h"
 
 namespace {
 
-constexpr int button = 0x80;
-constexpr int edit = 0x81;
-constexpr int label = 0x82;
-constexpr int list_box = 0x83;
-constexpr std::uint32_t child = WS_CHILD | WS_VISIBLE;
-constexpr std::uint32_t push = child | BS_PUSHBUTTON | WS_TABSTOP;
-constexpr std::uint32_t text_style = child | SS_LEFT | WS_GROUP;
-constexpr std::uint32_t icon_style = child | SS_ICON | SS_REALSIZEIMAGE;
-constexpr std::uint32_t check = child | BS_AUTOCHECKBOX | WS_TABSTOP;
-constexpr std::uint32_t group = child | BS_GROUPBOX;
-constexpr std::uint32_t raised = WS_EX_STATICEDGE;
+constexpr int button_class = 0x80;
+constexpr int edit_class = 0x81;
+constexpr int static_class = 0x82;
+constexpr int list_box_class = 0x83;
+constexpr int none = -1;
+
+// What a control is to the user and to the dialog code: its class and the styles that change how
+// it behaves. Anything else is "other", so that a changed style shows as a changed kind.
+std::string kind_of(const template_control &control) {
+  const std::uint32_t style = control.style;
+  switch (control.class_ordinal) {
+    case button_class:
+      switch (style & BS_TYPEMASK) {
+        case BS_PUSHBUTTON: return "push button";
+        case BS_DEFPUSHBUTTON: return "default button";
+        case BS_AUTOCHECKBOX: return "check box";
+        case BS_GROUPBOX: return "group box";
+        default: return "other";
+      }
+    case edit_class:
+      switch (style & (ES_READONLY | ES_MULTILINE)) {
+        case 0: return "edit";
+        case ES_READONLY: return "read-only edit";
+        case ES_MULTILINE: return "multi-line edit";
+        default: return "other";
+      }
+    case static_class:
+      switch (style & SS_TYPEMASK) {
+        case SS_LEFT: return "label";
+        case SS_ICON: return "icon";
+        default: return "other";
+      }
+    case list_box_class:
+      // The page needs double-click notifications and entries that stay where they are put.
+      if ((style & LBS_NOTIFY) && !(style & (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) {
+        return "unsorted notifying list";
+      }
+      return "other";
+    default:
+      return "other";
+  }
+}
 
 struct row {
   int id;
-  int class_ordinal;
-  std::uint32_t style;
-  std::uint32_t ex_style;
-  int x, y, cx, cy;
-  const wchar_t *text;  // null for the icon
+  const char *kind;
+  const wchar_t *text;  // null for the component's icon
 };
 
 // The component as the player loads it, for its resources only.
@@ -53,113 +84,75 @@ class component_resources : public ::testing::Test {
   HMODULE module_ = nullptr;
 };
 
+// The controls in template order, which is the tab order, each a visible child.
 void expect_controls(const dialog_template &dialog, const std::vector<row> &rows) {
   ASSERT_EQ(dialog.controls.size(), rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
     SCOPED_TRACE("control " + std::to_string(i + 1));
-    const template_control &c = dialog.controls[i];
-    const row &r = rows[i];
-    EXPECT_EQ(c.id, r.id);
-    EXPECT_EQ(c.class_ordinal, r.class_ordinal);
-    EXPECT_EQ(c.style, r.style) << std::hex << c.style << " vs " << r.style;
-    EXPECT_EQ(c.ex_style, r.ex_style);
-    EXPECT_EQ(c.x, r.x);
-    EXPECT_EQ(c.y, r.y);
-    EXPECT_EQ(c.cx, r.cx);
-    EXPECT_EQ(c.cy, r.cy);
-    if (r.text == nullptr) {
-      EXPECT_EQ(c.text_ordinal, IDI_TUNESIGNAL);
+    const template_control &control = dialog.controls[i];
+    EXPECT_EQ(control.id, rows[i].id);
+    EXPECT_EQ(kind_of(control), rows[i].kind);
+    EXPECT_EQ(control.style & (WS_CHILD | WS_VISIBLE), static_cast<std::uint32_t>(WS_CHILD | WS_VISIBLE));
+    if (rows[i].text == nullptr) {
+      EXPECT_EQ(control.text_ordinal, IDI_TUNESIGNAL);
     } else {
-      EXPECT_EQ(c.text_ordinal, -1);
-      EXPECT_EQ(c.text, r.text);
+      EXPECT_EQ(control.text, rows[i].text);
     }
   }
 }
 
 }  // namespace
 
-TEST_F(component_resources, the_preferences_page_template_is_a_hidden_child_in_tahoma) {
+TEST_F(component_resources, the_preferences_page_is_a_hidden_child_with_its_controls_in_tab_order) {
   const dialog_template page = dialog(IDD_PREFERENCES, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-  EXPECT_EQ(page.style, static_cast<std::uint32_t>(WS_CHILD | DS_SETFONT));
-  EXPECT_EQ(page.ex_style, 0u);
-  EXPECT_EQ(page.title, L"");
-  EXPECT_EQ(page.cx, 332);
-  EXPECT_EQ(page.cy, 288);
-  EXPECT_EQ(page.typeface, L"Tahoma");
-  EXPECT_EQ(page.point_size, 8);
-  EXPECT_EQ(page.weight, 0);
-  EXPECT_EQ(page.italic, 0);
-  EXPECT_EQ(page.charset, 0);
-}
-
-TEST_F(component_resources, the_preferences_page_controls_stand_in_tab_order) {
-  const int none = -1;
+  EXPECT_EQ(page.style & (WS_CHILD | WS_POPUP | WS_VISIBLE | WS_CAPTION), static_cast<std::uint32_t>(WS_CHILD))
+      << "the player places and shows the page";
   expect_controls(
-      dialog(IDD_PREFERENCES, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)),
+      page,
       {
-          {none, label, text_style, 0, 36, 80, 260, 10,
-           L"This text is used by bottom QIP's edit control in the Status dialog."},
-          {none, button, group, 0, 8, 102, 308, 40, L"Tunesignal Settings"},
-          {none, label, text_style, 0, 16, 112, 293, 8,
-           L"Top QIP's edit plain text (usage of title format scripts is enabled):"},
-          {IDC_TOP_TEXT, edit, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0, 15, 123, 293, 12, L""},
-          {none, button, group, 0, 8, 144, 308, 47, L"Custom Settings"},
-          {IDC_MUSIC_STATUS_ONLY, button, check, 0, 15, 155, 293, 10,
+          {none, "label", L"This text is used by bottom QIP's edit control in the Status dialog."},
+          {none, "group box", L"Tunesignal Settings"},
+          {none, "label", L"Top QIP's edit plain text (usage of title format scripts is enabled):"},
+          {IDC_TOP_TEXT, "edit", L""},
+          {none, "group box", L"Custom Settings"},
+          {IDC_MUSIC_STATUS_ONLY, "check box",
            L"Change song information only if the music's status is set in QIP"},
-          {none, label, icon_style, 0, 15, 80, 21, 20, nullptr},
-          {none, label, icon_style, 0, 15, 193, 21, 20, nullptr},
-          {none, label, text_style, 0, 36, 194, 260, 8,
-           L"To disable plugin check the \"Enable Tunesignal\" menu item in the View menu"},
-          {none, button, group, 0, 8, 0, 308, 101, L"Title Presets"},
-          {IDC_PRESETS, list_box,
-           child | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 15, 26, 294,
-           37, L""},
-          {IDC_ADD, button, push, raised, 15, 64, 40, 12, L"Add"},
-          {IDC_DELETE, button, push, raised, 55, 64, 40, 12, L"Delete"},
-          {IDC_UP, button, push, raised, 95, 64, 40, 12, L"Up"},
-          {IDC_DOWN, button, push, raised, 135, 64, 40, 12, L"Down"},
-          {IDC_ACTIVE_SCRIPT, edit, child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, 0, 15, 11,
-           293, 12, L""},
-          {IDC_DEFAULTS, button, push, raised, 268, 64, 40, 12, L"Defaults"},
-          {IDC_SET_ACTIVE, button, push, raised, 228, 64, 40, 12, L"Set Active"},
-          {none, label, text_style, 0, 36, 88, 270, 8,
+          {none, "icon", nullptr},
+          {none, "icon", nullptr},
+          {none, "label", L"To disable plugin check the \"Enable Tunesignal\" menu item in the View menu"},
+          {none, "group box", L"Title Presets"},
+          {IDC_PRESETS, "unsorted notifying list", L""},
+          {IDC_ADD, "push button", L"Add"},
+          {IDC_DELETE, "push button", L"Delete"},
+          {IDC_UP, "push button", L"Up"},
+          {IDC_DOWN, "push button", L"Down"},
+          {IDC_ACTIVE_SCRIPT, "read-only edit", L""},
+          {IDC_DEFAULTS, "push button", L"Defaults"},
+          {IDC_SET_ACTIVE, "push button", L"Set Active"},
+          {none, "label",
            L"To activate any preset just select one from the list and click the \"Set Active\" button."},
-          {IDC_KEEP_STATUS_PICTURE, button, check, 0, 15, 165, 293, 10,
-           L"Do not change picture of status to music's one"},
-          {none, label, icon_style, 0, 15, 214, 21, 20, nullptr},
-          {none, label, text_style, 0, 36, 215, 272, 10,
+          {IDC_KEEP_STATUS_PICTURE, "check box", L"Do not change picture of status to music's one"},
+          {none, "icon", nullptr},
+          {none, "label",
            L"This version of plugin works good with QIP Infium! For compatibility must be installed"},
-          {none, label, text_style, 0, 36, 225, 272, 10,
-           L"Chorusbridge plugin for QIP Infium. For more information please visit:"},
-          {none, label, text_style, 0, 36, 240, 135, 10, L"https://tunesignal.github.io/"},
-          {IDC_KEEP_FIRST_EDIT, button, check, 0, 15, 176, 293, 8, L"Do not change first edit's text"},
+          {none, "label", L"Chorusbridge plugin for QIP Infium. For more information please visit:"},
+          {none, "label", L"https://tunesignal.github.io/"},
+          {IDC_KEEP_FIRST_EDIT, "check box", L"Do not change first edit's text"},
       });
 }
 
-TEST_F(component_resources, the_preset_editor_template_is_a_russian_modal_frame_with_english_texts) {
-  const WORD russian = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);
-  const dialog_template editor = dialog(IDD_PRESET_EDITOR, russian);
-  EXPECT_EQ(editor.style, static_cast<std::uint32_t>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
-                                                     DS_SETFONT | DS_FIXEDSYS));
+TEST_F(component_resources, the_preset_editor_is_a_russian_popup_with_a_close_box_and_english_texts) {
+  const dialog_template editor = dialog(IDD_PRESET_EDITOR, MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT));
+  const std::uint32_t popup_with_close_box = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  EXPECT_EQ(editor.style & popup_with_close_box, popup_with_close_box);
   EXPECT_EQ(editor.title, L"Preset Edit");
-  EXPECT_EQ(editor.cx, 254);
-  EXPECT_EQ(editor.cy, 138);
-  EXPECT_EQ(editor.typeface, L"MS Shell Dlg");
-  EXPECT_EQ(editor.point_size, 8);
-  EXPECT_EQ(editor.weight, 400);
-  EXPECT_EQ(editor.italic, 0);
-  EXPECT_EQ(editor.charset, 1);
-  expect_controls(
-      editor,
-      {
-          {IDOK, button, child | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 144, 117, 50, 14, L"OK"},
-          {IDCANCEL, button, push, 0, 197, 117, 50, 14, L"Cancel"},
-          {IDC_PRESET_SCRIPT, edit,
-           child | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 7, 7, 240, 73,
-           L""},
-          {-1, label, text_style, 0, 11, 86, 236, 8, L"Preview:"},
-          {IDC_PRESET_PREVIEW, edit, child | ES_READONLY | WS_BORDER | WS_TABSTOP, 0, 7, 98, 240, 14, L""},
-      });
+  expect_controls(editor, {
+                              {IDOK, "default button", L"OK"},
+                              {IDCANCEL, "push button", L"Cancel"},
+                              {IDC_PRESET_SCRIPT, "multi-line edit", L""},
+                              {none, "label", L"Preview:"},
+                              {IDC_PRESET_PREVIEW, "read-only edit", L""},
+                          });
 }
 
 TEST_F(component_resources, the_icon_group_holds_two_16_pixel_images_in_24_and_32_bit_colour) {

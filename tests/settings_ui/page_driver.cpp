@@ -12,6 +12,8 @@ std::function<void(HWND)> pending_answer;
 bool answered = false;
 UINT_PTR editor_timer = 0;
 
+constexpr DWORD closing_limit_ms = 1000;
+
 BOOL CALLBACK take_editor(HWND window, LPARAM result) {
   wchar_t title[32] = {};
   GetWindowTextW(window, title, 32);
@@ -33,16 +35,19 @@ void CALLBACK look_for_editor(HWND, UINT, UINT_PTR timer, DWORD) {
   editor_timer = 0;
   const auto answer = std::move(pending_answer);
   pending_answer = nullptr;
-  answered = true;
   answer(editor);
+  answered = !IsWindowVisible(editor);
+  // An editor left open would keep its modal loop, and the test, waiting for ever.
+  if (!answered) EndDialog(editor, IDABORT);
 }
 
 }  // namespace
 
-open_page::open_page() {
-  frame_ = CreateWindowExW(0, L"STATIC", L"Preferences", WS_OVERLAPPEDWINDOW, 0, 0, 700, 600, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-  page_ = page_object.create(frame_);
+open_page::open_page()
+    : open_page(CreateWindowExW(0, L"STATIC", L"Preferences", WS_OVERLAPPEDWINDOW, 0, 0, 700, 600,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+
+open_page::open_page(HWND frame) : frame_(frame), page_(page_object.create(frame)) {
   ShowWindow(page_, SW_SHOW);
 }
 
@@ -63,6 +68,21 @@ void open_page::select(int index) const {
 void open_page::double_click_selection() const {
   SendMessageW(page_, WM_COMMAND, MAKEWPARAM(IDC_PRESETS, LBN_DBLCLK),
                reinterpret_cast<LPARAM>(item(IDC_PRESETS)));
+}
+
+bool open_page::edit_entry(int index, std::function<void(HWND)> answer) const {
+  when_editor_opens(std::move(answer));
+  select(index);
+  double_click_selection();
+  stop_waiting_for_editor();
+  return editor_was_answered();
+}
+
+bool open_page::add_entry(std::function<void(HWND)> answer) const {
+  when_editor_opens(std::move(answer));
+  click(IDC_ADD);
+  stop_waiting_for_editor();
+  return editor_was_answered();
 }
 
 std::vector<std::wstring> open_page::list() const {
@@ -99,6 +119,10 @@ void stop_waiting_for_editor() {
 
 bool editor_was_answered() { return answered; }
 
+HWND script_edit(HWND editor) { return GetDlgItem(editor, IDC_PRESET_SCRIPT); }
+
+HWND preview_edit(HWND editor) { return GetDlgItem(editor, IDC_PRESET_PREVIEW); }
+
 std::wstring window_text(HWND window) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
@@ -124,3 +148,22 @@ void paste_text(HWND edit, const std::wstring &text) {
 void press_ok(HWND editor) { SendMessageW(GetDlgItem(editor, IDOK), BM_CLICK, 0, 0); }
 
 void press_cancel(HWND editor) { SendMessageW(GetDlgItem(editor, IDCANCEL), BM_CLICK, 0, 0); }
+
+void press_escape() { PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); }
+
+void click_close_box(HWND editor) { PostMessageW(editor, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+void wait_for_editor_to_close(HWND editor) {
+  const DWORD start = GetTickCount();
+  MSG message;
+  while (IsWindowVisible(editor) && GetTickCount() - start < closing_limit_ms) {
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+      continue;
+    }
+    if (!IsDialogMessageW(editor, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+}

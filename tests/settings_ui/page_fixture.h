@@ -7,6 +7,7 @@
 
 #include "fake_player.h"
 #include "page_driver.h"
+#include "text_conversion.h"
 
 // Each test starts from the settings of a fresh installation, with the fake player bound.
 class page_test : public ::testing::Test {
@@ -16,9 +17,6 @@ class page_test : public ::testing::Test {
 
   bound_player player;
 };
-
-std::wstring wide(const char *utf8);
-std::string utf8(const std::wstring &text);
 
 // cfg_presets as UTF-16, in order.
 std::vector<std::wstring> stored_presets();

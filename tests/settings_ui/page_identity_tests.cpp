@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 #include "component/service_impl.h"
+#include "host_access/service_exceptions.h"
 #include "page_fixture.h"
 #include "preferences/help_url.h"
 #include "preferences/preferences_page.h"
@@ -8,20 +12,18 @@
 
 using identity = page_test;
 
-TEST_F(identity, names_the_page_and_its_place_in_the_preferences) {
+TEST_F(identity, writes_its_two_guids_into_the_callers_buffers_and_answers_their_addresses) {
   service_impl_single_t<tconfig_input> page_object;
   preferences_page &page = page_object;
-  EXPECT_STREQ(page.get_name(), "Tunesignal");
-  pfc::string8 text;
-  GUID guid;
-  EXPECT_EQ(page.get_guid(&guid), &guid);
-  append_guid_text(text, guid);
-  EXPECT_STREQ(text.text(), "18651C3E-F988-4EFB-9647-53B028CCDACC");
-  text.assign("");
-  EXPECT_EQ(page.get_parent_guid(&guid), &guid);
-  append_guid_text(text, guid);
-  EXPECT_STREQ(text.text(), "627C0767-0793-44F8-8087-BE4934311282");
-  EXPECT_FALSE(page.reset_query());
+  GUID blank;
+  std::memset(&blank, 0xCD, sizeof blank);
+  GUID own = blank;
+  GUID parent = blank;
+  EXPECT_EQ(page.get_guid(&own), &own);
+  EXPECT_EQ(page.get_parent_guid(&parent), &parent);
+  EXPECT_NE(own, blank);
+  EXPECT_NE(parent, blank);
+  EXPECT_NE(own, parent);
 }
 
 TEST_F(identity, answers_only_the_preferences_page_class) {
@@ -40,7 +42,25 @@ TEST_F(identity, the_help_address_carries_the_player_version_the_page_guid_and_i
   EXPECT_STREQ(address.text(),
                "https://help.foobar2000.org/2.1.4/preferences/"
                "18651C3E-F988-4EFB-9647-53B028CCDACC/Tunesignal");
+  GUID own;
+  pfc::string8 own_text;
+  append_guid_text(own_text, *page_object.get_guid(&own));
+  EXPECT_EQ(std::string(address.text()), std::string("https://help.foobar2000.org/2.1.4/preferences/") +
+                                             own_text.text() + "/" + page_object.get_name())
+      << "named by the GUID and the name the page reports";
   EXPECT_EQ(player.version.references(), 1) << "the version service is released";
+}
+
+TEST_F(identity, without_the_players_version_service_the_help_address_fails_to_the_caller) {
+  player.host.remove_all(core_version::class_guid);
+  service_impl_single_t<tconfig_input> page_object;
+  pfc::string8 address;
+  try {
+    page_object.get_help_url(address);
+    ADD_FAILURE() << "no error reached the caller";
+  } catch (const exception_service_not_found &error) {
+    EXPECT_STREQ(error.what(), "Service not found");
+  }
 }
 
 TEST(guid_text, pads_every_field_with_zeros) {

@@ -37,23 +37,19 @@ TEST_F(page, shows_the_stored_settings_and_keeps_empty_and_non_ascii_entries) {
 
 TEST_F(page, add_then_cancel_leaves_the_list_as_it_was) {
   open_page open;
-  when_editor_opens([](HWND editor) {
-    type_text(GetDlgItem(editor, IDC_PRESET_SCRIPT), L"%album%");
+  EXPECT_TRUE(open.add_entry([](HWND editor) {
+    type_text(script_edit(editor), L"%album%");
     press_cancel(editor);
-  });
-  open.click(IDC_ADD);
-  EXPECT_TRUE(editor_was_answered());
+  }));
   EXPECT_EQ(open.list(), defaults());
 }
 
 TEST_F(page, add_then_ok_appends_the_typed_text_as_the_last_entry) {
   open_page open;
-  when_editor_opens([](HWND editor) {
-    type_text(GetDlgItem(editor, IDC_PRESET_SCRIPT), L"%album% \u266B");
+  ASSERT_TRUE(open.add_entry([](HWND editor) {
+    type_text(script_edit(editor), L"%album% \u266B");
     press_ok(editor);
-  });
-  open.click(IDC_ADD);
-  ASSERT_TRUE(editor_was_answered());
+  }));
   entries expected = defaults();
   expected.push_back(L"%album% \u266B");
   EXPECT_EQ(open.list(), expected);
@@ -65,9 +61,7 @@ TEST_F(page, add_then_ok_appends_the_typed_text_as_the_last_entry) {
 TEST_F(page, ok_on_an_empty_editor_keeps_an_empty_entry_that_is_stored_and_reloaded) {
   {
     open_page open;
-    when_editor_opens([](HWND editor) { press_ok(editor); });
-    open.click(IDC_ADD);
-    ASSERT_TRUE(editor_was_answered());
+    ASSERT_TRUE(open.add_entry(press_ok));
   }
   entries expected = defaults();
   expected.push_back(L"");
@@ -158,7 +152,7 @@ TEST_F(page, the_active_script_edit_is_read_only) {
   open_page open;
   const HWND active = open.item(IDC_ACTIVE_SCRIPT);
   type_text(active, L"xyz");
-  EXPECT_EQ(window_text(active), wide(default_title_script));
+  EXPECT_EQ(window_text(active), wide_from_utf8(default_title_script));
   EXPECT_STREQ(cfg_active_script.text(), default_title_script);
 }
 
@@ -169,10 +163,22 @@ TEST_F(page, typing_in_the_top_text_stores_every_keystroke) {
   const std::wstring typed = L"\u266B Now:";
   for (size_t n = 1; n <= typed.size(); ++n) {
     type_text(top, typed.substr(n - 1, 1));
-    EXPECT_EQ(wide(cfg_top_text.text()), typed.substr(0, n));
+    EXPECT_EQ(wide_from_utf8(cfg_top_text.text()), typed.substr(0, n));
   }
   SendMessageW(top, WM_CHAR, VK_BACK, 1);
-  EXPECT_EQ(wide(cfg_top_text.text()), L"\u266B Now");
+  EXPECT_EQ(wide_from_utf8(cfg_top_text.text()), L"\u266B Now");
+}
+
+TEST_F(page, the_top_text_typed_is_kept_after_leaving_the_page_and_shown_on_reopening) {
+  {
+    open_page open;
+    const HWND top = open.item(IDC_TOP_TEXT);
+    SendMessageW(top, EM_SETSEL, 0, -1);
+    type_text(top, L"\u266B Listening:");
+  }
+  EXPECT_EQ(wide_from_utf8(cfg_top_text.text()), L"\u266B Listening:");
+  open_page reopened;
+  EXPECT_EQ(window_text(reopened.item(IDC_TOP_TEXT)), L"\u266B Listening:");
 }
 
 TEST_F(page, check_boxes_are_stored_at_once_and_shown_on_reopening) {

@@ -1,21 +1,29 @@
 #include <gtest/gtest.h>
 
 #include "page_fixture.h"
-#include "resources/resource.h"
 
 using preview = page_test;
 
 namespace {
 
-// Opens the editor on the entry at `index`, lets `use` work in it, then cancels.
-void in_editor(open_page &open, int index, const std::function<void(HWND script, HWND preview)> &use) {
-  when_editor_opens([&](HWND dialog) {
-    use(GetDlgItem(dialog, IDC_PRESET_SCRIPT), GetDlgItem(dialog, IDC_PRESET_PREVIEW));
+// What the preview shows as the editor opens on `script`, the only stored preset.
+std::wstring preview_on_opening(const std::wstring &script) {
+  store({script});
+  open_page open;
+  std::wstring shown = L"(no editor opened)";
+  open.edit_entry(0, [&](HWND dialog) {
+    shown = window_text(preview_edit(dialog));
     press_cancel(dialog);
   });
-  open.select(index);
-  open.double_click_selection();
-  ASSERT_TRUE(editor_was_answered());
+  return shown;
+}
+
+// Opens the editor on the only stored preset, lets `use` work in it, then cancels.
+void in_editor(open_page &open, const std::function<void(HWND script, HWND output)> &use) {
+  ASSERT_TRUE(open.edit_entry(0, [&](HWND dialog) {
+    use(script_edit(dialog), preview_edit(dialog));
+    press_cancel(dialog);
+  }));
 }
 
 }  // namespace
@@ -23,12 +31,18 @@ void in_editor(open_page &open, int index, const std::function<void(HWND script,
 TEST_F(preview, shows_the_playing_track_formatted_by_the_script_from_the_start) {
   fake_track song("Song");
   player.playback.playing = &song;
-  store({L"[%title%]"});
-  open_page open;
-  std::wstring shown;
-  in_editor(open, 0, [&](HWND, HWND preview_edit) { shown = window_text(preview_edit); });
-  EXPECT_EQ(shown, L"[Song]");
+  EXPECT_EQ(preview_on_opening(L"[%title%]"), L"[Song]");
   EXPECT_EQ(song.references(), 1) << "the playing track is released";
+}
+
+TEST_F(preview, uses_the_focused_playlist_entry_when_nothing_plays) {
+  fake_track focused("Focused");
+  player.playlists.focus_on(&focused);
+  EXPECT_EQ(preview_on_opening(L"%title%"), L"Focused");
+}
+
+TEST_F(preview, is_empty_with_nothing_playing_and_nothing_focused) {
+  EXPECT_EQ(preview_on_opening(L"%title%"), L"");
 }
 
 TEST_F(preview, follows_every_keystroke) {
@@ -37,32 +51,29 @@ TEST_F(preview, follows_every_keystroke) {
   store({L""});
   open_page open;
   std::vector<std::wstring> shown;
-  in_editor(open, 0, [&](HWND script, HWND preview_edit) {
+  in_editor(open, [&](HWND script, HWND output) {
     for (const wchar_t c : std::wstring(L"%title%!")) {
       type_text(script, std::wstring(1, c));
-      shown.push_back(window_text(preview_edit));
+      shown.push_back(window_text(output));
     }
   });
   EXPECT_EQ(shown, (std::vector<std::wstring>{L"%", L"%t", L"%ti", L"%tit", L"%titl", L"%title",
                                               L"\u266B Song", L"\u266B Song!"}));
 }
 
-TEST_F(preview, uses_the_focused_playlist_entry_when_nothing_plays) {
-  fake_track focused("Focused");
-  player.playlists.focus_on(&focused);
-  store({L"%title%"});
+TEST_F(preview, formats_a_multi_line_script_as_typed_and_ok_stores_it_joined) {
+  fake_track song("Song", "Band");
+  player.playback.playing = &song;
+  store({L""});
   open_page open;
   std::wstring shown;
-  in_editor(open, 0, [&](HWND, HWND preview_edit) { shown = window_text(preview_edit); });
-  EXPECT_EQ(shown, L"Focused");
-}
-
-TEST_F(preview, is_empty_with_nothing_playing_and_nothing_focused) {
-  store({L"%title%"});
-  open_page open;
-  std::wstring shown = L"unset";
-  in_editor(open, 0, [&](HWND, HWND preview_edit) { shown = window_text(preview_edit); });
-  EXPECT_EQ(shown, L"");
+  ASSERT_TRUE(open.edit_entry(0, [&](HWND dialog) {
+    paste_text(script_edit(dialog), L"%artist%\r\n - %title%");
+    shown = window_text(preview_edit(dialog));
+    press_ok(dialog);
+  }));
+  EXPECT_EQ(shown, L"Band\r\n - Song");
+  EXPECT_EQ(open.list(), (std::vector<std::wstring>{L"%artist% - %title%"}));
 }
 
 TEST_F(preview, empties_when_the_script_stops_compiling) {
@@ -72,11 +83,11 @@ TEST_F(preview, empties_when_the_script_stops_compiling) {
   open_page open;
   std::wstring before;
   std::wstring after;
-  in_editor(open, 0, [&](HWND script, HWND preview_edit) {
-    before = window_text(preview_edit);
+  in_editor(open, [&](HWND script, HWND output) {
+    before = window_text(output);
     SendMessageW(script, EM_SETSEL, 0, -1);
     type_text(script, L"$(");
-    after = window_text(preview_edit);
+    after = window_text(output);
   });
   EXPECT_EQ(before, L"Song");
   EXPECT_EQ(after, L"");
@@ -89,10 +100,10 @@ TEST_F(preview, a_failing_player_service_empties_the_preview_and_is_reported_on_
   store({L"%title%"});
   open_page open;
   std::wstring shown;
-  in_editor(open, 0, [&](HWND script, HWND preview_edit) {
+  in_editor(open, [&](HWND script, HWND output) {
     player.host.add(playback_control::class_guid, &second);
     type_text(script, L"!");
-    shown = window_text(preview_edit);
+    shown = window_text(output);
   });
   EXPECT_EQ(shown, L"");
   ASSERT_FALSE(player.console.entries.empty());

@@ -8,12 +8,9 @@
 #include <iostream>
 #include <string>
 
-#include "component/service_impl.h"
 #include "fake_player.h"
 #include "page_driver.h"
 #include "settings/config_variables.h"
-#include "resources/resource.h"
-#include "preferences/preferences_page.h"
 
 namespace {
 
@@ -40,19 +37,6 @@ void announce_scene(const char *scene, HWND window) {
   std::getline(std::cin, line);
 }
 
-HWND create_frame() {
-  WNDCLASSW frame_class = {};
-  frame_class.lpfnWndProc = DefWindowProcW;
-  frame_class.hInstance = GetModuleHandleW(nullptr);
-  frame_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  frame_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  frame_class.lpszClassName = L"preferences_frame";
-  RegisterClassW(&frame_class);
-  return CreateWindowExW(0, L"preferences_frame", L"Preferences: Tunesignal",
-                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 40, 40, 600, 470, nullptr,
-                         nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
 }  // namespace
 
 int main() {
@@ -63,22 +47,20 @@ int main() {
   cfg_top_text.assign("Now Playing:");
   cfg_active_script.assign("%artist% - %title%");
 
-  service_impl_single_t<tconfig_input> page_object;
-  const HWND frame = create_frame();
-  const HWND page = page_object.create(frame);
-  SetWindowPos(page, nullptr, 8, 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
-  announce_scene("preferences", frame);
+  // A frame of the system's dialog class: the look of the player's preferences window, a plain
+  // face-coloured client area.
+  open_page open(CreateWindowExW(0, WC_DIALOG, L"Preferences: Tunesignal",
+                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 40, 40, 600, 470,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  SetWindowPos(open.page(), nullptr, 8, 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  announce_scene("preferences", open.frame());
 
-  when_editor_opens([](HWND editor) {
-    const HWND script = GetDlgItem(editor, IDC_PRESET_SCRIPT);
+  const bool answered = open.edit_entry(1, [](HWND editor) {
+    const HWND script = script_edit(editor);
     SendMessageW(script, EM_SETSEL, 0, -1);
     type_text(script, L"%artist% - %title% \u266B");
     announce_scene("editor", editor);
     press_cancel(editor);
   });
-  SendMessageW(GetDlgItem(page, IDC_PRESETS), LB_SETCURSEL, 1, 0);
-  SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_PRESETS, LBN_DBLCLK),
-               reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_PRESETS)));
-  DestroyWindow(frame);
-  return editor_was_answered() ? 0 : 1;
+  return answered ? 0 : 1;
 }
