@@ -13,7 +13,7 @@ class cfg_string : public cfg_var {
   t_size length() const { return value_.length(); }
   void assign(const char *text) { value_.assign(text); }
 
-  // Never fails: an empty record gives the empty text.
+  // An empty record gives the empty text; a record cut short leaves the value as it was.
   void load_value(input_stream &stream, t_size size_hint, abort_callback &abort) override;
   void save_value(output_stream &stream, abort_callback &abort) override;
 
