@@ -107,6 +107,11 @@ HWND messenger_standin::status_form() const {
   return nullptr;
 }
 
+void messenger_standin::kill() {
+  TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, quit_limit_ms);
+}
+
 void messenger_standin::hang() {
   static const UINT hang_request = RegisterWindowMessageW(L"TunesignalMessengerHang");
   SendMessageW(status_form(), hang_request, 0, 0);

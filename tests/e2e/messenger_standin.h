@@ -21,6 +21,9 @@ class messenger_standin : private no_copy {
   void hang();
   void resume();
 
+  // Ends the messenger's process at once, as a crash would.
+  void kill();
+
   // What the user does in the status dialog: types both texts, picks the picture and presses OK.
   void user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom);
 

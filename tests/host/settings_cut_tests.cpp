@@ -26,11 +26,12 @@ std::vector<stored_record> records_of(const bytes &chain) {
   std::vector<stored_record> records;
   std::size_t at = 0;
   while (chain.size() - at >= 20) {
-    const std::size_t size = chain[at + 16] | chain[at + 17] << 8 | chain[at + 18] << 16 | chain[at + 19] << 24;
-    records.push_back({bytes(chain.begin() + static_cast<long>(at), chain.begin() + static_cast<long>(at) + 16),
-                       bytes(chain.begin() + static_cast<long>(at) + 20,
-                             chain.begin() + static_cast<long>(at + 20 + size)),
-                       at, at + 20 + size});
+    const std::size_t size =
+        chain[at + 16] | chain[at + 17] << 8 | chain[at + 18] << 16 | chain[at + 19] << 24;
+    records.push_back(
+        {bytes(chain.begin() + static_cast<long>(at), chain.begin() + static_cast<long>(at) + 16),
+         bytes(chain.begin() + static_cast<long>(at) + 20, chain.begin() + static_cast<long>(at + 20 + size)),
+         at, at + 20 + size});
     at += 20 + size;
   }
   return records;
@@ -81,7 +82,8 @@ bytes presets_before(const stored_record &record, std::size_t cut) {
   std::uint32_t complete = 0;
   bytes entries;
   while (at + 4 <= payload.size()) {
-    const std::size_t length = payload[at] | payload[at + 1] << 8 | payload[at + 2] << 16 | payload[at + 3] << 24;
+    const std::size_t length =
+        payload[at] | payload[at + 1] << 8 | payload[at + 2] << 16 | payload[at + 3] << 24;
     if (record.start + 20 + at + 4 + length > cut) break;
     entries.insert(entries.end(), payload.begin() + static_cast<long>(at),
                    payload.begin() + static_cast<long>(at + 4 + length));
