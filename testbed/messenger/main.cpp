@@ -8,6 +8,8 @@
 #include "message_log.h"
 #include "options.h"
 #include "stand_in.h"
+#include "tell.h"
+#include "text_lines.h"
 #include "text_conversion.h"
 
 options settings;
@@ -23,21 +25,6 @@ namespace {
 
 HANDLE resume_event = nullptr;
 
-// A GUI program has no console of its own: write to the one it was started from, if any, else show
-// the text in a box.
-void tell(const std::wstring &text, bool failure) {
-  AttachConsole(ATTACH_PARENT_PROCESS);
-  const HANDLE output = GetStdHandle(failure ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-  DWORD written = 0;
-  if (output != nullptr && output != INVALID_HANDLE_VALUE) {
-    const std::string bytes = utf8_from_wide(text);
-    if (WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-      return;
-    }
-  }
-  MessageBoxW(nullptr, text.c_str(), L"QIP stand-in", failure ? MB_ICONERROR : MB_ICONINFORMATION);
-}
-
 void signal_ready() {
   if (settings.ready_event.empty()) {
     return;
@@ -49,7 +36,23 @@ void signal_ready() {
   }
 }
 
+// A log that cannot be written is refused at start: a test or demo that asked for it would
+// otherwise wait for lines that never come, or find an empty record afterwards.
+bool log_writable(const wchar_t *name, const std::wstring &path) {
+  const DWORD failure = path.empty() ? ERROR_SUCCESS : append_failure(path);
+  if (failure != ERROR_SUCCESS) {
+    tell(L"messenger: cannot write the " + std::wstring(name) + L" " + path + L": " + error_text(failure) +
+             L"\n",
+         true);
+  }
+  return failure == ERROR_SUCCESS;
+}
+
 int run(HINSTANCE instance) {
+  if (!log_writable(L"status log", settings.status_log) ||
+      !log_writable(L"message log", settings.message_log)) {
+    return 2;
+  }
   resume_event = CreateEventW(nullptr, FALSE, FALSE, resume_event_name(GetCurrentProcessId()).c_str());
   published = {settings.picture, settings.top_text, settings.bottom_text};
   start_message_log(settings.message_log);

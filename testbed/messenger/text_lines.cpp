@@ -42,3 +42,13 @@ void append_line(const std::wstring &path, const std::string &line) {
   std::fwrite(line.data(), 1, line.size(), file);
   std::fclose(file);
 }
+
+unsigned long append_failure(const std::wstring &path) {
+  const HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return GetLastError();
+  }
+  CloseHandle(file);
+  return ERROR_SUCCESS;
+}

@@ -7,24 +7,21 @@ void command_table::add(const std::string &name, const std::string &help, handle
   commands_[name] = {help, std::move(run)};
 }
 
-void command_table::run(std::istream &input) {
-  std::string line;
-  while (!stopped_ && std::getline(input, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::istringstream words(line);
-    std::string name;
-    if (!(words >> name) || name[0] == '#') continue;
-    arguments args;
-    for (std::string word; words >> word;) args.push_back(word);
+void command_table::run_line(std::string line) {
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  std::istringstream words(line);
+  std::string name;
+  if (!(words >> name) || name[0] == '#') return;
+  arguments args;
+  for (std::string word; words >> word;) args.push_back(word);
 
-    const auto found = commands_.find(name);
-    if (found == commands_.end()) {
-      std::printf("player: unknown command '%s' (try 'help')\n", name.c_str());
-    } else {
-      found->second.run(args);
-    }
-    std::fflush(stdout);
+  const auto found = commands_.find(name);
+  if (found == commands_.end()) {
+    std::printf("player: unknown command '%s' (try 'help')\n", name.c_str());
+  } else {
+    found->second.run(args);
   }
+  std::fflush(stdout);
 }
 
 void command_table::print_help() const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <istream>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,9 +14,10 @@ class command_table {
 
   void add(const std::string &name, const std::string &help, handler run);
 
-  // Runs the lines of `input` until it ends or a command asks to stop.
-  void run(std::istream &input);
+  // Runs one line of input.
+  void run_line(std::string line);
   void stop() { stopped_ = true; }
+  bool stopped() const { return stopped_; }
 
   void print_help() const;
 

@@ -7,6 +7,7 @@
 #include "abi_bridge.h"
 #include "program_folder.h"
 #include "text_conversion.h"
+#include "windows_error.h"
 
 namespace {
 
@@ -28,7 +29,10 @@ constexpr t_size error_room = 512;
 
 std::string load_error(const std::wstring &path) {
   const DWORD code = GetLastError();
-  return "cannot load " + utf8_from_wide(path) + " (error " + std::to_string(code) + ")";
+  // The loader says "module not found" both for the file itself and for a DLL it imports.
+  const bool file_missing = GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+  return "cannot load " + utf8_from_wide(path) + ": " +
+         (file_missing ? std::string("there is no such file") : windows_error_text(code));
 }
 
 void call_hooks(service_registry &registry, bool init) {

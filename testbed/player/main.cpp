@@ -3,12 +3,13 @@
 // commands from standard input or a script file.
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <exception>
-#include <fstream>
-#include <iostream>
+#include <stdexcept>
 
+#include "command_input.h"
 #include "command_table.h"
 #include "component_info.h"
 #include "component_module.h"
@@ -18,14 +19,25 @@
 #include "playback.h"
 #include "playback_commands.h"
 #include "preferences_window.h"
-#include "title_formatting.h"
 #include "service_registry.h"
 #include "text_conversion.h"
+#include "title_formatting.h"
+#include "windows_error.h"
 
 namespace {
 
+void prefs_command(preferences_window &preferences, const command_table::arguments &args) {
+  if (args.empty()) {
+    preferences.open();
+  } else if (args.size() == 1 && args[0] == "close") {
+    preferences.close_on_request();
+  } else {
+    std::printf("player: 'prefs' opens the preferences, 'prefs close' closes them\n");
+  }
+}
+
 void add_session_commands(command_table &commands, component_module &component, service_registry &registry,
-                          const config_file &config) {
+                          const config_file &config, preferences_window &preferences) {
   commands.add("save", "save the component's configuration now", [&](const auto &) {
     if (component.save_config(config)) std::printf("player: configuration saved\n");
   });
@@ -33,18 +45,32 @@ void add_session_commands(command_table &commands, component_module &component, 
                [&](const auto &) { print_component_info(registry, component.client()); });
   commands.add("quit", "save, stop the component and exit", [&](const auto &) { commands.stop(); });
   commands.add("help", "list the commands", [&](const auto &) { commands.print_help(); });
-  commands.add("prefs", "open the component's preferences page until its window is closed",
-               [&](const auto &) { show_preferences(registry); });
+  commands.add("prefs", "open the component's preferences page; 'prefs close' closes it",
+               [&](const auto &args) { prefs_command(preferences, args); });
   // Lets a program that drives the player know when everything before it has been done.
   commands.add("echo", "echo TEXT: print TEXT", [](const auto &args) {
     std::string line;
     for (const std::string &word : args) line += (line.empty() ? "" : " ") + word;
     std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
   });
 }
 
+// The script file, or standard input; true in `own` when the handle is the player's to close.
+HANDLE open_commands(const options &opts, bool &own) {
+  own = !opts.script.empty();
+  if (!own) return GetStdHandle(STD_INPUT_HANDLE);
+  const HANDLE script = CreateFileW(opts.script.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (script == INVALID_HANDLE_VALUE) {
+    throw std::runtime_error("cannot open the script " + utf8_from_wide(opts.script) + ": " +
+                             windows_error_text(GetLastError()));
+  }
+  return script;
+}
+
 int run(const options &opts) {
+  bool own_input = false;
+  const HANDLE input = opts.info ? nullptr : open_commands(opts, own_input);
   CreateDirectoryW(opts.profile.c_str(), nullptr);
   service_registry registry;
   host_services services(registry);
@@ -67,16 +93,13 @@ int run(const options &opts) {
   }
   component.init_hooks();
 
+  preferences_window preferences(registry);
   command_table commands;
-  add_session_commands(commands, component, registry, config);
+  add_session_commands(commands, component, registry, config, preferences);
   add_playback_commands(commands, transport, registry);
-  if (opts.script.empty()) {
-    commands.run(std::cin);
-  } else {
-    std::ifstream script(opts.script.c_str());
-    if (!script) std::printf("player: cannot open the script %s\n", utf8_from_wide(opts.script).c_str());
-    commands.run(script);
-  }
+  run_commands(input, own_input, commands, [&](MSG &message) { return preferences.take_key(message); });
+  // As the player does at exit: the page goes first, and stores what it holds before the save.
+  preferences.close();
   component.stop(&config);
 
   for (const std::string &line : registry.unreleased_references()) {
@@ -90,11 +113,16 @@ int run(const options &opts) {
 int wmain(int argc, wchar_t **argv) {
   // Lines end in "\n" whatever reads them: the console entries are UTF-8 text, passed through as is.
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
   options opts;
   std::string error;
   if (!parse_options(argc, argv, opts, error)) {
     std::fprintf(stderr, "player: %s\n%s", error.c_str(), usage_text);
     return 2;
+  }
+  if (opts.help) {
+    std::fputs(usage_text, stdout);
+    return 0;
   }
   try {
     return run(opts);

@@ -6,9 +6,18 @@
 #include "text_conversion.h"
 
 const char *const usage_text =
-    "usage: player [--profile DIR] [--playlist FILE] [--script FILE] [--info] [COMPONENT.dll]\n"
-    "  Loads the component as the host does, keeps its configuration in DIR, plays the tracks of\n"
-    "  the playlist FILE (JSON) and reads commands from FILE or standard input ('help' lists them).\n";
+    "usage: player [--profile DIR] [--playlist FILE] [--script FILE] [--info] [--help] [COMPONENT.dll]\n"
+    "\n"
+    "Loads the component as the host player does, then takes commands, one per line, from standard\n"
+    "input or from a script file until 'quit' or the end of the input. The command 'help' lists them.\n"
+    "\n"
+    "  COMPONENT.dll    the component to load (default: foo_tunesignal.dll beside player.exe)\n"
+    "  --profile DIR    where the component's configuration is kept, as DIR\\<component>.cfg\n"
+    "                   (default: the folder profile beside player.exe)\n"
+    "  --playlist FILE  the tracks to play, JSON (see samples\\evening.json beside player.exe)\n"
+    "  --script FILE    read the commands from FILE instead of standard input\n"
+    "  --info           print what the component says about itself and quit; saves nothing\n"
+    "  --help           show this text\n";
 
 bool parse_options(int argc, wchar_t **argv, options &out, std::string &error) {
   for (int i = 1; i < argc; ++i) {
@@ -26,6 +35,8 @@ bool parse_options(int argc, wchar_t **argv, options &out, std::string &error) {
       out.script = argv[++i];
     } else if (arg == L"--info") {
       out.info = true;
+    } else if (arg == L"--help" || arg == L"-h" || arg == L"/?") {
+      out.help = true;
     } else if (arg.rfind(L"--", 0) == 0 || !out.component.empty()) {
       error = "unexpected argument " + utf8_from_wide(arg);
       return false;

@@ -2,13 +2,14 @@
 
 #include <string>
 
-// player.exe [--profile DIR] [--playlist FILE] [--script FILE] [--info] [COMPONENT.dll]
+// player.exe [--profile DIR] [--playlist FILE] [--script FILE] [--info] [--help] [COMPONENT.dll]
 struct options {
   std::wstring component;  // default: foo_tunesignal.dll beside player.exe
   std::wstring profile;    // default: the folder "profile" beside player.exe
   std::wstring playlist;   // the tracks to play (JSON); none: an empty playlist
   std::wstring script;     // commands from this file instead of standard input
   bool info = false;       // print what the component says about itself, then quit
+  bool help = false;       // print the usage, then quit
 };
 
 // False, with a message, for an unknown option or a missing value.

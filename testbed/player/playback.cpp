@@ -47,36 +47,40 @@ player_track *playback::current() const {
   return state_ == state::stopped ? nullptr : list_.tracks[index_].get();
 }
 
-bool playback::play(std::size_t index) {
-  if (index >= list_.tracks.size()) return false;
+void playback::play(std::size_t index) {
   if (state_ != state::stopped) stop_events(stop_reason_starting_another);
   tell_callbacks(registry_, event_starting, [](play_callback &c) { c.on_playback_starting(0, false); });
   start_track(index, "playing");
-  return true;
 }
 
-bool playback::next() {
-  if (state_ == state::stopped || index_ + 1 >= list_.tracks.size()) return false;
+std::string playback::next() {
+  if (state_ == state::stopped) return "nothing is playing";
+  if (index_ + 1 >= list_.tracks.size()) {
+    return "entry " + std::to_string(index_ + 1) + " is the last";
+  }
   start_track(index_ + 1, "next track");
-  return true;
+  return {};
 }
 
-bool playback::pause() { return set_paused(true); }
+std::string playback::pause() { return set_paused(true); }
 
-bool playback::resume() { return set_paused(false); }
+std::string playback::resume() { return set_paused(false); }
 
-bool playback::set_paused(bool paused) {
-  if (state_ != (paused ? state::playing : state::paused)) return false;
+std::string playback::set_paused(bool paused) {
+  if (state_ == state::stopped) return "nothing is playing";
+  if (state_ == (paused ? state::paused : state::playing)) {
+    return paused ? "it is paused already" : "it is not paused";
+  }
   state_ = paused ? state::paused : state::playing;
   announce_event(paused ? "paused" : "resumed", nullptr);
   tell_callbacks(registry_, event_pause, [paused](play_callback &c) { c.on_playback_pause(paused); });
-  return true;
+  return {};
 }
 
-bool playback::stop() {
-  if (state_ == state::stopped) return false;
+std::string playback::stop() {
+  if (state_ == state::stopped) return "nothing is playing";
   stop_events(stop_reason_user);
-  return true;
+  return {};
 }
 
 void playback::start_track(std::size_t index, const char *what) {

@@ -15,14 +15,16 @@ class playback {
 
   playback(playlist &list, service_registry &registry);
 
-  // Starts entry `index` (zero-based). A track that was playing is stopped first, as a user's
-  // choice of another track does.
-  bool play(std::size_t index);
+  // Starts entry `index` (zero-based, within the playlist). A track that was playing is stopped
+  // first, as a user's choice of another track does.
+  void play(std::size_t index);
+
+  // Each of these answers, in words for the user, what kept it from acting; empty when it acted.
   // The natural end of a track: the next one starts without a stop in between.
-  bool next();
-  bool pause();
-  bool resume();
-  bool stop();
+  std::string next();
+  std::string pause();
+  std::string resume();
+  std::string stop();
 
   state current_state() const { return state_; }
   player_track *current() const;
@@ -33,7 +35,7 @@ class playback {
   // Makes entry `index` the playing one and hands it to the callbacks as the new track.
   void start_track(std::size_t index, const char *what);
   void stop_events(int reason);
-  bool set_paused(bool paused);
+  std::string set_paused(bool paused);
 
   playlist &list_;
   service_registry &registry_;

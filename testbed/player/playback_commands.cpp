@@ -19,9 +19,41 @@ const char *state_name(playback::state state) {
   return "stopped";
 }
 
-void refuse(const char *what) {
-  std::printf("player: cannot %s now\n", what);
-  std::fflush(stdout);
+// `reason` is what kept the transport from acting; empty when it acted.
+void tell_refusal(const char *what, const std::string &reason) {
+  if (!reason.empty()) std::printf("player: cannot %s: %s\n", what, reason.c_str());
+}
+
+// An optional sign and digits, nothing else: "2abc" is no entry number.
+bool is_whole_number(const std::string &word) {
+  const std::size_t digits = word[0] == '-' || word[0] == '+' ? 1 : 0;
+  return word.size() > digits && word.find_first_not_of("0123456789", digits) == std::string::npos;
+}
+
+std::string entries_text(std::size_t count) {
+  if (count == 0) return "the playlist is empty";
+  if (count == 1) return "the playlist has entry 1 only";
+  return "the playlist has entries 1 to " + std::to_string(count);
+}
+
+void play_entry(playback &transport, const command_table::arguments &args) {
+  if (args.size() > 1) {
+    std::printf("player: play takes one entry number\n");
+    return;
+  }
+  const std::string word = args.empty() ? "1" : args[0];
+  if (!is_whole_number(word)) {
+    std::printf("player: play takes an entry number: %s\n", word.c_str());
+    return;
+  }
+  // A number too long for this type comes out as the largest it holds: out of range as well.
+  const long long number = std::strtoll(word.c_str(), nullptr, 10);
+  const std::size_t count = transport.list().tracks.size();
+  if (number < 1 || static_cast<unsigned long long>(number) > count) {
+    std::printf("player: there is no entry %s: %s\n", word.c_str(), entries_text(count).c_str());
+    return;
+  }
+  transport.play(static_cast<std::size_t>(number - 1));
 }
 
 // Every main-menu command of the component, with its check mark.
@@ -54,22 +86,14 @@ void list_tracks(playback &transport) {
 }  // namespace
 
 void add_playback_commands(command_table &commands, playback &transport, service_registry &registry) {
-  commands.add("play", "play N: start entry N of the playlist (1 = first)", [&](const auto &args) {
-    const long n = args.empty() ? 1 : std::strtol(args[0].c_str(), nullptr, 10);
-    if (n < 1 || !transport.play(static_cast<std::size_t>(n - 1))) refuse("play that entry");
-  });
-  commands.add("next", "the playing track ends and the next one starts", [&](const auto &) {
-    if (!transport.next()) refuse("go to a next track");
-  });
-  commands.add("pause", "pause playback", [&](const auto &) {
-    if (!transport.pause()) refuse("pause");
-  });
-  commands.add("resume", "resume paused playback", [&](const auto &) {
-    if (!transport.resume()) refuse("resume");
-  });
-  commands.add("stop", "stop playback", [&](const auto &) {
-    if (!transport.stop()) refuse("stop");
-  });
+  commands.add("play", "play N: start entry N of the playlist (1 = first)",
+               [&](const auto &args) { play_entry(transport, args); });
+  commands.add("next", "the playing track ends and the next one starts",
+               [&](const auto &) { tell_refusal("go to the next track", transport.next()); });
+  commands.add("pause", "pause playback", [&](const auto &) { tell_refusal("pause", transport.pause()); });
+  commands.add("resume", "resume paused playback",
+               [&](const auto &) { tell_refusal("resume", transport.resume()); });
+  commands.add("stop", "stop playback", [&](const auto &) { tell_refusal("stop", transport.stop()); });
   commands.add("list", "show the playlist", [&](const auto &) { list_tracks(transport); });
   commands.add("status", "show what plays and the component's menu item", [&](const auto &) {
     player_track *track = transport.current();

@@ -1,6 +1,7 @@
 #include "playlist.h"
 
 #include <fstream>
+#include <initializer_list>
 #include <stdexcept>
 
 #include <nlohmann/json.hpp>
@@ -9,33 +10,92 @@
 
 namespace {
 
-titleformat::track_info track_from_json(const nlohmann::json &entry) {
-  titleformat::track_info info;
-  info.path = entry.at("path").get<std::string>();
-  info.length_seconds = entry.value("length", 0.0);
-  if (entry.contains("tags")) {
-    for (const auto &[name, text] : entry.at("tags").items()) {
-      info.tags[name] = text.is_string() ? text.get<std::string>() : text.dump();
+using json = nlohmann::json;
+
+// A fault in the file, named for the person who wrote it: which entry (from 1) and which field.
+class playlist_fault : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A misspelt field would otherwise be ignored without a word.
+void refuse_unknown_fields(const json &object, std::initializer_list<const char *> known,
+                           const std::string &where) {
+  for (const auto &[name, value] : object.items()) {
+    bool listed = false;
+    std::string known_list;
+    for (const char *field : known) {
+      listed = listed || name == field;
+      known_list += std::string(known_list.empty() ? "" : ", ") + field;
     }
+    if (!listed) throw playlist_fault(where + "unknown field \"" + name + "\" (known: " + known_list + ")");
+  }
+}
+
+std::string tag_text(const json &value, const std::string &name, const std::string &where) {
+  if (value.is_string()) return value.get<std::string>();
+  if (value.is_number()) return value.dump();
+  throw playlist_fault(where + "tag \"" + name + "\" must be a text or a number");
+}
+
+titleformat::track_info track_from_json(const json &entry, std::size_t number) {
+  const std::string where = "entry " + std::to_string(number) + ": ";
+  if (!entry.is_object()) throw playlist_fault(where + "must be an object with a \"path\"");
+  refuse_unknown_fields(entry, {"path", "length", "tags"}, where);
+  titleformat::track_info info;
+  if (!entry.contains("path")) throw playlist_fault(where + "\"path\" is missing");
+  if (!entry["path"].is_string()) throw playlist_fault(where + "\"path\" must be a text");
+  info.path = entry["path"].get<std::string>();
+  if (entry.contains("length")) {
+    const json &length = entry["length"];
+    if (!length.is_number() || length.get<double>() < 0) {
+      throw playlist_fault(where + "\"length\" must be a number of seconds");
+    }
+    info.length_seconds = length.get<double>();
+  }
+  if (entry.contains("tags")) {
+    const json &tags = entry["tags"];
+    if (!tags.is_object()) throw playlist_fault(where + "\"tags\" must be an object of tag names and texts");
+    for (const auto &[name, value] : tags.items()) info.tags[name] = tag_text(value, name, where);
   }
   return info;
+}
+
+playlist playlist_from_json(const json &document) {
+  if (!document.is_object()) throw playlist_fault("must hold an object with a list \"tracks\"");
+  refuse_unknown_fields(document, {"name", "tracks"}, "");
+  playlist result;
+  result.name = "Default";
+  if (document.contains("name")) {
+    if (!document["name"].is_string()) throw playlist_fault("\"name\" must be a text");
+    result.name = document["name"].get<std::string>();
+  }
+  if (!document.contains("tracks")) throw playlist_fault("\"tracks\" is missing");
+  if (!document["tracks"].is_array()) throw playlist_fault("\"tracks\" must be a list of entries");
+  std::size_t number = 0;
+  for (const json &entry : document["tracks"]) {
+    result.tracks.push_back(std::make_unique<player_track>(track_from_json(entry, ++number)));
+  }
+  return result;
+}
+
+// "[json.exception.parse_error.101] parse error at line 2, ..." -> "parse error at line 2, ..."
+std::string without_library_tag(const std::string &text) {
+  const std::size_t end = text.find("] ");
+  return text[0] == '[' && end != std::string::npos ? text.substr(end + 2) : text;
 }
 
 }  // namespace
 
 playlist load_playlist(const std::wstring &path) {
-  const std::string name = utf8_from_wide(path);
+  const std::string name = "playlist " + utf8_from_wide(path) + ": ";
   std::ifstream file(path.c_str());
-  if (!file) throw std::runtime_error("cannot open the playlist " + name);
-  playlist result;
+  if (!file) throw std::runtime_error(name + "cannot open the file");
   try {
-    const nlohmann::json document = nlohmann::json::parse(file);
-    result.name = document.value("name", std::string("Default"));
-    for (const nlohmann::json &entry : document.at("tracks")) {
-      result.tracks.push_back(std::make_unique<player_track>(track_from_json(entry)));
-    }
-  } catch (const nlohmann::json::exception &error) {
-    throw std::runtime_error("the playlist " + name + " is not valid: " + error.what());
+    return playlist_from_json(json::parse(file));
+  } catch (const json::parse_error &error) {
+    throw std::runtime_error(name + "not valid JSON: " + without_library_tag(error.what()));
+  } catch (const playlist_fault &fault) {
+    throw std::runtime_error(name + fault.what());
   }
-  return result;
 }

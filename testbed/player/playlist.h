@@ -15,5 +15,6 @@ struct playlist {
   std::size_t focus = 0;
 };
 
-// Throws std::runtime_error naming the file and the fault.
+// Throws std::runtime_error naming the file and the fault: the entry (from 1) and the field where
+// an entry is at fault, and no field goes unread: an unknown one is refused.
 playlist load_playlist(const std::wstring &path);

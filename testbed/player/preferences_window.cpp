@@ -1,7 +1,5 @@
 #include "preferences_window.h"
 
-#include <windows.h>
-
 #include <cstdio>
 #include <string>
 
@@ -16,30 +14,7 @@ constexpr int margin = 8;
 constexpr int header_height = 56;
 constexpr int button_width = 80;
 constexpr int button_height = 26;
-
-bool frame_closed = false;
-
-LRESULT CALLBACK frame_proc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COMMAND && LOWORD(wparam) == close_button) {
-    DestroyWindow(frame);
-    return 0;
-  }
-  if (message == WM_DESTROY) frame_closed = true;
-  return DefWindowProcW(frame, message, wparam, lparam);
-}
-
-HWND create_frame(const std::string &page_name) {
-  WNDCLASSW frame_class = {};
-  frame_class.lpfnWndProc = frame_proc;
-  frame_class.hInstance = GetModuleHandleW(nullptr);
-  frame_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  frame_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  frame_class.lpszClassName = L"player_preferences";
-  RegisterClassW(&frame_class);
-  return CreateWindowExW(0, L"player_preferences", wide_from_utf8("Preferences: " + page_name).c_str(),
-                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                         CW_USEDEFAULT, 400, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
+constexpr const wchar_t *frame_class_name = L"player_preferences";
 
 std::string describe(preferences_page &page) {
   GUID own;
@@ -55,6 +30,14 @@ std::string describe(preferences_page &page) {
     text += help.text();
   }
   return text;
+}
+
+HWND create_child(HWND frame, const wchar_t *window_class, const std::string &text, DWORD style, int id) {
+  const HWND child = CreateWindowExW(
+      0, window_class, wide_from_utf8(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, frame,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  return child;
 }
 
 // Places the header, the page and the Close button, and fits the frame around them.
@@ -75,49 +58,105 @@ void lay_out(HWND frame, HWND header, HWND page, HWND close) {
                SWP_NOMOVE | SWP_NOZORDER);
 }
 
-void run_until_closed(HWND page) {
-  MSG message;
-  while (!frame_closed && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (IsWindow(page) && IsDialogMessageW(page, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+// A control that takes Esc itself (an open drop-down list, say) keeps it.
+bool wants_the_key(const MSG &message) {
+  const LRESULT code =
+      SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+  return (code & DLGC_WANTMESSAGE) != 0;
 }
 
 }  // namespace
 
-void show_preferences(service_registry &registry) {
-  const auto pages = registry.instances_of(preferences_page::class_guid);
+LRESULT CALLBACK preferences_window::frame_procedure(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto *creation = reinterpret_cast<const CREATESTRUCTW *>(lparam);
+    SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto *self = reinterpret_cast<preferences_window *>(GetWindowLongPtrW(frame, GWLP_USERDATA));
+  if (message == WM_COMMAND && LOWORD(wparam) == close_button) {
+    DestroyWindow(frame);
+    return 0;
+  }
+  // The last message a window gets, after its children (the page among them) are gone.
+  if (message == WM_NCDESTROY && self != nullptr) self->closed();
+  return DefWindowProcW(frame, message, wparam, lparam);
+}
+
+void preferences_window::create_frame(preferences_page &page) {
+  static const bool registered = [] {
+    WNDCLASSW frame_class = {};
+    frame_class.lpfnWndProc = frame_procedure;
+    frame_class.hInstance = GetModuleHandleW(nullptr);
+    frame_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    frame_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    frame_class.lpszClassName = frame_class_name;
+    return RegisterClassW(&frame_class) != 0;
+  }();
+  if (!registered) return;
+  frame_ = CreateWindowExW(0, frame_class_name,
+                           wide_from_utf8(std::string("Preferences: ") + page.get_name()).c_str(),
+                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                           CW_USEDEFAULT, 400, 300, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+}
+
+void preferences_window::open() {
+  if (frame_ != nullptr) {
+    std::printf("player: the preferences are open already\n");
+    return;
+  }
+  const auto pages = registry_.instances_of(preferences_page::class_guid);
   if (pages.empty()) {
     std::printf("player: the component has no preferences page\n");
     return;
   }
-  auto &page = *static_cast<preferences_page *>(pages.front());
+  for (std::size_t i = 1; i < pages.size(); ++i) pages[i]->service_release();
+  page_service_ = pages.front();
+  auto &page = *static_cast<preferences_page *>(page_service_);
   const std::string description = describe(page);
   std::printf("player: %s\n", description.c_str());
-  std::fflush(stdout);
 
-  frame_closed = false;
-  const HWND frame = create_frame(page.get_name());
-  const HWND header = CreateWindowExW(0, L"STATIC", wide_from_utf8(description).c_str(),
-                                      WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, frame,
-                                      nullptr, GetModuleHandleW(nullptr), nullptr);
-  const HWND close =
-      CreateWindowExW(0, L"BUTTON", L"Close", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, frame,
-                      reinterpret_cast<HMENU>(close_button), GetModuleHandleW(nullptr), nullptr);
-  const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  SendMessageW(header, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageW(close, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-
-  const HWND page_window = page.create(frame);
-  if (page_window == nullptr) {
+  create_frame(page);
+  if (frame_ == nullptr) {
+    std::printf("player: the preferences window could not be created\n");
+    closed();
+    return;
+  }
+  const HWND header = create_child(frame_, L"STATIC", description, SS_LEFT | SS_NOPREFIX, 0);
+  const HWND close = create_child(frame_, L"BUTTON", "Close", WS_TABSTOP, close_button);
+  page_ = page.create(frame_);
+  if (page_ == nullptr) {
     std::printf("player: the page did not create its window\n");
   } else {
-    lay_out(frame, header, page_window, close);
-    ShowWindow(page_window, SW_SHOW);
+    lay_out(frame_, header, page_, close);
+    ShowWindow(page_, SW_SHOW);
   }
-  ShowWindow(frame, SW_SHOW);
-  run_until_closed(page_window);
-  std::printf("player: preferences closed\n");
-  for (service_base *instance : pages) instance->service_release();
+  ShowWindow(frame_, SW_SHOW);
+  std::printf("player: preferences open until Esc, Close, the close box or 'prefs close'\n");
+}
+
+void preferences_window::close() {
+  if (frame_ != nullptr) DestroyWindow(frame_);
+}
+
+void preferences_window::close_on_request() {
+  if (frame_ == nullptr) std::printf("player: the preferences are not open\n");
+  close();
+}
+
+void preferences_window::closed() {
+  if (frame_ != nullptr) std::printf("player: preferences closed\n");
+  std::fflush(stdout);
+  frame_ = nullptr;
+  page_ = nullptr;
+  if (page_service_ != nullptr) page_service_->service_release();
+  page_service_ = nullptr;
+}
+
+bool preferences_window::take_key(MSG &message) {
+  if (frame_ == nullptr || (message.hwnd != frame_ && !IsChild(frame_, message.hwnd))) return false;
+  if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && !wants_the_key(message)) {
+    close();
+    return true;
+  }
+  return page_ != nullptr && IsDialogMessageW(page_, &message);
 }

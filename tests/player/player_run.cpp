@@ -7,7 +7,53 @@
 
 namespace {
 
+// Long enough for a slow machine to start Wine's services; reaching it means the program hangs.
+constexpr DWORD run_limit_ms = 60000;
+constexpr DWORD poll_ms = 50;
+
 std::string narrow(const std::wstring &wide) { return std::string(wide.begin(), wide.end()); }
+
+// Starts `program` from beside this one, its output into `output`, its input from `input`.
+PROCESS_INFORMATION start(const wchar_t *program, const std::wstring &arguments, HANDLE input,
+                          HANDLE output) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = output;
+  startup.hStdError = output;
+  startup.hStdInput = input;
+  std::wstring command_line = L"\"" + program_folder() + program + L"\" " + arguments;
+  PROCESS_INFORMATION process = {};
+  CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                 &process);
+  return process;
+}
+
+HANDLE create_output(const scratch_profile &profile) {
+  SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+  return CreateFileW(profile.file(L"output.txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
+                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The exit code of a process given the time left; one still running is ended.
+DWORD end_of(PROCESS_INFORMATION &process) {
+  if (process.hProcess == nullptr) return ~0ul;
+  DWORD code = timed_out;
+  if (WaitForSingleObject(process.hProcess, run_limit_ms) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.hProcess, &code);
+  } else {
+    TerminateProcess(process.hProcess, timed_out);
+    WaitForSingleObject(process.hProcess, run_limit_ms);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  process = {};
+  return code;
+}
+
+std::wstring player_arguments(const scratch_profile &profile, const std::wstring &arguments) {
+  return L"--profile \"" + profile.folder() + L"\" " + arguments;
+}
 
 }  // namespace
 
@@ -47,34 +93,73 @@ bool scratch_profile::exists(const wchar_t *name) const {
   return GetFileAttributesW(file(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-player_result run_player(const scratch_profile &profile, const std::wstring &arguments,
-                         const std::string &commands) {
-  profile.write(L"commands.txt", bytes(commands.begin(), commands.end()));
-  const std::wstring output_path = profile.file(L"output.txt");
-
-  SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
-  HANDLE output = CreateFileW(output_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = output;
-  startup.hStdError = output;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-
-  std::wstring command_line = L"\"" + program_folder() + L"player.exe\" --profile \"" + profile.folder() +
-                              L"\" --script \"" + profile.file(L"commands.txt") + L"\" " + arguments;
-  PROCESS_INFORMATION process = {};
-  player_result result = {~0ul, ""};
-  if (CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                     &process)) {
-    WaitForSingleObject(process.hProcess, INFINITE);
-    GetExitCodeProcess(process.hProcess, &result.exit_code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+player_result run_program(const scratch_profile &profile, const wchar_t *program,
+                          const std::wstring &arguments) {
+  const HANDLE output = create_output(profile);
+  PROCESS_INFORMATION process = start(program, arguments, GetStdHandle(STD_INPUT_HANDLE), output);
   CloseHandle(output);
+  player_result result = {end_of(process), ""};
   const bytes printed = profile.read(L"output.txt");
   result.output.assign(printed.begin(), printed.end());
   return result;
+}
+
+player_result run_player(const scratch_profile &profile, const std::wstring &arguments,
+                         const std::string &commands) {
+  profile.write(L"commands.txt", bytes(commands.begin(), commands.end()));
+  return run_program(
+      profile, L"player.exe",
+      player_arguments(profile, L"--script \"" + profile.file(L"commands.txt") + L"\" " + arguments));
+}
+
+player_session::player_session(const scratch_profile &profile, const std::wstring &arguments)
+    : profile_(profile) {
+  SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+  HANDLE reading = nullptr;
+  CreatePipe(&reading, &input_, &inheritable, 0);
+  SetHandleInformation(input_, HANDLE_FLAG_INHERIT, 0);
+  const HANDLE output = create_output(profile);
+  process_ = start(L"player.exe", player_arguments(profile, arguments), reading, output);
+  CloseHandle(output);
+  CloseHandle(reading);
+}
+
+player_session::~player_session() { finish(); }
+
+void player_session::type(const std::string &lines) {
+  DWORD written = 0;
+  WriteFile(input_, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr);
+}
+
+bool player_session::wait_for(const std::string &text) {
+  for (DWORD waited = 0; waited < run_limit_ms; waited += poll_ms) {
+    const std::size_t found = output().find(text, seen_);
+    if (found != std::string::npos) {
+      seen_ = found + text.size();
+      return true;
+    }
+    Sleep(poll_ms);
+  }
+  return false;
+}
+
+HWND player_session::window(const wchar_t *window_class) const {
+  for (HWND found = FindWindowExW(nullptr, nullptr, window_class, nullptr); found != nullptr;
+       found = FindWindowExW(nullptr, found, window_class, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(found, &owner);
+    if (owner == process_.dwProcessId) return found;
+  }
+  return nullptr;
+}
+
+DWORD player_session::finish() {
+  if (input_ != nullptr) CloseHandle(input_);
+  input_ = nullptr;
+  return end_of(process_);
+}
+
+std::string player_session::output() const {
+  const bytes printed = profile_.read(L"output.txt");
+  return std::string(printed.begin(), printed.end());
 }

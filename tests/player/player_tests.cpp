@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "../settings/chain_bytes.h"
+#include "player_output.h"
 #include "player_run.h"
 
 using namespace chain_bytes;
@@ -9,10 +10,6 @@ using namespace chain_bytes;
 namespace {
 
 constexpr const wchar_t *stored = L"foo_tunesignal.cfg";
-
-bool contains(const std::string &text, const std::string &part) {
-  return text.find(part) != std::string::npos;
-}
 
 TEST(player, first_run_stores_the_default_configuration) {
   scratch_profile profile;
