@@ -83,6 +83,8 @@ inline t_size decode_within(const unsigned char *bytes, t_size size, std::uint32
 
 // Bytes before the first NUL, looking at no more than `limit`.
 t_size bytes_before_terminator(const char *text, t_size limit) {
+  // A limit of 0 reads nothing, so the text may even be null.
+  if (limit == 0) return 0;
   const void *nul = std::memchr(text, 0, limit);
   return nul != nullptr ? static_cast<t_size>(static_cast<const char *>(nul) - text) : limit;
 }
