@@ -115,6 +115,13 @@ inline utf16_step next_utf16_char(const wide_char *text, t_size i, t_size unit_l
 
 inline bool is_ascii_unit(std::uint32_t unit) { return unit < 0x80; }
 
+// Units before the first NUL, looking at no more than `limit`.
+t_size units_before_terminator(const wide_char *text, t_size limit) {
+  t_size n = 0;
+  while (n < limit && text[n] != 0) ++n;
+  return n;
+}
+
 // encode_utf8_char for the code points UTF-16 can carry (from 0x80 to 0x10FFFF), with one branch
 // per length.
 inline t_size encode_in_utf16_range(std::uint32_t code_point, char *out) {
@@ -236,43 +243,36 @@ t_size convert_utf8_to_utf16_of_size(wide_char *out, const char *text, t_size si
   return written;
 }
 
-t_size units_before_terminator(const wide_char *text, t_size limit) {
-  t_size n = 0;
-  while (n < limit && text[n] != 0) ++n;
-  return n;
-}
-
-// A walk limited to the units before the terminator pairs surrogates exactly as one limited by the
-// terminator: a high surrogate last before it is taken alone either way.
 t_size utf8_bytes_for_utf16(const wide_char *text, t_size unit_limit) {
-  return utf8_bytes_for_utf16_of_size(text, units_before_terminator(text, unit_limit));
+  t_size units;
+  return utf8_bytes_for_utf16(text, unit_limit, units);
 }
 
-t_size utf8_bytes_for_utf16_of_size(const wide_char *text, t_size size) {
+// One unit at a time: the end of the text is not known yet, and no unit past it may be read.
+t_size utf8_bytes_for_utf16(const wide_char *text, t_size unit_limit, t_size &units) {
   t_size bytes = 1;
   t_size i = 0;
-  while (i < size) {
+  while (i < unit_limit) {
     const std::uint32_t unit = static_cast<std::uint16_t>(text[i]);
     if (is_ascii_unit(unit)) {
       if (unit == 0) break;
       ++bytes;
       ++i;
-      while (size - i >= units_per_word && is_ascii_units_word(units_word_at(text + i))) {
-        bytes += units_per_word;
-        i += units_per_word;
-      }
     } else if (unit < 0x800) {
       bytes += 2;
       ++i;
     } else {
-      const utf16_step step = next_utf16_char(text, i, size);
+      const utf16_step step = next_utf16_char(text, i, unit_limit);
       bytes += step.units == 2 ? 4 : 3;
       i += step.units;
     }
   }
+  units = i;
   return bytes;
 }
 
+// A walk limited to the units before the terminator pairs surrogates exactly as one limited by the
+// terminator: a high surrogate last before it is taken alone either way.
 t_size convert_utf16_to_utf8(char *out, t_size out_size, const wide_char *text, t_size unit_limit) {
   return convert_utf16_to_utf8_of_size(out, out_size, text, units_before_terminator(text, unit_limit));
 }

@@ -36,8 +36,8 @@ const wide_char *wide_text_from_utf8::get() const { return count_ > 0 ? buffer_ 
 
 utf8_text_from_wide::utf8_text_from_wide(const wide_char *wide, t_size unit_limit) {
   if (wide == nullptr) wide = empty_wide_text;
-  const t_size size = units_before_terminator(wide, unit_limit);
-  const t_size bytes = utf8_bytes_for_utf16_of_size(wide, size);
+  t_size size;
+  const t_size bytes = utf8_bytes_for_utf16(wide, unit_limit, size);
   buffer_ = static_cast<char *>(allocate_exactly(bytes));
   count_ = capacity_ = bytes;
   convert_utf16_to_utf8_of_size(buffer_, bytes, wide, size);
