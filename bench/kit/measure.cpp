@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int steady_repetitions = 7;
-
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const std::size_t middle = values.size() / 2;
@@ -17,11 +15,11 @@ double median(std::vector<double> values) {
 
 }  // namespace
 
-int repetitions(int argc, char **argv) {
+int repetitions(int argc, char **argv, int steady) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--quick") == 0) return 1;
   }
-  return steady_repetitions;
+  return steady;
 }
 
 double seconds_of(const std::function<void()> &work) {

@@ -6,8 +6,9 @@
 // that slows down or speeds up during the run affects both alike.
 
 // How often each side runs: once for --quick (a run that only shows that the benchmark works),
-// otherwise often enough for a steady median.
-int repetitions(int argc, char **argv);
+// otherwise `steady` times, often enough for a steady median (more for runs of a millisecond or
+// two, which the system's own work disturbs more).
+int repetitions(int argc, char **argv, int steady = 7);
 
 // Seconds one call of `work` takes.
 double seconds_of(const std::function<void()> &work);

@@ -24,26 +24,27 @@ class record_budget {
   t_size left_;
 };
 
-constexpr t_size piece_size = 64 * 1024;
+// Makes room for `count` bytes; the buffer only grows, so that it is allocated once for entries of
+// similar length.
+void make_room(pfc::array_t<char> &bytes, t_size count) {
+  if (bytes.size() < count) bytes.set_size(count);
+}
 
-// Reads an entry's bytes into `entry`, which keeps its buffer from one entry to the next. Beyond a
-// piece the bytes arrive in pieces, so that memory follows the bytes that actually arrive even when
-// the record's own size field overstates them. Either way the text ends at its first NUL byte.
-void read_entry(input_stream &stream, t_size length, abort_callback &abort, pfc::string8 &entry) {
-  if (length <= piece_size) {
-    stream.read_exact(entry.begin_write(length), length, abort);
-    entry.end_write();
-    return;
-  }
-  pfc::array_t<char> bytes;
+// Reads an entry's bytes into `bytes`, which keeps its allocation from one entry to the next, and
+// puts a terminator after them, so that the entry ends at its first NUL byte. The bytes arrive in
+// pieces, so that memory follows the bytes that actually arrive even when the record's own size
+// field overstates them.
+void read_entry(input_stream &stream, t_size length, abort_callback &abort, pfc::array_t<char> &bytes) {
+  constexpr t_size piece_size = 64 * 1024;
   t_size done = 0;
   while (done < length) {
     const t_size piece = length - done < piece_size ? length - done : piece_size;
-    bytes.set_size(done + piece);
+    make_room(bytes, done + piece);
     stream.read_exact(&bytes[done], piece, abort);
     done += piece;
   }
-  entry.assign(bytes.data(), length);
+  make_room(bytes, pfc::checked_add(length, 1));
+  bytes[length] = 0;
 }
 
 }  // namespace
@@ -52,13 +53,13 @@ void cfg_stringlist_t::load_value(input_stream &stream, t_size size_hint, abort_
   record_budget budget(size_hint);
   budget.take(4);
   const t_uint32 entries = read_uint32_le(stream, abort);
-  pfc::string8 entry;
+  pfc::array_t<char> bytes;
   for (t_uint32 i = 0; i < entries; ++i) {
     budget.take(4);
     const t_uint32 length = read_uint32_le(stream, abort);
     budget.take(length);
-    read_entry(stream, length, abort, entry);
-    items_.add(entry);
+    read_entry(stream, length, abort, bytes);
+    items_.add(pfc::string8(bytes.data()));
   }
 }
 
