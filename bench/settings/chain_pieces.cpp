@@ -1,6 +1,5 @@
 #include "chain_pieces.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "host_streams.h"
@@ -56,10 +55,9 @@ void raw_save(const std::uint8_t *chain, const std::vector<t_size> &pieces) {
   }
 }
 
-void raw_load(const std::uint8_t *chain, t_size size, const std::vector<t_size> &pieces) {
+void raw_load(const std::uint8_t *chain, t_size size, const std::vector<t_size> &pieces, std::uint8_t *copy) {
   stored_bytes_stream in(chain, size);
   abort_flag go_on;
-  auto *copy = static_cast<std::uint8_t *>(std::malloc(size));
   t_size position = 0;
   for (const t_size piece : pieces) {
     in.read_exact(copy + position, piece, go_on);
@@ -68,5 +66,4 @@ void raw_load(const std::uint8_t *chain, t_size size, const std::vector<t_size> 
   // The loader ends on a read of a key that is not there.
   std::uint8_t key[16];
   in.read(key, 16, go_on);
-  std::free(copy);
 }

@@ -11,6 +11,9 @@
 // writes the chain, so the baseline moves the same bytes in as many stream calls.
 std::vector<t_size> chain_pieces(const std::uint8_t *chain, t_size size);
 
-// The same bytes through the same kinds of host stream, piece by piece, without the component.
+// The same bytes through the same kinds of host stream, piece by piece, without the component:
+// written into a new collected stream as the component writes the chain, or read from a stored
+// stream into `copy` (the chain's size, allocated by the caller beforehand, so that only the
+// component's loading allocates).
 void raw_save(const std::uint8_t *chain, const std::vector<t_size> &pieces);
-void raw_load(const std::uint8_t *chain, t_size size, const std::vector<t_size> &pieces);
+void raw_load(const std::uint8_t *chain, t_size size, const std::vector<t_size> &pieces, std::uint8_t *copy);

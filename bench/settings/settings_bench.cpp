@@ -70,8 +70,10 @@ bool run_with(t_size count, int repetitions, presets_run &run) {
   const std::string what = std::to_string(count) + " presets (" + std::to_string(size / 1024) + " KiB, " +
                            std::to_string(pieces.size()) + " pieces)";
   run.save = {"save, " + what, measure(repetitions, [] { save_chain(); }, [&] { raw_save(chain.data(), pieces); })};
+  std::vector<std::uint8_t> copy(size);
   run.load = {"load, " + what, measure(repetitions, [&] { load_chain(chain); },
-                                       [&] { raw_load(chain.data(), size, pieces); }, [] { reset_settings(); })};
+                                       [&] { raw_load(chain.data(), size, pieces, copy.data()); },
+                                       [] { reset_settings(); })};
 
   reset_settings();
   load_chain(chain);
