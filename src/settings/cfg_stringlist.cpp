@@ -24,19 +24,27 @@ class record_budget {
   t_size left_;
 };
 
-// Reads an entry's bytes in pieces, so that memory follows the bytes that actually arrive even
-// when the record's own size field overstates them.
-pfc::string8 read_entry(input_stream &stream, t_size length, abort_callback &abort) {
+// Makes room for `count` bytes; the buffer only grows, so that it is allocated once for entries of
+// similar length.
+void make_room(pfc::array_t<char> &bytes, t_size count) {
+  if (bytes.size() < count) bytes.set_size(count);
+}
+
+// Reads an entry's bytes into `bytes`, which keeps its allocation from one entry to the next, and
+// puts a terminator after them, so that the entry ends at its first NUL byte. The bytes arrive in
+// pieces, so that memory follows the bytes that actually arrive even when the record's own size
+// field overstates them.
+void read_entry(input_stream &stream, t_size length, abort_callback &abort, pfc::array_t<char> &bytes) {
   constexpr t_size piece_size = 64 * 1024;
-  pfc::array_t<char> bytes;
   t_size done = 0;
   while (done < length) {
     const t_size piece = length - done < piece_size ? length - done : piece_size;
-    bytes.set_size(done + piece);
+    make_room(bytes, done + piece);
     stream.read_exact(&bytes[done], piece, abort);
     done += piece;
   }
-  return pfc::string8(bytes.data(), length);
+  make_room(bytes, pfc::checked_add(length, 1));
+  bytes[length] = 0;
 }
 
 }  // namespace
@@ -45,20 +53,21 @@ void cfg_stringlist_t::load_value(input_stream &stream, t_size size_hint, abort_
   record_budget budget(size_hint);
   budget.take(4);
   const t_uint32 entries = read_uint32_le(stream, abort);
+  pfc::array_t<char> bytes;
   for (t_uint32 i = 0; i < entries; ++i) {
     budget.take(4);
     const t_uint32 length = read_uint32_le(stream, abort);
     budget.take(length);
-    items_.add(read_entry(stream, length, abort));
+    read_entry(stream, length, abort, bytes);
+    items_.add(pfc::string8(bytes.data()));
   }
 }
 
 void cfg_stringlist_t::save_value(output_stream &stream, abort_callback &abort) {
   const t_size entries = items_.count();
   write_uint32_le(stream, entries, abort);
-  pfc::string8 entry;
   for (t_size i = 0; i < entries; ++i) {
-    items_.get_copy(entry, i);
+    const pfc::string8 &entry = items_[i];
     write_uint32_le(stream, entry.length(), abort);
     stream.write(entry.text(), entry.length(), abort);
   }

@@ -35,7 +35,9 @@ class array_t {
   void append(const T *items, t_size n) {
     const t_size start = count_;
     set_size(checked_add(start, n));
-    for (t_size i = 0; i < n; ++i) items_[start + i] = items[i];
+    // Through a local pointer: for byte items every store could otherwise change items_ itself.
+    T *const to = items_ + start;
+    for (t_size i = 0; i < n; ++i) to[i] = items[i];
   }
 
   // On a failed allocation the array keeps its items.
@@ -52,9 +54,17 @@ class array_t {
 
  private:
   void adjust_count(t_size count) {
-    while (count_ < count) {
-      new (&items_[count_]) T();
-      ++count_;
+    if constexpr (noexcept(T())) {
+      // Nothing can fail halfway, so the count is set once; kept in a local, it is not reloaded
+      // after every store into byte items.
+      T *const items = items_;
+      for (t_size i = count_; i < count; ++i) new (&items[i]) T();
+      if (count_ < count) count_ = count;
+    } else {
+      while (count_ < count) {
+        new (&items_[count_]) T();
+        ++count_;
+      }
     }
     shrink_count(count);
   }

@@ -25,7 +25,17 @@ t_size convert_utf8_to_utf16(wide_char *out, const char *text);
 
 // UTF-8 bytes that convert_utf16_to_utf8 needs, terminator included.
 t_size utf8_bytes_for_utf16(const wide_char *text, t_size unit_limit);
+// As above, also giving the units before the terminator (or the limit): the walk never stops
+// earlier, since every unit converts.
+t_size utf8_bytes_for_utf16(const wide_char *text, t_size unit_limit, t_size &units);
 // Index at which the terminator was written (nothing is written into an output of size 0).
 t_size convert_utf16_to_utf8(char *out, t_size out_size, const wide_char *text, t_size unit_limit);
+
+// Except for the UTF-16 count, the walks above find the end of the text first, so that they can then
+// take it a machine word at a time. A caller who already knows where it ends (before `size` bytes or
+// units, or at a NUL before that) calls these instead, and the search is not made twice.
+t_size utf16_units_for_utf8_of_size(const char *text, t_size size);
+t_size convert_utf8_to_utf16_of_size(wide_char *out, const char *text, t_size size);
+t_size convert_utf16_to_utf8_of_size(char *out, t_size out_size, const wide_char *text, t_size size);
 
 }  // namespace pfc

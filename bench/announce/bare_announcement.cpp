@@ -1,0 +1,91 @@
+#include "bare_announcement.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr UINT answer_wait_ms = 2000;
+constexpr WPARAM music_picture = 11;
+constexpr LPARAM click_point = 0x00010001;
+
+struct found_windows {
+  HWND main_form;
+  HWND main_panel;
+  HWND status_form;
+  HWND status_panel;
+  HWND status_combo;
+  HWND bottom_edit;
+  HWND top_edit;
+};
+
+LRESULT send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
+  DWORD_PTR value = 0;
+  SendMessageTimeoutW(target, message, w_param, l_param, SMTO_NORMAL | SMTO_ABORTIFHUNG, answer_wait_ms, &value);
+  return static_cast<LRESULT>(value);
+}
+
+bool class_is(HWND window, const char *expected) {
+  char name[256] = {};
+  if (GetClassNameA(window, name, 255) == 0) name[0] = '\0';
+  return std::strcmp(name, expected) == 0;
+}
+
+BOOL CALLBACK main_child(HWND window, LPARAM found_address) {
+  if (class_is(window, "TPanel")) reinterpret_cast<found_windows *>(found_address)->main_panel = window;
+  return TRUE;
+}
+
+BOOL CALLBACK status_child(HWND window, LPARAM found_address) {
+  auto &found = *reinterpret_cast<found_windows *>(found_address);
+  char name[256] = {};
+  if (GetClassNameA(window, name, 255) == 0) name[0] = '\0';
+  if (std::strcmp(name, "TPanel") == 0) {
+    const LRESULT first = send(window, WM_GETTEXTLENGTH, 0, 0);
+    const LRESULT second = first > 0 ? send(window, WM_GETTEXTLENGTH, 0, 0) : 0;
+    if (first > 0 && second < 3) found.status_panel = window;
+  } else if (std::strcmp(name, "TEdit") == 0) {
+    (found.bottom_edit == nullptr ? found.bottom_edit : found.top_edit) = window;
+  } else if (std::strcmp(name, "TComboBox") == 0) {
+    found.status_combo = window;
+  }
+  return TRUE;
+}
+
+found_windows find_windows() {
+  found_windows found = {};
+  found.main_form = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+  if (found.main_form != nullptr) EnumChildWindows(found.main_form, main_child, reinterpret_cast<LPARAM>(&found));
+  found.status_form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
+  if (found.status_form != nullptr) {
+    EnumChildWindows(found.status_form, status_child, reinterpret_cast<LPARAM>(&found));
+  }
+  IsWindow(found.status_panel);
+  return found;
+}
+
+std::wstring text_of(HWND edit) {
+  wchar_t text[4096] = {};
+  SendMessageW(edit, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+}  // namespace
+
+void bare_announcement(const published_texts &texts) {
+  const found_windows found = find_windows();
+  FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
+  DWORD process = 0;
+  GetWindowThreadProcessId(found.status_form, &process);
+  send(found.status_combo, CB_SETCURSEL, music_picture, 0);
+  send(found.bottom_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texts.bottom.c_str()));
+  send(found.top_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texts.top.c_str()));
+  send(found.status_panel, WM_LBUTTONDOWN, MK_LBUTTON, click_point);
+  send(found.status_panel, WM_LBUTTONUP, MK_LBUTTON, click_point);
+}
+
+published_texts texts_on_display() {
+  const found_windows found = find_windows();
+  return {text_of(found.bottom_edit), text_of(found.top_edit)};
+}

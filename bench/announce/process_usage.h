@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+// What this process holds at one moment.
+struct process_usage {
+  double private_bytes;  // the commit charge: memory committed to this process alone
+  DWORD handles;
+  const char *handles_from;  // which call counted them
+  DWORD user_objects;        // 0 throughout where the system does not count them (Wine)
+  DWORD gdi_objects;
+};
+
+process_usage current_process_usage();
