@@ -59,7 +59,8 @@ void cfg_stringlist_t::load_value(input_stream &stream, t_size size_hint, abort_
     const t_uint32 length = read_uint32_le(stream, abort);
     budget.take(length);
     read_entry(stream, length, abort, bytes);
-    items_.add(pfc::string8(bytes.data()));
+    pfc::string8 entry(bytes.data(), length);
+    items_.add_by_swap(entry);
   }
 }
 

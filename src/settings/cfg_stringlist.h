@@ -13,7 +13,10 @@ class cfg_stringlist_t : public cfg_var {
   t_size count() const { return items_.count(); }
   pfc::string8 get_item(t_size index) const { return items_.get_item(index); }
   void remove_all() { items_.remove_all(); }
-  void add(const char *text) { items_.add(pfc::string8(text)); }
+  void add(const char *text) {
+    pfc::string8 entry(text);
+    items_.add_by_swap(entry);
+  }
 
   // Appends to what the list already holds. A record that ends early keeps the entries completed
   // so far; an entry that claims more bytes than the record holds ends the record without

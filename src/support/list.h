@@ -56,6 +56,16 @@ class list_impl_t : public list_base_t<T> {
 
   t_size add(const T &item) { return insert_at(item, count()); }
 
+  // Appends `item` without copying it: the two exchange places, and `item` is left with a new, empty
+  // item's content.
+  t_size add_by_swap(T &item) {
+    const t_size index = count();
+    storage_.set_size(checked_add(index, 1));
+    using std::swap;
+    swap(storage_[index], item);
+    return index;
+  }
+
   // An index past the end appends. Items after it move up by text assignment.
   t_size insert_at(const T &item, t_size index) {
     const t_size old_count = count();

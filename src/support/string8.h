@@ -91,7 +91,7 @@ class string8_t : public string_base {
   void take_text(const char *text, t_size limit, void (string8_t::*put)(const char *, t_size)) {
     if (text == nullptr) text = "";
     // Without a limit the C library's search for the terminator is the faster walk.
-    const t_size n = limit == infinite_size ? static_cast<t_size>(std::strlen(text)) : bounded_length(text, limit);
+    const t_size n = bounded_length(text, limit);
     if (points_into_buffer(text)) {
       const string8_t<alloc_standard> copy(text, n);
       (this->*put)(copy.text(), n);

@@ -65,6 +65,17 @@ TEST(StringList, InsertShiftsLaterItemsAndClampsItsIndex) {
   EXPECT_EQ(items(list), (std::vector<std::string>{"A", "B", "C", "Z"}));
 }
 
+TEST(StringList, AnItemAddedBySwapTakesTheEndWithoutACopyAndLeavesAnEmptyOne) {
+  string_list list;
+  list.add("first");
+  string8 entry("second");
+  const char *const text = entry.text();
+  EXPECT_EQ(list.add_by_swap(entry), 1u);
+  EXPECT_EQ(list[1].text(), text) << "the same buffer, not a copy";
+  EXPECT_STREQ(entry.text(), "");
+  EXPECT_EQ(list.count(), 2u);
+}
+
 TEST(StringList, ItemsHandedOutAreCopies) {
   string_list list;
   fill(list, {"stored"});
