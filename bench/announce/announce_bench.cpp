@@ -5,7 +5,7 @@
 #include "bare_announcement.h"
 #include "loaded_player.h"
 #include "measure.h"
-#include "messenger_process.h"
+#include "messenger_standin.h"
 #include "report.h"
 
 namespace {
@@ -17,7 +17,7 @@ constexpr int announcements = 1000;
 
 int main(int argc, char **argv) {
   const int count = repetitions(argc, argv);
-  const messenger_process messenger;
+  const messenger_standin messenger({}, messenger_standin::logs::none);
   loaded_player player;
   if (!messenger.running() || !player.ready()) {
     std::fprintf(stderr, "bench announce: the stand-in messenger or the component did not start\n");

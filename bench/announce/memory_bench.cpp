@@ -7,7 +7,7 @@
 
 #include "bare_announcement.h"
 #include "loaded_player.h"
-#include "messenger_process.h"
+#include "messenger_standin.h"
 #include "process_usage.h"
 #include "program_folder.h"
 #include "report.h"
@@ -40,7 +40,7 @@ double file_size(const std::wstring &path) {
 }  // namespace
 
 int main() {
-  const messenger_process messenger;
+  const messenger_standin messenger({}, messenger_standin::logs::none);
   loaded_player player;
   const double dll_size = file_size(program_folder() + L"foo_tunesignal.dll");
   if (!messenger.running() || !player.ready() || dll_size < 0) {

@@ -1,5 +1,6 @@
 #include "tell.h"
 
+#include "system_error.h"
 #include "text_conversion.h"
 
 void tell(const std::wstring &text, bool failure) {
@@ -16,14 +17,5 @@ void tell(const std::wstring &text, bool failure) {
 }
 
 std::wstring error_text(DWORD code) {
-  wchar_t *text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-      code, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-  std::wstring words(text, length);
-  LocalFree(text);
-  while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L'.')) {
-    words.pop_back();
-  }
-  return (words.empty() ? L"error" : words) + L" (error " + std::to_wstring(code) + L")";
+  return wide_from_utf8(system_error_text(code)) + L" (error " + std::to_wstring(code) + L")";
 }

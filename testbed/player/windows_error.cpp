@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "text_conversion.h"
+#include "system_error.h"
 
 namespace {
 
@@ -22,19 +22,6 @@ const known_error known_errors[] = {
     {ERROR_DLL_INIT_FAILED, "its start-up code (DllMain) failed"},
 };
 
-std::string system_text(DWORD code) {
-  wchar_t *text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-      code, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-  std::wstring words(text, length);
-  LocalFree(text);
-  while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L'.')) {
-    words.pop_back();
-  }
-  return words.empty() ? "an unknown error" : utf8_from_wide(words);
-}
-
 }  // namespace
 
 std::string windows_error_text(unsigned long code) {
@@ -42,6 +29,6 @@ std::string windows_error_text(unsigned long code) {
   for (const known_error &known : known_errors) {
     if (known.code == code) text = known.text;
   }
-  if (text.empty()) text = system_text(code);
+  if (text.empty()) text = system_error_text(code);
   return text + " (error " + std::to_string(code) + ")";
 }

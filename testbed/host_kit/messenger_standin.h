@@ -12,7 +12,10 @@
 // status log and message log in temporary files. Started ready for use; asked to quit at the end.
 class messenger_standin : private no_copy {
  public:
-  explicit messenger_standin(const std::vector<std::wstring> &arguments = {});
+  // Logs cost the messenger a file write for every message; a benchmark goes without them.
+  enum class logs { kept, none };
+
+  explicit messenger_standin(const std::vector<std::wstring> &arguments = {}, logs kept = logs::kept);
   ~messenger_standin();
 
   bool running() const;

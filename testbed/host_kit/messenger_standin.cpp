@@ -51,15 +51,16 @@ std::vector<std::vector<std::string>> read_lines(const std::wstring &path) {
 
 }  // namespace
 
-messenger_standin::messenger_standin(const std::vector<std::wstring> &arguments)
+messenger_standin::messenger_standin(const std::vector<std::wstring> &arguments, logs kept)
     : status_log_path_(temporary_path(L"status")), message_log_path_(temporary_path(L"messages")) {
   const std::wstring ready_name = L"TunesignalTestReady." + std::to_wstring(GetCurrentProcessId()) + L"." +
                                   std::to_wstring(reinterpret_cast<UINT_PTR>(this));
   const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, ready_name.c_str());
 
-  std::wstring command = quoted(program_folder() + L"messenger.exe") + L" --ready-event " +
-                         quoted(ready_name) + L" --status-log " + quoted(status_log_path_) +
-                         L" --message-log " + quoted(message_log_path_);
+  std::wstring command = quoted(program_folder() + L"messenger.exe") + L" --ready-event " + quoted(ready_name);
+  if (kept == logs::kept) {
+    command += L" --status-log " + quoted(status_log_path_) + L" --message-log " + quoted(message_log_path_);
+  }
   for (const std::wstring &argument : arguments) {
     command += L" " + quoted(argument);
   }
