@@ -5,7 +5,7 @@
 #include "host_errors.h"
 #include "host_services.h"
 #include "loaded_component.h"
-#include "messenger_process.h"
+#include "messenger_session.h"
 #include "host_streams.h"
 #include "stored_chain.h"
 
@@ -135,12 +135,11 @@ void host_stream_errors_cross_the_loader() {
 }
 
 void title_formatting_error_is_reported_on_the_console() {
-  player_services host;
-  messenger_process messenger(L"--picture 4 --top \"At work\" --bottom \"In a meeting\"");
-  check(messenger.running(), "the stand-in messenger starts");
-  loaded_component component(host.api);
+  messenger_session session;
+  if (!session.started()) return;
+  player_services &host = session.host;
+  loaded_component &component = session.component;
   foobar2000_client *client = component.client();
-  if (client == nullptr || !messenger.running()) return;
 
   client->services_init(true);
   component.service<initquit>()->on_init();

@@ -2,7 +2,7 @@
 #include "check.h"
 #include "host_services.h"
 #include "loaded_component.h"
-#include "messenger_process.h"
+#include "messenger_session.h"
 #include "host_streams.h"
 #include "stored_chain.h"
 
@@ -10,8 +10,6 @@ namespace {
 
 // The player's mark of a checked menu item.
 constexpr t_uint32 menu_item_checked = 2;
-
-const char *const users_status = "4\tAt work\tIn a meeting\n";
 
 void start_track(player_services &host, play_callback *events, host_track &started) {
   host.playback.set_playing(&started);
@@ -36,12 +34,12 @@ void check_published(const messenger_process &messenger, const host_text &expect
 }  // namespace
 
 void menu_switch_and_playback_drive_the_messenger() {
-  player_services host;
-  messenger_process messenger(L"--picture 4 --top \"At work\" --bottom \"In a meeting\"");
-  check(messenger.running(), "the stand-in messenger starts");
-  loaded_component component(host.api);
+  messenger_session session;
+  if (!session.started()) return;
+  player_services &host = session.host;
+  const messenger_process &messenger = session.messenger;
+  loaded_component &component = session.component;
   foobar2000_client *client = component.client();
-  if (client == nullptr || !messenger.running()) return;
 
   // Texts the host formats, so that what the messenger shows went through the boundary both ways.
   bytes stored;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "host_services.h"
+#include "loaded_component.h"
+#include "messenger_process.h"
+#include "no_copy.h"
+
+// The host with the component loaded, beside the stand-in messenger showing its user's own status:
+// picture 4, "At work", "In a meeting".
+class messenger_session : private no_copy {
+ public:
+  messenger_session();
+
+  // False, after a failed check, when the messenger or the component did not start.
+  bool started() const { return component.client() != nullptr && messenger.running(); }
+
+  player_services host;
+  messenger_process messenger;
+  loaded_component component;
+};
+
+// The user's own status as the messenger's status log has it.
+extern const char *const users_status;
