@@ -1,31 +1,19 @@
 #include "announce/play_callback_qip.h"
 
 #include "announce/announcement.h"
-#include "host_access/host_ref.h"
+#include "announce/status_keeper.h"
 #include "host_access/contained.h"
 #include "host_access/host_access.h"
-#include "messenger/messenger_channel.h"
-#include "messenger/messenger_windows.h"
+#include "host_access/host_ref.h"
 #include "settings/config_variables.h"
 
 namespace {
 
 void stop_playing() {
-  // The picture shown now, before anything is restored, decides whether "music status only" lets
-  // the next announcement through.
-  const messenger_reply picture =
-      messenger_channel().send(messenger_windows.status_combo, CB_GETCURSEL, 0, 0);
-  if (!picture.answered) {
-    report_messenger_not_responding();
-    return;
-  }
-  stop_picture = static_cast<std::int32_t>(picture.value);
-  if (cfg_music_status_only) {
-    restore_status_music();
-  } else {
-    restore_status();
-  }
+  put_users_status_back(cfg_music_status_only ? put_back_reason::stop_music : put_back_reason::stop);
 }
+
+void pause_playing() { put_users_status_back(put_back_reason::plain); }
 
 void announce_playing_track() {
   host_ref<track> playing;
@@ -52,7 +40,7 @@ void play_callback_qip::on_playback_stop(int) {
 void play_callback_qip::on_playback_pause(bool paused) {
   if (!cfg_enabled) return;
   if (paused) {
-    run_contained("restoring the status", restore_status);
+    run_contained("restoring the status", pause_playing);
   } else {
     run_contained("the announcement", announce_playing_track);
   }

@@ -2,9 +2,9 @@
 
 #include "boundary/boundary.h"
 
-// Start and quit hooks: find the messenger's windows at start; at quit put the user's status back
-// if the track is still on display, and forget the windows. Both only while the component is
-// switched on.
+// Start and quit hooks: at start meet the messenger (while the component is switched on); at quit
+// put the user's status back if anything of the component's may still be on display, and start
+// nothing more.
 class initquit_tutorial1 : public initquit {
  public:
   void on_init() override;

@@ -1,10 +1,9 @@
 #include "component/mainmenu_commands_qip.h"
 
-#include "announce/announcement.h"
-#include "host_access/host_ref.h"
+#include "announce/status_keeper.h"
 #include "host_access/contained.h"
 #include "host_access/host_access.h"
-#include "messenger/messenger_windows.h"
+#include "host_access/host_ref.h"
 #include "settings/config_variables.h"
 
 GUID *mainmenu_commands_qip::get_command(GUID *result, t_uint32 index) {
@@ -31,17 +30,16 @@ bool mainmenu_commands_qip::get_display(t_uint32 index, pfc::string_base &text, 
 
 namespace {
 
-// The status first: should putting it back fail, the component stays on, so that its own status is
-// not left on display with nothing to take it back.
+// The status first. Should putting it back not land, the stored record still names what is on
+// display, and the component puts it back when it meets the messenger again.
 void switch_off() {
-  restore_status();
+  finish_before_switch_off();
   cfg_enabled = false;
-  reset_messenger_windows();
 }
 
 void switch_on() {
   cfg_enabled = true;
-  find_messenger_windows();
+  meet_messenger();
 }
 
 }  // namespace

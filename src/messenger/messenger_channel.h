@@ -8,6 +8,9 @@
 // The longest the player waits for the messenger to answer a single message.
 constexpr UINT messenger_answer_wait_ms = 2000;
 
+// The longest a probe of a messenger that did not answer before holds the player.
+constexpr UINT messenger_probe_wait_ms = 200;
+
 // What became of an operation that sends messages to the messenger.
 enum class messenger_result {
   completed,       // every message was handled (or had no window to go to)
@@ -21,7 +24,12 @@ struct messenger_reply {
 
 class message_channel {
  public:
-  virtual messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) = 0;
+  messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
+    return send_within(target, message, w_param, l_param, messenger_answer_wait_ms);
+  }
+
+  virtual messenger_reply send_within(HWND target, UINT message, WPARAM w_param, LPARAM l_param,
+                                      UINT wait_ms) = 0;
 
  protected:
   ~message_channel() = default;
@@ -32,3 +40,7 @@ message_channel &messenger_channel();
 
 // Installs a channel (null puts the window system's back). The caller keeps it alive while installed.
 void use_messenger_channel(message_channel *channel);
+
+// Asks a messenger window that did not answer before whether it answers now: a WM_NULL, waited for
+// at most messenger_probe_wait_ms.
+bool messenger_answers(HWND window);

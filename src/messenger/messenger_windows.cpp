@@ -33,21 +33,28 @@ messenger_result enumerate_status_form() {
   return result;
 }
 
+DWORD process_of(HWND window) {
+  DWORD process = 0;
+  if (window != nullptr) GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+// The first top-level window of the class that belongs to `process`; with process 0, or when the
+// process has none, the first of the class.
+HWND first_top_level(const wchar_t *window_class, DWORD process) {
+  const HWND first = FindWindowExW(nullptr, nullptr, window_class, nullptr);
+  if (process == 0) return first;
+  for (HWND window = first; window != nullptr; window = FindWindowExW(nullptr, window, window_class, nullptr)) {
+    if (process_of(window) == process) return window;
+  }
+  return first;
+}
+
 }  // namespace
 
 void reset_messenger_windows() { messenger_windows = {}; }
 
-bool operator==(const messenger_instance &a, const messenger_instance &b) {
-  return a.main_form == b.main_form && a.process == b.process;
-}
-
-bool operator!=(const messenger_instance &a, const messenger_instance &b) { return !(a == b); }
-
-messenger_instance current_messenger_instance() {
-  DWORD process = 0;
-  if (messenger_windows.status_form != nullptr) GetWindowThreadProcessId(messenger_windows.status_form, &process);
-  return {messenger_windows.main_form, process};
-}
+DWORD messenger_process() { return process_of(messenger_windows.status_form); }
 
 bool is_valid_window(HWND window) { return window != nullptr && IsWindow(window); }
 
@@ -85,14 +92,17 @@ BOOL CALLBACK classify_status_child(HWND window, LPARAM result) {
   return TRUE;
 }
 
-messenger_result find_messenger_windows() {
-  messenger_windows.main_form = FindWindowExW(nullptr, messenger_windows.main_form, L"TMainForm", nullptr);
-  if (messenger_windows.main_form != nullptr) {
-    EnumChildWindows(messenger_windows.main_form, classify_main_child, 0);
-  }
-  messenger_windows.status_form = FindWindowExW(nullptr, messenger_windows.status_form, L"TCusForm", nullptr);
+messenger_result find_messenger_windows(DWORD preferred_process) {
+  reset_messenger_windows();
+  messenger_windows.status_form = first_top_level(L"TCusForm", preferred_process);
   if (messenger_windows.status_form == nullptr) {
     return messenger_result::completed;
+  }
+  const DWORD process = messenger_process();
+  const HWND main_form = first_top_level(L"TMainForm", process);
+  if (process_of(main_form) == process) {
+    messenger_windows.main_form = main_form;
+    EnumChildWindows(main_form, classify_main_child, 0);
   }
   if (enumerate_status_form() == messenger_result::not_responding) {
     return messenger_result::not_responding;

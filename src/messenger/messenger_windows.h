@@ -6,7 +6,7 @@
 
 // The messenger's windows, found by their class names. The handles belong to the messenger and may
 // go stale at any moment: a message to a window that is gone is simply lost, and only where a lost
-// answer would do harm (the apply panel at discovery, the status controls before a saving) is a
+// answer would do harm (the apply panel at discovery, the status controls before the dialog is used) is a
 // handle checked first.
 struct messenger_window_table {
   HWND main_form;     // top-level "TMainForm"
@@ -20,24 +20,17 @@ struct messenger_window_table {
 
 extern messenger_window_table messenger_windows;
 
-// The running messenger that the table's windows belong to: its main window and its process. A
-// messenger that restarted, or a second one, is another instance.
-struct messenger_instance {
-  HWND main_form;
-  DWORD process;
-};
-
-bool operator==(const messenger_instance &a, const messenger_instance &b);
-bool operator!=(const messenger_instance &a, const messenger_instance &b);
-
-messenger_instance current_messenger_instance();
+// The process that the table's status dialog belongs to; 0 when there is none.
+DWORD messenger_process();
 
 void reset_messenger_windows();
 
-// Fills the table, continuing each top-level search after the window already stored, and opens the
-// status dialog once when its apply panel is missing. Stops at the first message the messenger does
-// not answer.
-messenger_result find_messenger_windows();
+// Fills the table afresh from the top of the window order. The status dialog is the first "TCusForm"
+// of `preferred_process` when that process still has one, else the first of any; the main window is
+// the "TMainForm" of the same process, so that the two never belong to different messengers. Opens
+// the status dialog once when its apply panel is missing. Stops at the first message the messenger
+// does not answer.
+messenger_result find_messenger_windows(DWORD preferred_process = 0);
 
 // True while a status dialog window exists, whatever the table holds.
 bool is_messenger_running();

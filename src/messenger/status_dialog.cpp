@@ -1,9 +1,7 @@
 #include "messenger/status_dialog.h"
 
 #include "messenger/messenger_windows.h"
-#include "messenger/status_text.h"
-
-saved_status_record saved_status = {};
+#include "support/status_text.h"
 
 namespace {
 
@@ -11,32 +9,54 @@ messenger_result result_of(const messenger_reply &reply) {
   return reply.answered ? messenger_result::completed : messenger_result::not_responding;
 }
 
-// The messenger cuts the text to fit; a cut through a surrogate pair leaves half a character, which
-// is not kept.
-messenger_result read_text(HWND edit, wchar_t (&buffer)[saved_text_size]) {
-  const messenger_result result = result_of(
-      messenger_channel().send(edit, WM_GETTEXT, saved_text_size, reinterpret_cast<LPARAM>(buffer)));
-  buffer[cut_length(buffer, saved_text_size - 1)] = 0;
-  return result;
+// Units read beyond the limit, so that a cut can see whether it would split a character.
+constexpr t_size look_ahead = 2;
+
+// The length first, then the text into a buffer of that size; the messenger may hand out less
+// than it announced (its text changed in between), never more than the buffer holds.
+messenger_result read_text(HWND edit, pfc::wide_string &text) {
+  message_channel &channel = messenger_channel();
+  const messenger_reply length = channel.send(edit, WM_GETTEXTLENGTH, 0, 0);
+  if (!length.answered) return messenger_result::not_responding;
+  t_size wanted = length.value > 0 ? static_cast<t_size>(length.value) : 0;
+  if (wanted > pfc::status_text_limit + look_ahead) wanted = pfc::status_text_limit + look_ahead;
+  pfc::wide_string read;
+  pfc::wide_char *room = read.buffer_for(wanted);
+  const messenger_reply copied =
+      channel.send(edit, WM_GETTEXT, wanted + 1, reinterpret_cast<LPARAM>(room));
+  if (!copied.answered) return messenger_result::not_responding;
+  t_size got = copied.value > 0 ? static_cast<t_size>(copied.value) : 0;
+  if (got > wanted) got = wanted;
+  read.set_length(pfc::whole_character_cut(room, got, pfc::status_text_limit));
+  text.swap(read);
+  return messenger_result::completed;
 }
 
 }  // namespace
 
-messenger_result save_status() {
-  // Read into a copy so that a messenger that stops answering halfway leaves no mixed record; a
-  // control that is missing leaves its part as it was.
-  saved_status_record fresh = saved_status;
-  if (read_text(messenger_windows.bottom_edit, fresh.saved_bottom_text) == messenger_result::not_responding ||
-      read_text(messenger_windows.top_edit, fresh.saved_top_text) == messenger_result::not_responding) {
+bool status_controls_complete() {
+  return is_valid_window(messenger_windows.bottom_edit) && is_valid_window(messenger_windows.top_edit) &&
+         is_valid_window(messenger_windows.status_combo) && is_valid_window(messenger_windows.status_panel);
+}
+
+bool status_dialog_on_screen() {
+  return messenger_windows.status_form != nullptr && IsWindowVisible(messenger_windows.status_form);
+}
+
+messenger_result read_status(shown_status &shown) {
+  // Read into a copy so that a messenger that stops answering halfway leaves no mixed record.
+  shown_status fresh;
+  if (read_text(messenger_windows.bottom_edit, fresh.bottom) == messenger_result::not_responding ||
+      read_text(messenger_windows.top_edit, fresh.top) == messenger_result::not_responding) {
     return messenger_result::not_responding;
   }
   const messenger_reply picture =
       messenger_channel().send(messenger_windows.status_combo, CB_GETCURSEL, 0, 0);
-  if (!picture.answered) {
-    return messenger_result::not_responding;
-  }
-  fresh.saved_picture = static_cast<std::int32_t>(picture.value);
-  saved_status = fresh;
+  if (!picture.answered) return messenger_result::not_responding;
+  fresh.picture = static_cast<std::int32_t>(picture.value);
+  shown.picture = fresh.picture;
+  shown.bottom.swap(fresh.bottom);
+  shown.top.swap(fresh.top);
   return messenger_result::completed;
 }
 

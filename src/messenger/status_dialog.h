@@ -5,9 +5,10 @@
 #include <cstdint>
 
 #include "messenger/messenger_channel.h"
+#include "support/wide_string.h"
 
-// The messenger's status dialog, driven through the handles of messenger_windows: what the player
-// saves from it and every message with which it writes, selects and applies a status.
+// The messenger's status dialog, driven through the handles of messenger_windows: reading what it
+// shows, and every message with which it writes, selects and applies a status.
 
 // Combo box index of the messenger's music status picture.
 constexpr std::int32_t music_picture = 11;
@@ -16,21 +17,24 @@ constexpr std::int32_t music_picture = 11;
 constexpr WPARAM apply_click_w_param = MK_LBUTTON;
 constexpr LPARAM apply_click_l_param = 0x00010001;
 
-// Room for a saved text, terminator included; the messenger cuts longer texts to fit.
-constexpr int saved_text_size = 255;
-
-struct saved_status_record {
-  wchar_t saved_bottom_text[saved_text_size];
-  wchar_t saved_top_text[saved_text_size];
-  std::int32_t saved_picture;  // -1 when nothing was selected
+// What the dialog shows: its picture (-1 when none is selected) and both texts.
+struct shown_status {
+  std::int32_t picture = 0;
+  pfc::wide_string bottom;
+  pfc::wide_string top;
 };
 
-extern saved_status_record saved_status;
+// True when the dialog has both edits, the picture box and the apply panel: a status can then be
+// read, written and applied whole.
+bool status_controls_complete();
 
-// Reads both edits and the selected picture into saved_status; a text cut to fit ends on a whole
-// character. When the messenger stops answering, saved_status keeps what it held before and no
-// further message is sent.
-messenger_result save_status();
+// True while the dialog is on the screen, where its user may be typing.
+bool status_dialog_on_screen();
+
+// Reads the bottom text, the top text and the picture, in that order, each text's length first.
+// A text of up to pfc::status_text_limit units is read whole; a longer one is cut at a whole
+// character. When the messenger stops answering, `shown` is left as it was.
+messenger_result read_status(shown_status &shown);
 
 // CB_SETCURSEL to the picture combo box; the restores pass an lParam of their own.
 messenger_result select_picture(std::int32_t index, LPARAM l_param = 0);

@@ -50,6 +50,7 @@ void cfg_var_writer::save_chain(output_stream &stream, abort_callback &abort) {
   record_bytes payload;
   record_buffer_writer payload_writer(payload);
   for (cfg_var_writer *writer = list_head_; writer != nullptr; writer = writer->next_) {
+    if (!writer->has_record()) continue;
     payload.set_size(0);
     writer->save_value(payload_writer, abort);
 

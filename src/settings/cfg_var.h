@@ -39,7 +39,10 @@ class cfg_var_writer {
 
   virtual void save_value(output_stream &stream, abort_callback &abort) = 0;
 
-  // Writes one record per variable, every variable every time.
+  // False while the variable has nothing worth storing: the chain then leaves its record out.
+  virtual bool has_record() const { return true; }
+
+  // Writes one record per variable that has one.
   static void save_chain(output_stream &stream, abort_callback &abort);
 
  protected:

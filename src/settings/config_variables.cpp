@@ -13,6 +13,8 @@ constexpr GUID guid_keep_status_picture = {
 constexpr GUID guid_keep_first_edit = {
     0x3A2DEE3A, 0x64BA, 0x4FD9, {0x86, 0xA7, 0xF5, 0x46, 0xB1, 0x50, 0x4D, 0x0B}};
 constexpr GUID guid_presets = {0x7D999BAF, 0x512E, 0x42CD, {0xA0, 0xFE, 0xF7, 0xC7, 0xB1, 0x01, 0x9C, 0x53}};
+constexpr GUID guid_kept_status = {
+    0x7BDCEC3C, 0x417B, 0x4253, {0x98, 0xED, 0x39, 0x24, 0x5F, 0xF7, 0xDA, 0x51}};
 
 }  // namespace
 
@@ -24,7 +26,9 @@ const char *const default_presets[default_preset_count] = {default_title_script,
                                                            "%artist% - %title% (%album%)"};
 
 // Defined together, in this order, because each constructor pushes onto the front of the
-// process-wide lists: the stored chain then runs from cfg_presets back to cfg_enabled.
+// process-wide lists: the stored chain then runs from cfg_presets back to cfg_enabled, and the
+// status record, when there is one, comes after the seven, where versions without it skip it.
+cfg_status_record cfg_kept_status(guid_kept_status);
 cfg_int_t<bool> cfg_enabled(guid_enabled, true);
 cfg_string cfg_active_script(guid_active_script, default_title_script);
 cfg_string cfg_top_text(guid_top_text, "Now Playing:");

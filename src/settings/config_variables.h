@@ -3,6 +3,7 @@
 #include "settings/cfg_int.h"
 #include "settings/cfg_string.h"
 #include "settings/cfg_stringlist.h"
+#include "settings/status_record.h"
 
 // The component's seven stored settings.
 extern cfg_int_t<bool> cfg_enabled;
@@ -12,6 +13,10 @@ extern cfg_int_t<bool> cfg_music_status_only;
 extern cfg_int_t<bool> cfg_keep_status_picture;
 extern cfg_int_t<bool> cfg_keep_first_edit;
 extern cfg_stringlist_t cfg_presets;
+
+// Not a setting: what the component has put on display in the messenger and the user's status
+// under it, kept with the settings so that it outlives the session.
+extern cfg_status_record cfg_kept_status;
 
 // The script announced until the user picks another; also the first default preset.
 extern const char *const default_title_script;

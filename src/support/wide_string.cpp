@@ -84,4 +84,8 @@ void wide_string::swap(wide_string &other) noexcept {
   other.length_ = length;
 }
 
+bool operator==(const wide_string &a, const wide_string &b) {
+  return a.length() == b.length() && std::memcmp(a.c_str(), b.c_str(), a.length() * sizeof(wide_char)) == 0;
+}
+
 }  // namespace pfc

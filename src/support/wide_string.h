@@ -40,4 +40,8 @@ class wide_string {
 
 inline void swap(wide_string &a, wide_string &b) noexcept { a.swap(b); }
 
+// Unit for unit.
+bool operator==(const wide_string &a, const wide_string &b);
+inline bool operator!=(const wide_string &a, const wide_string &b) { return !(a == b); }
+
 }  // namespace pfc

@@ -2,8 +2,8 @@
 
 #include "settings/config_variables.h"
 
-// Puts the seven settings back to the values they have at load, so that each test or fuzz input
-// starts from them.
+// Puts the seven settings back to the values they have at load, and forgets the status record, so
+// that each test or fuzz input starts from them.
 inline void reset_settings() {
   cfg_enabled = true;
   cfg_active_script.assign(default_title_script);
@@ -12,4 +12,5 @@ inline void reset_settings() {
   cfg_keep_status_picture = false;
   cfg_keep_first_edit = false;
   cfg_presets.remove_all();
+  cfg_kept_status.value = status_record();
 }

@@ -89,6 +89,15 @@ void answer_waiting_messages(const std::function<bool(MSG &)> &dialog_keys) {
 
 }  // namespace
 
+void answer_messages_for(DWORD milliseconds, const std::function<bool(MSG &)> &dialog_keys) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+    answer_waiting_messages(dialog_keys);
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+  answer_waiting_messages(dialog_keys);
+}
+
 void run_commands(HANDLE input, bool own_input, command_table &commands,
                   const std::function<bool(MSG &)> &dialog_keys) {
   const auto queue = std::make_shared<line_queue>();

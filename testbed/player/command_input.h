@@ -14,3 +14,7 @@
 // input ends.
 void run_commands(HANDLE input, bool own_input, command_table &commands,
                   const std::function<bool(MSG &)> &dialog_keys);
+
+// Lets `milliseconds` pass while the player's windows and the component's timers are answered, as
+// the player's message loop does between commands.
+void answer_messages_for(DWORD milliseconds, const std::function<bool(MSG &)> &dialog_keys);

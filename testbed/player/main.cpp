@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <stdexcept>
 
@@ -36,6 +37,14 @@ void prefs_command(preferences_window &preferences, const command_table::argumen
   }
 }
 
+bool parse_milliseconds(const std::string &text, DWORD &milliseconds) {
+  char *end = nullptr;
+  const unsigned long value = std::strtoul(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || value > 3600000) return false;
+  milliseconds = static_cast<DWORD>(value);
+  return true;
+}
+
 void add_session_commands(command_table &commands, component_module &component, service_registry &registry,
                           const config_file &config, preferences_window &preferences) {
   commands.add("save", "save the component's configuration now", [&](const auto &) {
@@ -47,6 +56,16 @@ void add_session_commands(command_table &commands, component_module &component, 
   commands.add("help", "list the commands", [&](const auto &) { commands.print_help(); });
   commands.add("prefs", "open the component's preferences page; 'prefs close' closes it",
                [&](const auto &args) { prefs_command(preferences, args); });
+  // What the component does later (trying again, waiting for the messenger) happens meanwhile.
+  commands.add("wait", "wait MS: let MS milliseconds pass (at most an hour), the player running",
+               [&](const auto &args) {
+                 DWORD milliseconds = 0;
+                 if (args.size() != 1 || !parse_milliseconds(args[0], milliseconds)) {
+                   std::printf("player: 'wait' takes milliseconds, from 0 to 3600000\n");
+                   return;
+                 }
+                 answer_messages_for(milliseconds, [&](MSG &message) { return preferences.take_key(message); });
+               });
   // Lets a program that drives the player know when everything before it has been done.
   commands.add("echo", "echo TEXT: print TEXT", [](const auto &args) {
     std::string line;

@@ -1,8 +1,7 @@
 #include "announcing.h"
 
-#include "announce/announcement.h"
+#include "announce/status_keeper.h"
 #include "messenger/messenger_windows.h"
-#include "messenger/status_dialog.h"
 #include "settings/config_variables.h"
 #include "settings_reset.h"
 
@@ -29,9 +28,9 @@ const messages opening = {{"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, any},
                           {"main_panel", WM_LBUTTONDOWN, MK_LBUTTON, any},
                           {"main_panel", WM_LBUTTONUP, MK_LBUTTON, any},
                           {"status_form", WM_SYSCOMMAND, SC_CLOSE, 0}};
-const messages saving = {{"bottom_edit", WM_GETTEXT, 255, any},
-                         {"top_edit", WM_GETTEXT, 255, any},
-                         {"status_combo", CB_GETCURSEL, 0, 0}};
+const messages reading = {{"bottom_edit", WM_GETTEXT, any, any},
+                          {"top_edit", WM_GETTEXT, any, any},
+                          {"status_combo", CB_GETCURSEL, 0, 0}};
 
 messages publishing(std::uint32_t picture, std::uint32_t picture_l_param, const std::string &bottom,
                     const std::string &top) {
@@ -49,16 +48,21 @@ messages joined(std::initializer_list<messages> parts) {
 }
 
 void announcing::SetUp() {
-  status_saved = false;
-  stop_picture = 0;
-  saved_status = {};
-  own_status = {};
-  reset_messenger_windows();
+  reset_status_keeper();
   reset_settings();
   cfg_active_script.assign("%artist% - %title%");
 }
 
-void announcing::TearDown() { reset_messenger_windows(); }
+void announcing::TearDown() { reset_status_keeper(); }
+
+void announcing::let_time_pass(DWORD milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+}
 
 void announcing::start(fake_track &track) {
   player.playback.playing = &track;

@@ -29,10 +29,11 @@ messages received(const messenger_standin &messenger);
 
 std::size_t count_of(const messages &seen, const window_message &expected);
 
-// The opening clicks (their point depends on where the messenger's window is), the saving (into
-// buffers whose address means nothing in the messenger's process) and the publishing of a status.
+// The opening clicks (their point depends on where the messenger's window is), the reading of the
+// dialog (into buffers whose size and address mean nothing to the test) and the publishing of a
+// status.
 extern const messages opening;
-extern const messages saving;
+extern const messages reading;
 messages publishing(std::uint32_t picture, std::uint32_t picture_l_param, const std::string &bottom,
                     const std::string &top);
 
@@ -45,6 +46,8 @@ class announcing : public ::testing::Test {
 
   void start(fake_track &track);
   void stop();
+  // Answers the test thread's messages meanwhile, so that the component's timers run.
+  static void let_time_pass(DWORD milliseconds);
   play_callback &events() { return callbacks; }
 
   bound_player player;

@@ -32,9 +32,10 @@ class dying_messenger_channel : public message_channel {
   }
   ~dying_messenger_channel() { use_messenger_channel(nullptr); }
 
-  messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) override {
+  messenger_reply send_within(HWND target, UINT message, WPARAM w_param, LPARAM l_param,
+                              UINT wait_ms) override {
     if (++sent_ == dies_before_) messenger_.kill();
-    return system_.send(target, message, w_param, l_param);
+    return system_.send_within(target, message, w_param, l_param, wait_ms);
   }
 
   std::size_t sent() const { return sent_; }

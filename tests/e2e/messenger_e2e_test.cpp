@@ -68,10 +68,11 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
             "");
   EXPECT_FALSE(IsWindowVisible(messenger_windows.status_form)) << "the dialog is closed again";
 
-  ASSERT_EQ(save_status(), messenger_result::completed);
-  EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), home_text);
-  EXPECT_EQ(std::wstring(saved_status.saved_top_text), guitar_text);
-  EXPECT_EQ(saved_status.saved_picture, 3);
+  shown_status users;
+  ASSERT_EQ(read_status(users), messenger_result::completed);
+  EXPECT_EQ(std::wstring(users.bottom.c_str()), home_text);
+  EXPECT_EQ(std::wstring(users.top.c_str()), guitar_text);
+  EXPECT_EQ(users.picture, 3);
 
   const std::size_t before_announcement = messenger.messages().size();
   ASSERT_EQ(announce(L"Now Playing:", track_text, music_picture), messenger_result::completed);
@@ -85,11 +86,9 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
                              announcement),
             "");
 
-  ASSERT_EQ(select_picture(saved_status.saved_picture, saved_status.saved_picture),
-            messenger_result::completed);
-  ASSERT_EQ(write_text(messenger_windows.bottom_edit, saved_status.saved_bottom_text),
-            messenger_result::completed);
-  ASSERT_EQ(write_text(messenger_windows.top_edit, saved_status.saved_top_text), messenger_result::completed);
+  ASSERT_EQ(select_picture(users.picture, users.picture), messenger_result::completed);
+  ASSERT_EQ(write_text(messenger_windows.bottom_edit, users.bottom.c_str()), messenger_result::completed);
+  ASSERT_EQ(write_text(messenger_windows.top_edit, users.top.c_str()), messenger_result::completed);
   ASSERT_EQ(apply_status(), messenger_result::completed);
 
   const std::vector<fields> published = {
@@ -119,21 +118,22 @@ TEST_F(against_the_standin, with_three_edits_and_no_main_window_the_last_edit_is
             (std::vector<fields>{{"11", "Now Playing:", utf8_from_wide(L"Aquarium \u2014 Train on Fire")}}));
 }
 
-TEST_F(against_the_standin, a_long_text_is_saved_cut_and_an_empty_picture_as_minus_one) {
+TEST_F(against_the_standin, a_long_text_is_read_whole_and_an_empty_picture_as_minus_one) {
   std::wstring long_text;
-  for (int i = 0; i < 300; ++i) {
+  for (int i = 0; i < 1000; ++i) {
     long_text += static_cast<wchar_t>(L'\u0430' + i % 32);
   }
   messenger_standin messenger({L"--bottom", long_text, L"--picture", L"-1", L"--controls-at-start"});
   ASSERT_TRUE(messenger.running());
   ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
 
-  ASSERT_EQ(save_status(), messenger_result::completed);
-  EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), long_text.substr(0, 254));
-  EXPECT_EQ(saved_status.saved_picture, -1);
+  shown_status users;
+  ASSERT_EQ(read_status(users), messenger_result::completed);
+  EXPECT_EQ(std::wstring(users.bottom.c_str()), long_text);
+  EXPECT_EQ(users.picture, -1);
 
   ASSERT_EQ(select_picture(music_picture), messenger_result::completed);
-  ASSERT_EQ(select_picture(saved_status.saved_picture, music_picture), messenger_result::completed);
+  ASSERT_EQ(select_picture(users.picture, music_picture), messenger_result::completed);
   ASSERT_EQ(apply_status(), messenger_result::completed);
   ASSERT_EQ(messenger.status_log().size(), 1u);
   EXPECT_EQ(messenger.status_log()[0][0], "-1") << "the selection is cleared again";
@@ -145,7 +145,8 @@ TEST_F(against_the_standin, a_hung_messenger_is_reported_and_served_again_once_i
   ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
 
   messenger.hang();
-  EXPECT_EQ(save_status(), messenger_result::not_responding);
+  shown_status users;
+  EXPECT_EQ(read_status(users), messenger_result::not_responding);
   EXPECT_EQ(announce(L"Now Playing:", L"Nautilus Pompilius \u2014 Wings", music_picture),
             messenger_result::not_responding);
   messenger.resume();
@@ -158,8 +159,8 @@ TEST_F(against_the_standin, a_hung_messenger_is_reported_and_served_again_once_i
   }
   ASSERT_TRUE(answering) << "the messenger answers again once resumed";
   EXPECT_TRUE(messenger.status_log().empty()) << "an unanswered press was followed by a release";
-  ASSERT_EQ(save_status(), messenger_result::completed);
-  EXPECT_EQ(std::wstring(saved_status.saved_top_text), L"At home");
+  ASSERT_EQ(read_status(users), messenger_result::completed);
+  EXPECT_EQ(std::wstring(users.top.c_str()), L"At home");
   ASSERT_EQ(announce(L"Now Playing:", L"Nautilus Pompilius \u2014 Wings", music_picture),
             messenger_result::completed);
   EXPECT_EQ(messenger.status_log(),
@@ -174,7 +175,8 @@ TEST_F(against_the_standin, a_resume_that_finds_nothing_hanging_does_not_cut_the
   // As scripts probe a starting messenger for readiness.
   messenger.resume();
   messenger.hang();
-  EXPECT_EQ(save_status(), messenger_result::not_responding);
+  shown_status users;
+  EXPECT_EQ(read_status(users), messenger_result::not_responding);
   messenger.resume();
 }
 

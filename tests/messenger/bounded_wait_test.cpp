@@ -14,7 +14,7 @@ class silent_messenger final : public message_channel {
   explicit silent_messenger(size_t unanswered) : unanswered_(unanswered) { use_messenger_channel(this); }
   ~silent_messenger() { use_messenger_channel(nullptr); }
 
-  messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) override {
+  messenger_reply send_within(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT) override {
     sent.push_back(message);
     if (sent.size() - 1 == unanswered_) {
       return {false, 0};
@@ -32,7 +32,6 @@ class bounded_wait : public ::testing::Test {
  protected:
   void SetUp() override {
     reset_messenger_windows();
-    saved_status = {};
     main_form = windows.top_level("main_form", L"TMainForm", {100, 50, 720, 450});
     windows.child("TPanel", main_form, L"TPanel", L"", {0, 360, 600, 390});
     status_form = windows.top_level("status_form", L"TCusForm");
@@ -65,20 +64,21 @@ TEST_F(bounded_wait, a_panel_that_does_not_tell_its_caption_ends_the_search_befo
   EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_GETTEXTLENGTH}));
 }
 
-TEST_F(bounded_wait, a_save_left_unanswered_keeps_the_previous_record_whole) {
+TEST_F(bounded_wait, a_read_left_unanswered_keeps_what_was_read_before_whole) {
   windows.child("TPanel", status_form, L"TPanel", L"OK");
   find_messenger_windows();
-  saved_status.saved_picture = 7;
-  wcscpy(saved_status.saved_bottom_text, L"earlier bottom");
-  wcscpy(saved_status.saved_top_text, L"earlier top");
-  silent_messenger messenger(1);
+  shown_status shown;
+  shown.picture = 7;
+  shown.bottom = pfc::wide_string(L"earlier bottom");
+  shown.top = pfc::wide_string(L"earlier top");
+  silent_messenger messenger(3);
 
-  EXPECT_EQ(save_status(), messenger_result::not_responding);
+  EXPECT_EQ(read_status(shown), messenger_result::not_responding);
 
-  EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_GETTEXT, WM_GETTEXT}));
-  EXPECT_STREQ(saved_status.saved_bottom_text, L"earlier bottom");
-  EXPECT_STREQ(saved_status.saved_top_text, L"earlier top");
-  EXPECT_EQ(saved_status.saved_picture, 7);
+  EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_GETTEXTLENGTH, WM_GETTEXT, WM_GETTEXTLENGTH, WM_GETTEXT}));
+  EXPECT_STREQ(shown.bottom.c_str(), L"earlier bottom");
+  EXPECT_STREQ(shown.top.c_str(), L"earlier top");
+  EXPECT_EQ(shown.picture, 7);
 }
 
 TEST_F(bounded_wait, an_unanswered_press_is_not_followed_by_a_release) {

@@ -84,39 +84,19 @@ TEST_F(discovery, class_names_differing_only_in_case_are_not_the_messengers) {
   EXPECT_EQ(messenger_windows.status_panel, nullptr);
 }
 
-TEST_F(discovery, a_second_search_without_reset_continues_after_the_stored_windows) {
-  const HWND main_form = windows.top_level("main_form", L"TMainForm");
-  const HWND main_panel = windows.child("main_panel", main_form, L"TPanel");
-  const HWND status_form = windows.top_level("status_form", L"TCusForm");
-  const HWND bottom = windows.child("bottom", status_form, L"TEdit");
-  const HWND apply = windows.child("apply", status_form, L"TPanel", L"OK");
-
-  find_messenger_windows();
-  find_messenger_windows();
-
-  EXPECT_EQ(messenger_windows.main_form, nullptr);
-  EXPECT_EQ(messenger_windows.status_form, nullptr);
-  EXPECT_EQ(messenger_windows.main_panel, main_panel);
-  EXPECT_EQ(messenger_windows.bottom_edit, bottom);
-  EXPECT_EQ(messenger_windows.status_panel, apply);
-}
-
-TEST_F(discovery, with_two_status_forms_each_search_takes_the_next_one) {
+TEST_F(discovery, every_search_starts_afresh_and_keeps_to_the_same_messenger) {
   const HWND one = windows.top_level("one", L"TCusForm");
   windows.child("TPanel", one, L"TPanel", L"OK");
   const HWND other = windows.top_level("other", L"TCusForm");
   windows.child("TPanel", other, L"TPanel", L"OK");
 
-  find_messenger_windows();
+  find_messenger_windows(GetCurrentProcessId());
   const HWND first_found = messenger_windows.status_form;
-  find_messenger_windows();
-  const HWND second_found = messenger_windows.status_form;
-  find_messenger_windows();
+  find_messenger_windows(GetCurrentProcessId());
 
   EXPECT_TRUE(first_found == one || first_found == other);
-  EXPECT_TRUE(second_found == one || second_found == other);
-  EXPECT_NE(first_found, second_found);
-  EXPECT_EQ(messenger_windows.status_form, nullptr);
+  EXPECT_EQ(messenger_windows.status_form, first_found);
+  EXPECT_EQ(messenger_process(), GetCurrentProcessId());
 }
 
 TEST_F(discovery, without_a_main_form_the_status_dialog_is_still_found) {

@@ -13,7 +13,6 @@ class status_dialog : public ::testing::Test {
  protected:
   void SetUp() override {
     reset_messenger_windows();
-    saved_status = {};
     const HWND status_form = windows.top_level("status_form", L"TCusForm");
     bottom = windows.child("bottom", status_form, L"TEdit", L"Reading the news");
     top = windows.child("top", status_form, L"TEdit", L"At home");
@@ -40,42 +39,47 @@ class status_dialog : public ::testing::Test {
   HWND apply = nullptr;
 };
 
-TEST_F(status_dialog, saving_reads_bottom_then_top_text_then_the_picture) {
+TEST_F(status_dialog, reading_takes_each_texts_length_then_the_text_bottom_first_then_the_picture) {
   windows.start_recording();
-  EXPECT_EQ(save_status(), messenger_result::completed);
+  shown_status shown;
+  EXPECT_EQ(read_status(shown), messenger_result::completed);
 
-  EXPECT_EQ(first_difference({{"bottom", WM_GETTEXT, 255, any},
-                              {"top", WM_GETTEXT, 255, any},
+  EXPECT_EQ(first_difference({{"bottom", WM_GETTEXTLENGTH, 0, 0},
+                              {"bottom", WM_GETTEXT, 17, any},
+                              {"top", WM_GETTEXTLENGTH, 0, 0},
+                              {"top", WM_GETTEXT, 8, any},
                               {"combo", CB_GETCURSEL, 0, 0}},
                              windows.recorded),
             "");
-
-  EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), L"Reading the news");
-  EXPECT_EQ(std::wstring(saved_status.saved_top_text), L"At home");
-  EXPECT_EQ(saved_status.saved_picture, 4);
+  EXPECT_STREQ(shown.bottom.c_str(), L"Reading the news");
+  EXPECT_STREQ(shown.top.c_str(), L"At home");
+  EXPECT_EQ(shown.picture, 4);
 }
 
-TEST_F(status_dialog, a_text_of_300_characters_is_saved_as_its_first_254) {
-  std::wstring long_text;
-  for (int i = 0; i < 300; ++i) {
-    long_text += static_cast<wchar_t>(L'a' + i % 26);
-  }
-  SetWindowTextW(bottom, long_text.c_str());
+TEST_F(status_dialog, a_long_text_is_read_whole_up_to_the_limit_and_cut_beyond_it_at_a_whole_character) {
+  const std::wstring whole(4096, L'w');
+  SetWindowTextW(bottom, whole.c_str());
+  // An accent that would be cut off its letter, and a note whose halves the limit would part.
+  SetWindowTextW(top, (std::wstring(4095, L'a') + L"e\u0301 and more").c_str());
+  shown_status shown;
+  ASSERT_EQ(read_status(shown), messenger_result::completed);
+  EXPECT_EQ(std::wstring(shown.bottom.c_str()), whole);
+  EXPECT_EQ(std::wstring(shown.top.c_str()), std::wstring(4095, L'a'));
 
-  save_status();
-
-  EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), long_text.substr(0, 254));
+  SetWindowTextW(bottom, (std::wstring(4095, L'b') + L"\U0001F3B5").c_str());
+  ASSERT_EQ(read_status(shown), messenger_result::completed);
+  EXPECT_EQ(std::wstring(shown.bottom.c_str()), std::wstring(4095, L'b'));
 }
 
-TEST_F(status_dialog, no_selected_picture_is_saved_as_minus_one_and_selecting_it_clears_the_selection) {
+TEST_F(status_dialog, no_selected_picture_reads_as_minus_one_and_selecting_it_clears_the_selection) {
   SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  save_status();
-  EXPECT_EQ(saved_status.saved_picture, -1);
+  shown_status shown;
+  read_status(shown);
+  EXPECT_EQ(shown.picture, -1);
 
   SendMessageW(combo, CB_SETCURSEL, 11, 0);
   windows.start_recording();
-  EXPECT_EQ(select_picture(saved_status.saved_picture, saved_status.saved_picture),
-            messenger_result::completed);
+  EXPECT_EQ(select_picture(shown.picture, shown.picture), messenger_result::completed);
 
   EXPECT_EQ(first_difference({{"combo", CB_SETCURSEL, 0xFFFFFFFF, 0xFFFFFFFF}}, windows.recorded), "");
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR);
@@ -101,15 +105,15 @@ TEST_F(status_dialog, writing_selecting_and_applying_send_exactly_their_messages
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 11);
 }
 
-TEST_F(status_dialog, saving_without_controls_keeps_the_texts_and_reads_picture_zero) {
-  save_status();
-  reset_messenger_windows();
-
-  EXPECT_EQ(save_status(), messenger_result::completed);
-
-  EXPECT_EQ(std::wstring(saved_status.saved_bottom_text), L"Reading the news");
-  EXPECT_EQ(std::wstring(saved_status.saved_top_text), L"At home");
-  EXPECT_EQ(saved_status.saved_picture, 0);
+TEST_F(status_dialog, is_complete_only_with_both_edits_the_picture_box_and_the_apply_panel) {
+  EXPECT_TRUE(status_controls_complete());
+  for (HWND *control : {&messenger_windows.top_edit, &messenger_windows.status_combo,
+                        &messenger_windows.status_panel}) {
+    const HWND found = *control;
+    *control = nullptr;
+    EXPECT_FALSE(status_controls_complete());
+    *control = found;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "sizes.h"
+#include "wide_char.h"
+
+// Status texts as they cross to and from the messenger, in UTF-16 units.
+namespace pfc {
+
+// The longest status text the component publishes or keeps: far beyond any real status line, and
+// short enough that the messenger's copying of it stays cheap.
+constexpr t_size status_text_limit = 4096;
+
+// The length at which `text` (of `length` units) is cut to at most `limit` units without splitting
+// a character: never inside a surrogate pair, and never between a character and the marks, variation
+// selectors, joiners and emoji modifiers that follow it to form one character with it. Units past
+// `limit` are looked at, when present, to tell whether the cut would split one.
+t_size whole_character_cut(const wide_char *text, t_size length, t_size limit);
+
+}  // namespace pfc
