@@ -208,6 +208,58 @@ TEST_F(stored_chain, every_record_is_read_to_its_end_and_no_further) {
   EXPECT_EQ(preset(0), "p");
 }
 
+pfc::wide_string wide(const std::string &ascii) {
+  pfc::wide_string text;
+  pfc::wide_char *room = text.buffer_for(static_cast<t_size>(ascii.size()));
+  for (std::size_t i = 0; i < ascii.size(); ++i) room[i] = static_cast<pfc::wide_char>(ascii[i]);
+  return text;
+}
+
+bytes wide_bytes(const std::string &ascii) {
+  bytes all = u32(static_cast<std::uint32_t>(ascii.size()));
+  for (char c : ascii) all = cat({all, {static_cast<std::uint8_t>(c), 0}});
+  return all;
+}
+
+TEST_F(stored_chain, the_status_record_follows_the_seven_only_while_something_is_left_to_put_back) {
+  status_record &kept = cfg_kept_status.value;
+  kept.messenger_process = 0x1234;
+  kept.status_form = 0x10078;
+  kept.picture.user = 3;
+  kept.picture.own[0] = 11;
+  kept.picture.own_count = 1;
+  kept.bottom.user = wide("In a meeting");
+  kept.bottom.own[0] = wide("Kino - Blood type");
+  kept.bottom.own[1] = wide("Kino - Star");
+  kept.bottom.own_count = 2;
+  kept.top.user = wide("At work");
+  const bytes payload = cat({{1}, u32(0x1234), u32(0x10078), {0}, u32(3), {1}, u32(11),
+                             wide_bytes("In a meeting"), {2}, wide_bytes("Kino - Blood type"),
+                             wide_bytes("Kino - Star"), wide_bytes("At work"), {0}});
+  const bytes stored = save();
+  EXPECT_EQ(stored, cat({default_chain(), record(kept_status, payload)}));
+
+  reset_settings();
+  load(stored);
+  EXPECT_EQ(save(), stored);
+  EXPECT_TRUE(cfg_kept_status.value.bottom.shows_own(wide("Kino - Star")));
+
+  // Nothing left to put back: the stored settings are the seven, byte for byte.
+  cfg_kept_status.value.picture.own_count = 0;
+  cfg_kept_status.value.bottom.own_count = 0;
+  EXPECT_EQ(save(), default_chain());
+
+  // A record of another version, one cut short and one with a count past two leave nothing kept.
+  bytes too_many = payload;
+  too_many[1 + 8 + 1 + 4 + 1 + 4 + 4 + 2 * 12] = 3;
+  for (const bytes &damaged : {cat({{2}, bytes(payload.begin() + 1, payload.end())}),
+                               bytes(payload.begin(), payload.end() - 1), too_many}) {
+    load(cat({default_chain(), record(kept_status, damaged)}));
+    EXPECT_FALSE(cfg_kept_status.value.anything_to_put_back());
+    EXPECT_EQ(save(), default_chain());
+  }
+}
+
 TEST_F(stored_chain, an_aborted_save_stops_with_user_abort) {
   collected_bytes_stream out;
   abort_flag aborted(true);
