@@ -54,7 +54,10 @@ int run(HINSTANCE instance) {
     return 2;
   }
   resume_event = CreateEventW(nullptr, FALSE, FALSE, resume_event_name(GetCurrentProcessId()).c_str());
-  published = {settings.picture, settings.top_text, settings.bottom_text};
+  // The status starts as the dialog would publish it: without a picture box or a top edit, it has
+  // no picture or no top text.
+  published = {settings.picture_box ? settings.picture : -1,
+               settings.edit_count > 1 ? settings.top_text : L"", settings.bottom_text};
   start_message_log(settings.message_log);
   if (!register_window_classes(instance) || create_status_form(instance) == nullptr ||
       (settings.main_window && create_main_form(instance) == nullptr)) {

@@ -7,14 +7,17 @@ const wchar_t usage_text[] =
     L"\n"
     L"It opens a main window (class TMainForm) whose bottom panel has a status spot at its right end;\n"
     L"clicking the spot opens the status dialog (class TCusForm) with the status texts, the status\n"
-    L"picture and the apply panel \"OK\". Applying the dialog publishes the status: the main window shows\n"
-    L"it and the status log records it.\n"
+    L"picture and the panels \"Cancel\" and \"OK\". OK publishes the status: the main window shows it and\n"
+    L"the status log records it. Cancel and the dialog's close box put the published status back into\n"
+    L"the dialog. Both close it.\n"
     L"\n"
     L"Usage: messenger.exe [options]\n"
     L"  --top TEXT            initial text of the top edit (default \"At home\")\n"
     L"  --bottom TEXT         initial text of the bottom edit (default \"Reading the news\")\n"
     L"  --picture N           initial status picture, 0 to 12 (11 is music), -1 for none (default 0)\n"
-    L"  --edits N             number of edits in the dialog, 2 or 3 (default 2)\n"
+    L"  --no-picture-box      the dialog has no picture box; the published picture is -1\n"
+    L"  --edits N             number of edits in the dialog, 1 to 3 (default 2); with 1, only the\n"
+    L"                        bottom edit, and the published top text is empty\n"
     L"  --controls-at-start   create the dialog's controls at once, not at the first status click\n"
     L"  --no-main-window      run with the (hidden) status dialog only\n"
     L"  --status-log FILE     append each published status to FILE as one UTF-8 line:\n"
@@ -63,6 +66,8 @@ bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &erro
       result.help = true;
     } else if (name == L"--controls-at-start") {
       result.controls_at_start = true;
+    } else if (name == L"--no-picture-box") {
+      result.picture_box = false;
     } else if (name == L"--no-main-window") {
       result.main_window = false;
     } else if (!has_value) {
@@ -75,7 +80,7 @@ bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &erro
       if (!parse_number(argv[++i], -1, 12, result.picture))
         return refuse(error, L"--picture takes a number from -1 to 12");
     } else if (name == L"--edits") {
-      if (!parse_number(argv[++i], 2, 3, result.edit_count)) return refuse(error, L"--edits takes 2 or 3");
+      if (!parse_number(argv[++i], 1, 3, result.edit_count)) return refuse(error, L"--edits takes 1, 2 or 3");
     } else if (name == L"--status-log") {
       result.status_log = value();
     } else if (name == L"--message-log") {

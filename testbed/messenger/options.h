@@ -7,7 +7,8 @@ struct options {
   std::wstring top_text = L"At home";
   std::wstring bottom_text = L"Reading the news";
   int picture = 0;  // -1: nothing selected
-  int edit_count = 2;
+  bool picture_box = true;
+  int edit_count = 2;  // 1: the bottom edit only
   bool controls_at_start = false;
   bool main_window = true;
   std::wstring status_log;

@@ -103,7 +103,7 @@ void click(HWND window, LPARAM point, bool by_another_program) {
   } else if (window == windows.apply_panel) {
     publish_status();
   } else if (window == windows.cancel_panel) {
-    close_status_dialog();
+    cancel_status_dialog();
   }
 }
 

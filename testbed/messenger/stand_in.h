@@ -21,10 +21,10 @@ struct stand_in_windows {
   HWND status_form;
   HWND cancel_panel;
   HWND apply_panel;
-  HWND combo;
+  HWND combo;        // none with --no-picture-box
   HWND bottom_edit;  // first edit met in the dialog
   HWND middle_edit;  // only with three edits
-  HWND top_edit;     // last edit met
+  HWND top_edit;     // last edit met; none with one edit
 };
 
 extern options settings;
@@ -51,7 +51,10 @@ void create_status_controls();
 void open_status_dialog(bool on_screen);
 // Hiding waits for the window system, so it is done after the message at hand has been answered.
 void close_status_dialog();
+// OK: what the dialog holds becomes the published status, and the dialog closes.
 void publish_status();
+// Cancel and the close box: the dialog shows the published status again, and closes.
+void cancel_status_dialog();
 
 LRESULT CALLBACK main_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
 LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);

@@ -10,6 +10,9 @@ constexpr int field_width = 240;
 constexpr int row_height = 34;
 constexpr UINT hide_request = WM_APP + 1;
 
+// With a picture box, the edits start on the second row.
+int first_edit_row() { return settings.picture_box ? 1 : 0; }
+
 HFONT dialog_font() {
   static const HFONT font =
       CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -29,11 +32,10 @@ HWND create_control(const wchar_t *window_class, const wchar_t *text, DWORD styl
   return control;
 }
 
-HWND create_edit(int row, const wchar_t *label, const std::wstring &text, const wchar_t *role) {
+HWND create_edit(int row, const wchar_t *label, const wchar_t *role) {
   const int y = 10 + row * row_height;
   create_control(L"STATIC", label, 0, label_left, y + 4, field_left - label_left, 20, nullptr);
-  return create_control(L"TEdit", text.c_str(), WS_TABSTOP | ES_AUTOHSCROLL, field_left, y, field_width, 24,
-                        role);
+  return create_control(L"TEdit", L"", WS_TABSTOP | ES_AUTOHSCROLL, field_left, y, field_width, 24, role);
 }
 
 std::wstring window_text(HWND window) {
@@ -42,10 +44,21 @@ std::wstring window_text(HWND window) {
   return text;
 }
 
+void show_published_status() {
+  if (windows.combo != nullptr) {
+    SendMessageW(windows.combo, CB_SETCURSEL, static_cast<WPARAM>(published.picture), 0);
+  }
+  if (windows.top_edit != nullptr) {
+    SetWindowTextW(windows.top_edit, published.top_text.c_str());
+  }
+  SetWindowTextW(windows.bottom_edit, published.bottom_text.c_str());
+}
+
 }  // namespace
 
 HWND create_status_form(HINSTANCE instance) {
-  RECT frame = {0, 0, field_left + field_width + 14, 10 + (settings.edit_count + 2) * row_height + 6};
+  const int rows = first_edit_row() + settings.edit_count + 1;
+  RECT frame = {0, 0, field_left + field_width + 14, 10 + rows * row_height + 6};
   AdjustWindowRectEx(&frame, WS_CAPTION | WS_SYSMENU, FALSE, 0);
   windows.status_form = CreateWindowExW(0, L"TCusForm", L"Status", WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                                         420, 80, frame.right - frame.left, frame.bottom - frame.top, nullptr,
@@ -55,27 +68,31 @@ HWND create_status_form(HINSTANCE instance) {
 }
 
 void create_status_controls() {
-  if (windows.combo != nullptr) {
+  if (windows.apply_panel != nullptr) {
     return;
   }
   // The order of creation is the order in which other programs meet the controls: the first edit
   // is the bottom one, the last edit the top one.
-  const int last_row = settings.edit_count;
-  windows.bottom_edit = create_edit(last_row, L"Status text:", settings.bottom_text, L"bottom_edit");
+  const int top_row = first_edit_row();
+  const int bottom_row = top_row + settings.edit_count - 1;
+  windows.bottom_edit = create_edit(bottom_row, L"Status text:", L"bottom_edit");
   if (settings.edit_count == 3) {
-    windows.middle_edit = create_edit(2, L"Note:", L"", L"middle_edit");
+    windows.middle_edit = create_edit(top_row + 1, L"Note:", L"middle_edit");
   }
-  windows.top_edit = create_edit(1, L"Top line:", settings.top_text, L"top_edit");
-
-  create_control(L"STATIC", L"Picture:", 0, label_left, 14, field_left - label_left, 20, nullptr);
-  windows.combo = create_control(L"TComboBox", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, field_left,
-                                 10, field_width, 300, L"status_combo");
-  for (int picture = 0; picture < picture_count; ++picture) {
-    SendMessageW(windows.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(picture_names[picture]));
+  if (settings.edit_count > 1) {
+    windows.top_edit = create_edit(top_row, L"Top line:", L"top_edit");
   }
-  SendMessageW(windows.combo, CB_SETCURSEL, static_cast<WPARAM>(settings.picture), 0);
+  if (settings.picture_box) {
+    create_control(L"STATIC", L"Picture:", 0, label_left, 14, field_left - label_left, 20, nullptr);
+    windows.combo = create_control(L"TComboBox", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, field_left,
+                                   10, field_width, 300, L"status_combo");
+    for (int picture = 0; picture < picture_count; ++picture) {
+      SendMessageW(windows.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(picture_names[picture]));
+    }
+  }
+  show_published_status();
 
-  const int buttons_y = 10 + (last_row + 1) * row_height;
+  const int buttons_y = 10 + (bottom_row + 1) * row_height;
   windows.cancel_panel = create_control(L"TPanel", L"Cancel", 0, field_left + field_width - 180, buttons_y,
                                         84, 26, L"cancel_panel");
   windows.apply_panel =
@@ -96,8 +113,10 @@ void close_status_dialog() {
 }
 
 void publish_status() {
-  published.picture = static_cast<int>(SendMessageW(windows.combo, CB_GETCURSEL, 0, 0));
-  published.top_text = window_text(windows.top_edit);
+  // Without a picture box or a top edit, the status has no picture and no top text.
+  published.picture =
+      windows.combo != nullptr ? static_cast<int>(SendMessageW(windows.combo, CB_GETCURSEL, 0, 0)) : -1;
+  published.top_text = windows.top_edit != nullptr ? window_text(windows.top_edit) : L"";
   published.bottom_text = window_text(windows.bottom_edit);
   close_status_dialog();
   if (windows.main_form != nullptr) {
@@ -110,6 +129,14 @@ void publish_status() {
   }
 }
 
+void cancel_status_dialog() {
+  // Before the first opening there are no controls to put the status back into.
+  if (windows.bottom_edit != nullptr) {
+    show_published_status();
+  }
+  close_status_dialog();
+}
+
 LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
   const handled_message handling(window, message, w_param, l_param);
   if (handle_control_message(message, w_param)) {
@@ -118,7 +145,7 @@ LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param
   switch (message) {
     case WM_CLOSE:
       // Closing only hides the dialog: the messenger keeps its status form for as long as it runs.
-      close_status_dialog();
+      cancel_status_dialog();
       return 0;
     case hide_request:
       ShowWindow(window, SW_HIDE);
