@@ -1,6 +1,7 @@
 #include "control.h"
 
 #include "tell.h"
+#include "user_command.h"
 
 UINT quit_message() {
   static const UINT message = RegisterWindowMessageW(L"TunesignalMessengerQuit");
@@ -16,39 +17,130 @@ std::wstring resume_event_name(DWORD process_id) {
   return L"TunesignalMessengerResume." + std::to_wstring(process_id);
 }
 
+bool is_control_message(UINT message, LPARAM l_param) {
+  if (message == WM_COPYDATA && l_param != 0) {
+    const ULONG_PTR code = reinterpret_cast<const COPYDATASTRUCT *>(l_param)->dwData;
+    return code >= static_cast<ULONG_PTR>(user_command::open) &&
+           code <= static_cast<ULONG_PTR>(user_command::set);
+  }
+  return message == quit_message() || message == hang_message();
+}
+
 namespace {
 
 constexpr UINT answer_limit_ms = 5000;
+const wchar_t name_property[] = L"TunesignalMessengerName";
+
+HANDLE atom_handle(ATOM atom) { return reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)); }
+
+HWND find_status_form(const std::wstring &name) {
+  if (name.empty()) {
+    return FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
+  }
+  // A name that no running stand-in was given has no atom.
+  const ATOM wanted = GlobalFindAtomW(name.c_str());
+  for (HWND form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr); form != nullptr && wanted != 0;
+       form = FindWindowExW(nullptr, form, L"TCusForm", nullptr)) {
+    if (GetPropW(form, name_property) == atom_handle(wanted)) {
+      return form;
+    }
+  }
+  return nullptr;
+}
+
+struct command_word {
+  const wchar_t *word;
+  user_command code;
+};
+
+const command_word user_commands[] = {{L"open", user_command::open},   {L"type", user_command::type},
+                                      {L"ok", user_command::ok},       {L"cancel", user_command::cancel},
+                                      {L"close", user_command::close}, {L"set", user_command::set}};
+
+user_command code_of(const std::wstring &word) {
+  for (const command_word &command : user_commands) {
+    if (word == command.word) {
+      return command.code;
+    }
+  }
+  return user_command::open;  // the options admit no other word
+}
+
+// Sends the user's command; false when the messenger did not answer in time.
+bool send_user_command(HWND status_form, const options &request, DWORD_PTR &answer) {
+  const user_command code = code_of(request.control);
+  const bool typed = code == user_command::type || code == user_command::set;
+  const std::wstring text =
+      typed ? user_command_data(request.typed_picture, request.typed_top, request.typed_bottom)
+            : std::wstring();
+  COPYDATASTRUCT data = {static_cast<ULONG_PTR>(code), static_cast<DWORD>(text.size() * sizeof(wchar_t)),
+                         const_cast<wchar_t *>(text.data())};
+  return SendMessageTimeoutW(status_form, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                             answer_limit_ms, &answer) != 0;
+}
+
+int not_the_stand_in(HWND status_form) {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(status_form, &process_id);
+  tell(L"messenger: the status dialog found belongs to process " + std::to_wstring(process_id) +
+           L", which is not the stand-in messenger\n",
+       true);
+  return 2;
+}
+
+int resume(HWND status_form) {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(status_form, &process_id);
+  const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, resume_event_name(process_id).c_str());
+  if (event == nullptr) {
+    return not_the_stand_in(status_form);
+  }
+  SetEvent(event);
+  CloseHandle(event);
+  return 0;
+}
 
 }  // namespace
 
+void give_name(HWND status_form, const std::wstring &name) {
+  if (!name.empty()) {
+    SetPropW(status_form, name_property, atom_handle(GlobalAddAtomW(name.c_str())));
+  }
+}
+
+void take_name_back(HWND status_form) {
+  const HANDLE atom = RemovePropW(status_form, name_property);
+  if (atom != nullptr) {
+    GlobalDeleteAtom(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(atom)));
+  }
+}
+
 int run_control(const options &request) {
-  const HWND status_form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
+  const HWND status_form = find_status_form(request.to);
   if (status_form == nullptr) {
-    tell(L"messenger: no messenger is running\n", true);
+    tell(request.to.empty() ? L"messenger: no messenger is running\n"
+                            : L"messenger: no messenger named " + request.to + L" is running\n",
+         true);
     return 2;
   }
   if (request.control == L"resume") {
-    DWORD process_id = 0;
-    GetWindowThreadProcessId(status_form, &process_id);
-    const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, resume_event_name(process_id).c_str());
-    if (event == nullptr) {
-      tell(L"messenger: the status dialog found belongs to process " + std::to_wstring(process_id) +
-               L", which is not the stand-in messenger\n",
-           true);
-      return 2;
-    }
-    SetEvent(event);
-    CloseHandle(event);
-    return 0;
+    return resume(status_form);
   }
-  const UINT message = request.control == L"quit" ? quit_message() : hang_message();
   DWORD_PTR answer = 0;
-  if (SendMessageTimeoutW(status_form, message, request.hang_ms, 0, SMTO_ABORTIFHUNG, answer_limit_ms,
-                          &answer) == 0) {
+  const bool users_action = request.control != L"quit" && request.control != L"hang";
+  bool answered = false;
+  if (users_action) {
+    answered = send_user_command(status_form, request, answer);
+  } else {
+    const UINT message = request.control == L"quit" ? quit_message() : hang_message();
+    answered = SendMessageTimeoutW(status_form, message, request.hang_ms, 0, SMTO_ABORTIFHUNG,
+                                   answer_limit_ms, &answer) != 0;
+  }
+  if (!answered) {
     tell(L"messenger: the running messenger does not answer: it hangs (--control resume ends a hang)\n",
          true);
     return 1;
   }
-  return 0;
+  // Only the stand-in carries out a user's command; any other window answers WM_COPYDATA with 0.
+  return users_action && answer != 1 ? not_the_stand_in(status_form) : 0;
 }

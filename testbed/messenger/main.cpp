@@ -64,6 +64,7 @@ int run(HINSTANCE instance) {
     tell(L"messenger: could not create the windows\n", true);
     return 1;
   }
+  give_name(windows.status_form, settings.name);
   if (settings.controls_at_start) {
     create_status_controls();
   }
@@ -75,6 +76,7 @@ int run(HINSTANCE instance) {
       DispatchMessageW(&message);
     }
   }
+  take_name_back(windows.status_form);
   return 0;
 }
 

@@ -27,7 +27,7 @@ void name_window(HWND window, const wchar_t *role) { roles[window] = role; }
 handled_message::handled_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
     : from_outside_(depth == 0 && (InSendMessageEx(nullptr) & ISMEX_SEND) != 0) {
   ++depth;
-  if (log_path.empty() || !from_outside_ || message == quit_message() || message == hang_message()) {
+  if (log_path.empty() || !from_outside_ || is_control_message(message, l_param)) {
     return;
   }
   const auto role = roles.find(window);

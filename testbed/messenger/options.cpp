@@ -20,23 +20,41 @@ const wchar_t usage_text[] =
     L"                        bottom edit, and the published top text is empty\n"
     L"  --controls-at-start   create the dialog's controls at once, not at the first status click\n"
     L"  --no-main-window      run with the (hidden) status dialog only\n"
+    L"  --name NAME           a name by which --control --to finds this messenger among several\n"
     L"  --status-log FILE     append each published status to FILE as one UTF-8 line:\n"
     L"                        picture, top text and bottom text, separated by tabs\n"
     L"  --message-log FILE    append each message that another program sends to the windows as one\n"
     L"                        UTF-8 line: window, message (hex), wParam, lParam, text of WM_SETTEXT\n"
     L"  --ready-event NAME    set the named event once the windows exist\n"
-    L"  --control quit        ask the running stand-in to quit\n"
-    L"  --control hang [MS]   make it stop answering for MS milliseconds, or until resumed\n"
-    L"  --control resume      make a hanging stand-in answer again\n"
     L"  --help                show this text\n"
     L"\n"
-    L"A log file is created at start when missing; one that cannot be written ends the start (exit\n"
-    L"code 2). --control exits with 0 when done, 2 when no stand-in runs, 1 when it does not answer.\n"
+    L"Control of a running messenger (the first one found, or the one named by --to NAME):\n"
+    L"  --control quit        ask it to quit\n"
+    L"  --control hang [MS]   make it stop answering for MS milliseconds, or until resumed\n"
+    L"  --control resume      make a hanging messenger answer again\n"
+    L"What its user does in the status dialog, done by the messenger itself (so its message log does\n"
+    L"not record it), each answered once done:\n"
+    L"  --control open        open the dialog on screen, as a click on the status spot does\n"
+    L"  --control type PICTURE TOP BOTTOM\n"
+    L"                        open the dialog when needed, pick the picture (-1 to 12) and type both\n"
+    L"                        texts; the dialog stays open and nothing is published\n"
+    L"  --control ok          press OK: publish what the dialog holds and close it\n"
+    L"  --control cancel      press Cancel\n"
+    L"  --control close       close the dialog by its close box\n"
+    L"  --control set PICTURE TOP BOTTOM\n"
+    L"                        type, then press OK\n"
+    L"The texts of type and set are taken as given, without escapes. A dialog without a picture box\n"
+    L"ignores PICTURE; one with a single edit ignores TOP.\n"
     L"\n"
-    L"In texts, tab, line end and backslash are written as \\t, \\n and \\\\.\n"
+    L"A log file is created at start when missing; one that cannot be written ends the start (exit\n"
+    L"code 2). --control exits with 0 when done, 2 when no stand-in runs (or none of that name), 1\n"
+    L"when it does not answer.\n"
+    L"\n"
+    L"In the logs, tab, line end and backslash are written as \\t, \\n and \\\\.\n"
     L"Programs can send the registered messages \"TunesignalMessengerQuit\" and\n"
     L"\"TunesignalMessengerHang\" (wParam: milliseconds, 0 until resumed) to the TCusForm window, and\n"
-    L"set the event \"TunesignalMessengerResume.<process id>\" to end a hang.\n";
+    L"set the event \"TunesignalMessengerResume.<process id>\" to end a hang. The user's actions are\n"
+    L"WM_COPYDATA to that window; testbed/messenger/user_command.h describes them.\n";
 
 namespace {
 
@@ -53,6 +71,44 @@ bool parse_number(const wchar_t *text, long low, long high, int &result) {
 bool refuse(std::wstring &error, const std::wstring &why) {
   error = why;
   return false;
+}
+
+// A name travels as a global atom, which holds 1 to 255 characters.
+bool parse_name(const std::wstring &text, std::wstring &result) {
+  result = text;
+  return !text.empty() && text.size() <= 255;
+}
+
+bool known_control(const std::wstring &word) {
+  for (const wchar_t *known :
+       {L"quit", L"hang", L"resume", L"open", L"type", L"ok", L"cancel", L"close", L"set"}) {
+    if (word == known) return true;
+  }
+  return false;
+}
+
+// Takes the values that follow --control WORD; `i` is left on the last one taken.
+bool parse_control_values(int argc, wchar_t **argv, int &i, options &result, std::wstring &error) {
+  if (!known_control(result.control)) {
+    return refuse(error, L"--control takes quit, hang, resume, open, type, ok, cancel, close or set");
+  }
+  if (result.control == L"hang" && i + 1 < argc && argv[i + 1][0] != L'-') {
+    int milliseconds = 0;
+    if (!parse_number(argv[++i], 1, 3600000, milliseconds)) {
+      return refuse(error, L"--control hang takes milliseconds from 1 to 3600000");
+    }
+    result.hang_ms = static_cast<unsigned>(milliseconds);
+  }
+  if (result.control == L"type" || result.control == L"set") {
+    // The texts are taken whole, even when they start with a dash.
+    if (i + 3 >= argc || !parse_number(argv[i + 1], -1, 12, result.typed_picture)) {
+      return refuse(error, L"--control " + result.control + L" takes PICTURE (-1 to 12), TOP and BOTTOM");
+    }
+    result.typed_top = argv[i + 2];
+    result.typed_bottom = argv[i + 3];
+    i += 3;
+  }
+  return true;
 }
 
 }  // namespace
@@ -87,21 +143,22 @@ bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &erro
       result.message_log = value();
     } else if (name == L"--ready-event") {
       result.ready_event = value();
+    } else if (name == L"--name") {
+      if (!parse_name(value(), result.name)) return refuse(error, L"--name takes 1 to 255 characters");
+    } else if (name == L"--to") {
+      if (!parse_name(value(), result.to)) return refuse(error, L"--to takes 1 to 255 characters");
     } else if (name == L"--control") {
       result.control = value();
-      if (result.control == L"hang" && i + 1 < argc && argv[i + 1][0] != L'-') {
-        int milliseconds = 0;
-        if (!parse_number(argv[++i], 1, 3600000, milliseconds)) {
-          return refuse(error, L"--control hang takes milliseconds from 1 to 3600000");
-        }
-        result.hang_ms = static_cast<unsigned>(milliseconds);
-      }
-      if (result.control != L"quit" && result.control != L"hang" && result.control != L"resume") {
-        return refuse(error, L"--control takes quit, hang or resume");
-      }
+      if (!parse_control_values(argc, argv, i, result, error)) return false;
     } else {
       return refuse(error, L"unknown option: " + name);
     }
   }
+  if (!result.to.empty() && result.control.empty()) return refuse(error, L"--to goes with --control");
+  if (!result.name.empty() && !result.control.empty())
+    return refuse(error, L"--name names a messenger at its start; --to addresses one with --control");
+  if (!result.to.empty() && result.control.empty()) return refuse(error, L"--to goes with --control");
+  if (!result.name.empty() && !result.control.empty())
+    return refuse(error, L"--name names a messenger at its start; --to addresses one with --control");
   return true;
 }

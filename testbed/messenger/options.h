@@ -14,10 +14,16 @@ struct options {
   std::wstring status_log;
   std::wstring message_log;
   std::wstring ready_event;
+  std::wstring name;  // by which --control --to finds this one among several
 
   // --control: act on a running stand-in instead of being one.
   std::wstring control;
+  std::wstring to;       // empty: the first stand-in found
   unsigned hang_ms = 0;  // 0: until resumed
+  // What type and set put into the dialog.
+  int typed_picture = 0;
+  std::wstring typed_top;
+  std::wstring typed_bottom;
 
   bool help = false;
 };

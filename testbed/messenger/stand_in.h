@@ -49,8 +49,10 @@ bool in_status_spot(HWND status_bar, POINT point);
 void create_status_controls();
 // A program that opens the dialog closes it again at once; only a person's click puts it on screen.
 void open_status_dialog(bool on_screen);
-// Hiding waits for the window system, so it is done after the message at hand has been answered.
+// Hiding waits for the window system, so it is done after the message at hand has been answered,
+// or at once by finish_closing.
 void close_status_dialog();
+void finish_closing();
 // OK: what the dialog holds becomes the published status, and the dialog closes.
 void publish_status();
 // Cancel and the close box: the dialog shows the published status again, and closes.
@@ -62,3 +64,5 @@ LRESULT CALLBACK panel_procedure(HWND window, UINT message, WPARAM w_param, LPAR
 
 // Answers the control messages (quit, hang); true when the message was one of them.
 bool handle_control_message(UINT message, WPARAM w_param);
+// Does what a user's command (user_command.h) asks; false for a request that is none.
+bool carry_out_user_command(const COPYDATASTRUCT &request);

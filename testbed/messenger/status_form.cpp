@@ -10,6 +10,8 @@ constexpr int field_width = 240;
 constexpr int row_height = 34;
 constexpr UINT hide_request = WM_APP + 1;
 
+bool closing = false;  // a hide_request is on its way
+
 // With a picture box, the edits start on the second row.
 int first_edit_row() { return settings.picture_box ? 1 : 0; }
 
@@ -102,13 +104,23 @@ void create_status_controls() {
 void open_status_dialog(bool on_screen) {
   create_status_controls();
   if (on_screen) {
+    // A close still on its way was meant for the dialog before this opening.
+    closing = false;
     ShowWindow(windows.status_form, SW_SHOWNORMAL);
   }
 }
 
 void close_status_dialog() {
-  if (IsWindowVisible(windows.status_form)) {
+  if (IsWindowVisible(windows.status_form) && !closing) {
+    closing = true;
     PostMessageW(windows.status_form, hide_request, 0, 0);
+  }
+}
+
+void finish_closing() {
+  if (closing) {
+    closing = false;
+    ShowWindow(windows.status_form, SW_HIDE);
   }
 }
 
@@ -143,12 +155,14 @@ LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param
     return 0;
   }
   switch (message) {
+    case WM_COPYDATA:
+      return carry_out_user_command(*reinterpret_cast<const COPYDATASTRUCT *>(l_param)) ? 1 : 0;
     case WM_CLOSE:
       // Closing only hides the dialog: the messenger keeps its status form for as long as it runs.
       cancel_status_dialog();
       return 0;
     case hide_request:
-      ShowWindow(window, SW_HIDE);
+      finish_closing();
       return 0;
     case WM_CTLCOLORSTATIC:
       SetBkMode(reinterpret_cast<HDC>(w_param), TRANSPARENT);
