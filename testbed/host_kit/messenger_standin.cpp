@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "program_folder.h"
+// The commands' codes and layout are the messenger's own.
+#include "../messenger/user_command.h"
 
 namespace {
 
@@ -120,40 +122,35 @@ void messenger_standin::hang() {
 
 namespace {
 
-struct dialog_controls {
-  HWND bottom_edit = nullptr;  // the first edit
-  HWND top_edit = nullptr;     // the last edit
-  HWND combo = nullptr;
-  HWND apply = nullptr;  // the panel captioned "OK"
-};
-
-BOOL CALLBACK find_control(HWND window, LPARAM controls_address) {
-  auto &controls = *reinterpret_cast<dialog_controls *>(controls_address);
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  wchar_t caption[8] = {};
-  const std::wstring kind = name;
-  if (kind == L"TEdit") {
-    (controls.bottom_edit == nullptr ? controls.bottom_edit : controls.top_edit) = window;
-  } else if (kind == L"TComboBox") {
-    controls.combo = window;
-  } else if (kind == L"TPanel" && GetWindowTextW(window, caption, 8) == 2 && std::wstring(caption) == L"OK") {
-    controls.apply = window;
-  }
-  return TRUE;
+// Asks the messenger for a user's action and waits until it is done.
+void ask(HWND status_form, user_command command, const std::wstring &data = {}) {
+  COPYDATASTRUCT request = {static_cast<ULONG_PTR>(command),
+                            static_cast<DWORD>(data.size() * sizeof(wchar_t)),
+                            const_cast<wchar_t *>(data.data())};
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(status_form, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_ABORTIFHUNG,
+                      quit_limit_ms, &answer);
 }
 
 }  // namespace
 
-void messenger_standin::user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom) {
-  dialog_controls controls;
-  EnumChildWindows(status_form(), find_control, reinterpret_cast<LPARAM>(&controls));
-  SendMessageW(controls.combo, CB_SETCURSEL, static_cast<WPARAM>(picture), 0);
-  SendMessageW(controls.top_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(top.c_str()));
-  SendMessageW(controls.bottom_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bottom.c_str()));
-  SendMessageW(controls.apply, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
-  SendMessageW(controls.apply, WM_LBUTTONUP, MK_LBUTTON, MAKELPARAM(1, 1));
+void messenger_standin::user_opens_dialog() { ask(status_form(), user_command::open); }
+
+void messenger_standin::user_types(int picture, const std::wstring &top, const std::wstring &bottom) {
+  ask(status_form(), user_command::type, user_command_data(picture, top, bottom));
 }
+
+void messenger_standin::user_presses_ok() { ask(status_form(), user_command::ok); }
+
+void messenger_standin::user_cancels() { ask(status_form(), user_command::cancel); }
+
+void messenger_standin::user_closes_dialog() { ask(status_form(), user_command::close); }
+
+void messenger_standin::user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom) {
+  ask(status_form(), user_command::set, user_command_data(picture, top, bottom));
+}
+
+bool messenger_standin::dialog_on_screen() const { return IsWindowVisible(status_form()) != FALSE; }
 
 void messenger_standin::resume() {
   const std::wstring name = L"TunesignalMessengerResume." + std::to_wstring(process_.dwProcessId);

@@ -10,6 +10,7 @@
 
 // The stand-in messenger (messenger.exe, beside the test program) in a process of its own, with its
 // status log and message log in temporary files. Started ready for use; asked to quit at the end.
+// The arguments may give it a name ({L"--name", L"one"}) for `messenger.exe --control --to one`.
 class messenger_standin : private no_copy {
  public:
   // Logs cost the messenger a file write for every message; a benchmark goes without them.
@@ -19,6 +20,7 @@ class messenger_standin : private no_copy {
   ~messenger_standin();
 
   bool running() const;
+  DWORD process_id() const { return process_.dwProcessId; }
 
   // Stops answering messages until resumed; the request itself is answered first.
   void hang();
@@ -27,8 +29,17 @@ class messenger_standin : private no_copy {
   // Ends the messenger's process at once, as a crash would.
   void kill();
 
-  // What the user does in the status dialog: types both texts, picks the picture and presses OK.
+  // What the user does in the status dialog of this messenger. The messenger does it itself, so its
+  // message log does not count these actions as another program's; each returns once it is done.
+  void user_opens_dialog();
+  // Picks the picture and types both texts, opening the dialog when needed; it stays open.
+  void user_types(int picture, const std::wstring &top, const std::wstring &bottom);
+  void user_presses_ok();
+  void user_cancels();
+  void user_closes_dialog();  // by its close box
+  // Types, then presses OK.
   void user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom);
+  bool dialog_on_screen() const;
 
   // The published statuses, one entry per line: picture, top text, bottom text.
   std::vector<std::vector<std::string>> status_log() const;

@@ -18,7 +18,7 @@ bool ends_within_limit(const messenger_standin &messenger) {
 
 TEST(messenger_control, says_when_no_messenger_is_running) {
   scratch_profile profile;
-  for (const wchar_t *request : {L"quit", L"hang", L"resume"}) {
+  for (const wchar_t *request : {L"quit", L"hang", L"resume", L"ok"}) {
     SCOPED_TRACE(std::string(request, request + wcslen(request)));
     const player_result run = run_program(profile, L"messenger.exe", std::wstring(L"--control ") + request);
     EXPECT_EQ(run.exit_code, 2u);
@@ -42,6 +42,46 @@ TEST(messenger_control, a_hanging_messenger_is_said_to_hang_and_quits_once_resum
   EXPECT_EQ(quit.exit_code, 0u) << quit.output;
   EXPECT_EQ(quit.output, "");
   EXPECT_TRUE(ends_within_limit(messenger));
+}
+
+using status_lines = std::vector<std::vector<std::string>>;
+
+TEST(messenger_control, only_ok_publishes_what_was_typed_cancel_and_the_close_box_put_the_status_back) {
+  messenger_standin messenger({L"--picture", L"3", L"--top", L"At work", L"--bottom", L"Busy"});
+  messenger.user_types(11, L"Now Playing:", L"Kino");
+  EXPECT_TRUE(messenger.dialog_on_screen());
+  EXPECT_EQ(messenger.status_log(), status_lines{});
+
+  messenger.user_cancels();
+  EXPECT_FALSE(messenger.dialog_on_screen());
+  messenger.user_presses_ok();
+  messenger.user_types(7, L"Lunch", L"Back at two");
+  messenger.user_closes_dialog();
+  EXPECT_FALSE(messenger.dialog_on_screen());
+  messenger.user_presses_ok();
+  messenger.user_types(11, L"Now Playing:", L"Kino");
+  messenger.user_presses_ok();
+  EXPECT_FALSE(messenger.dialog_on_screen());
+  EXPECT_EQ(
+      messenger.status_log(),
+      (status_lines{{"3", "At work", "Busy"}, {"3", "At work", "Busy"}, {"11", "Now Playing:", "Kino"}}));
+  EXPECT_TRUE(messenger.messages().empty()) << "the user's actions are no other program's messages";
+}
+
+TEST(messenger_control, to_reaches_the_named_one_of_two_messengers) {
+  messenger_standin one({L"--name", L"one"});
+  messenger_standin two({L"--name", L"two", L"--edits", L"1", L"--no-picture-box"});
+  scratch_profile profile;
+  EXPECT_EQ(run_program(profile, L"messenger.exe", L"--control set 11 Top Kino --to two").exit_code, 0u);
+  EXPECT_EQ(run_program(profile, L"messenger.exe", L"--to one --control type 5 Lunch Soon").exit_code, 0u);
+  EXPECT_EQ(two.status_log(), (status_lines{{"-1", "", "Kino"}})) << "no picture box, no top edit";
+  EXPECT_EQ(one.status_log(), status_lines{});
+  EXPECT_TRUE(one.dialog_on_screen());
+  EXPECT_FALSE(two.dialog_on_screen());
+
+  const player_result nobody = run_program(profile, L"messenger.exe", L"--control ok --to three");
+  EXPECT_EQ(nobody.exit_code, 2u);
+  EXPECT_EQ(nobody.output, "messenger: no messenger named three is running\n");
 }
 
 TEST(messenger_control, a_log_that_cannot_be_written_stops_the_start) {
