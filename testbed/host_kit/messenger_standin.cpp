@@ -115,9 +115,9 @@ void messenger_standin::kill() {
   WaitForSingleObject(process_.hProcess, quit_limit_ms);
 }
 
-void messenger_standin::hang() {
+void messenger_standin::hang(DWORD milliseconds) {
   static const UINT hang_request = RegisterWindowMessageW(L"TunesignalMessengerHang");
-  SendMessageW(status_form(), hang_request, 0, 0);
+  SendMessageW(status_form(), hang_request, milliseconds, 0);
 }
 
 namespace {

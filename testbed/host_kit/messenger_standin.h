@@ -22,8 +22,9 @@ class messenger_standin : private no_copy {
   bool running() const;
   DWORD process_id() const { return process_.dwProcessId; }
 
-  // Stops answering messages until resumed; the request itself is answered first.
-  void hang();
+  // Stops answering messages for the given time, or until resumed; the request itself is answered
+  // first.
+  void hang(DWORD milliseconds = 0);
   void resume();
 
   // Ends the messenger's process at once, as a crash would.
