@@ -5,6 +5,7 @@
 #include <string>
 
 #include "control.h"
+#include "hang.h"
 #include "message_log.h"
 #include "options.h"
 #include "stand_in.h"
@@ -22,8 +23,6 @@ const wchar_t *const picture_names[picture_count] = {
     L"At home",        L"Listening to music", L"Offline"};
 
 namespace {
-
-HANDLE resume_event = nullptr;
 
 void signal_ready() {
   if (settings.ready_event.empty()) {
@@ -53,7 +52,7 @@ int run(HINSTANCE instance) {
       !log_writable(L"message log", settings.message_log)) {
     return 2;
   }
-  resume_event = CreateEventW(nullptr, FALSE, FALSE, resume_event_name(GetCurrentProcessId()).c_str());
+  create_resume_event();
   // The status starts as the dialog would publish it: without a picture box or a top edit, it has
   // no picture or no top text.
   published = {settings.picture_box ? settings.picture : -1,
@@ -93,11 +92,9 @@ bool handle_control_message(UINT message, WPARAM w_param) {
     return true;
   }
   if (message == hang_message()) {
-    // A resume that came while nothing hung (a readiness probe, say) must not end this hang at once.
-    ResetEvent(resume_event);
     // Answer the request itself, then stop answering anything else.
     ReplyMessage(0);
-    WaitForSingleObject(resume_event, w_param != 0 ? static_cast<DWORD>(w_param) : INFINITE);
+    hang(static_cast<DWORD>(w_param));
     return true;
   }
   return false;

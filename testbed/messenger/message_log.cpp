@@ -4,6 +4,7 @@
 #include <map>
 
 #include "control.h"
+#include "hang.h"
 #include "text_lines.h"
 
 namespace {
@@ -25,11 +26,19 @@ void start_message_log(const std::wstring &path) { log_path = path; }
 void name_window(HWND window, const wchar_t *role) { roles[window] = role; }
 
 handled_message::handled_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
-    : from_outside_(depth == 0 && (InSendMessageEx(nullptr) & ISMEX_SEND) != 0) {
+    : from_outside_((depth == 0 || hanging()) && (InSendMessageEx(nullptr) & ISMEX_SEND) != 0) {
   ++depth;
-  if (log_path.empty() || !from_outside_ || is_control_message(message, l_param)) {
-    return;
+  if (!from_outside_) return;
+  const bool steering = is_control_message(message, l_param);
+  if (!steering) note(window, message, w_param, l_param);
+  if (hanging()) {
+    leave_unanswered();
+    request_given_up_ = steering;
   }
+}
+
+void handled_message::note(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
+  if (log_path.empty()) return;
   const auto role = roles.find(window);
   std::wstring text;
   if (message == WM_SETTEXT && l_param != 0) {

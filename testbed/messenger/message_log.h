@@ -11,14 +11,21 @@ void start_message_log(const std::wstring &path);
 void name_window(HWND window, const wchar_t *role);
 
 // Spans one call of a window procedure. Only a message sent from another program, and not one that
-// the stand-in sends itself while handling it, is recorded.
+// the stand-in sends itself while handling it, is recorded. While the stand-in hangs, such a message
+// is recorded, then left unanswered until the hang ends.
 class handled_message : private no_copy {
  public:
   handled_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
   ~handled_message();
 
   bool sent_by_another_program() const { return from_outside_; }
+  // A request to steer the stand-in (quit, hang, a user's action) that came while it hung: whoever
+  // sent it has given up waiting and was told so, so it is not carried out.
+  bool request_given_up() const { return request_given_up_; }
 
  private:
+  static void note(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
+
   bool from_outside_;
+  bool request_given_up_ = false;
 };

@@ -151,7 +151,7 @@ void cancel_status_dialog() {
 
 LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
   const handled_message handling(window, message, w_param, l_param);
-  if (handle_control_message(message, w_param)) {
+  if (handling.request_given_up() || handle_control_message(message, w_param)) {
     return 0;
   }
   switch (message) {
