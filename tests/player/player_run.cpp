@@ -159,6 +159,11 @@ DWORD player_session::finish() {
   return end_of(process_);
 }
 
+void player_session::kill() {
+  if (process_.hProcess != nullptr) TerminateProcess(process_.hProcess, 1);
+  finish();
+}
+
 std::string player_session::output() const {
   const bytes printed = profile_.read(L"output.txt");
   return std::string(printed.begin(), printed.end());

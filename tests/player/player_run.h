@@ -58,6 +58,8 @@ class player_session : private no_copy {
   HWND window(const wchar_t *window_class) const;
   // Ends the input and waits, at most a minute, for the player to exit; its exit code.
   DWORD finish();
+  // Ends the player's process at once, as a crash or the task manager would.
+  void kill();
 
   std::string output() const;
 

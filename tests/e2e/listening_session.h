@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "player_run.h"
+
+// The shipped component in the stand-in player with the sample playlist, driven one command at a
+// time as a person types them, beside a stand-in messenger the test starts itself.
+
+using fields = std::vector<std::string>;
+
+// The stand-in messenger's options for its user's own status, and that status as it publishes it.
+extern const std::vector<std::wstring> at_work_options;
+extern const fields at_work;
+
+// The sample playlist's first three tracks as the default script formats them.
+extern const std::string kino;
+extern const std::string kyu;
+extern const std::string sigur;
+
+std::wstring sample_playlist();
+fields playing(const std::string &line);
+
+// What a status log holds from entry `from` on.
+std::vector<fields> since(const std::vector<fields> &log, std::size_t from);
+
+class listening_session {
+ public:
+  // Starts a player in the session's profile; a session has one player at a time.
+  void open_player();
+  // Types one command and waits until the player has carried it out.
+  void does(const std::string &command);
+  // 'quit', and waits for the player to end.
+  void quit_player();
+  void kill_player();
+  // What the player printed since it started.
+  std::string output() const;
+
+ private:
+  scratch_profile profile_;
+  std::optional<player_session> player_;
+  int steps_ = 0;
+};

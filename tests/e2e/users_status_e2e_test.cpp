@@ -1,0 +1,178 @@
+// The user's own status comes back exactly, through the shipped component in the stand-in player,
+// whatever the user, the player and the messenger do meanwhile.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "listening_session.h"
+#include "messenger_standin.h"
+
+namespace {
+
+const fields busy = {"4", "Busy", "Do not call me"};
+
+void user_sets(messenger_standin &messenger, const fields &status) {
+  messenger.user_sets_status(std::stoi(status[0]), std::wstring(status[1].begin(), status[1].end()),
+                             std::wstring(status[2].begin(), status[2].end()));
+}
+
+std::size_t count(const std::string &text, const std::string &part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+}  // namespace
+
+class users_status : public ::testing::Test, protected listening_session {};
+
+TEST_F(users_status, a_status_the_user_sets_while_a_track_shows_is_the_one_that_comes_back) {
+  messenger_standin messenger(at_work_options);
+  open_player();
+  struct ending {
+    const char *what;
+    std::vector<std::string> commands;
+    std::vector<fields> published;
+  };
+  const ending endings[] = {
+      {"stop", {"stop"}, {busy}},
+      {"pause", {"pause"}, {busy}},
+      {"the next track, then stop", {"next", "stop"}, {playing(kyu), busy}},
+      {"switching off", {"menu"}, {busy}},
+  };
+  for (const ending &each : endings) {
+    SCOPED_TRACE(each.what);
+    does("play 1");
+    user_sets(messenger, busy);
+    const std::size_t before = messenger.status_log().size();
+    for (const std::string &command : each.commands) does(command);
+    EXPECT_EQ(since(messenger.status_log(), before), each.published);
+  }
+  does("menu");
+  does("play 1");
+  user_sets(messenger, busy);
+  const std::size_t before = messenger.status_log().size();
+  quit_player();
+  EXPECT_EQ(since(messenger.status_log(), before), std::vector<fields>{busy}) << "quitting";
+}
+
+TEST_F(users_status, the_track_left_on_display_by_a_hung_quit_or_a_killed_player_is_never_taken_for_the_users) {
+  messenger_standin messenger(at_work_options);
+  open_player();
+  does("play 1");
+  messenger.hang();
+  quit_player();
+  messenger.resume();
+
+  // The next session finds the track still on display and puts the user's status back at its start.
+  open_player();
+  does("play 2");
+  does("save");
+  kill_player();
+  open_player();
+  does("play 3");
+  does("stop");
+  quit_player();
+  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work, playing(kyu), at_work,
+                                                         playing(sigur), at_work}));
+}
+
+TEST_F(users_status, a_second_messenger_started_while_a_track_shows_leaves_the_first_one_served) {
+  const fields reading = {"10", "At home", "Reading"};
+  std::optional<messenger_standin> first(std::in_place, at_work_options);
+  open_player();
+  does("play 1");
+  messenger_standin second({L"--picture", L"10", L"--top", L"At home", L"--bottom", L"Reading"});
+  does("next");
+  does("stop");
+  EXPECT_EQ(first->status_log(), (std::vector<fields>{playing(kino), playing(kyu), at_work}));
+  EXPECT_TRUE(second.status_log().empty());
+
+  // Once the first one is gone, the second one is served, and gets its own user's status back.
+  first.reset();
+  does("play 3");
+  does("stop");
+  EXPECT_EQ(second.status_log(), (std::vector<fields>{playing(sigur), reading}));
+}
+
+TEST_F(users_status, a_put_back_the_messenger_answers_too_late_is_tried_again_until_it_lands) {
+  messenger_standin messenger(at_work_options);
+  open_player();
+  does("play 1");
+  messenger.hang(2600);
+  does("stop");
+  does("wait 5000");
+  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work}));
+  EXPECT_EQ(count(output(), "tunesignal: QIP is not responding"), 1u) << output();
+}
+
+TEST_F(users_status, a_hang_costs_the_player_one_wait_then_only_probes_and_the_latest_request_wins) {
+  messenger_standin messenger(at_work_options);
+  open_player();
+  does("play 1");
+  const std::size_t before = messenger.messages().size();
+  messenger.hang();
+  for (const char *command : {"next", "pause", "resume", "stop"}) does(command);
+  messenger.resume();
+  does("wait 4000");
+
+  const std::vector<window_message> seen = messenger.messages();
+  ASSERT_GT(seen.size(), before + 1);
+  EXPECT_NE(seen[before].message, static_cast<unsigned>(WM_NULL)) << "the one message that was waited for";
+  std::size_t probes = 0;
+  for (std::size_t i = before + 1; i < seen.size() && seen[i].message == WM_NULL; ++i) ++probes;
+  // Pause, resume and stop, and the try after the messenger answered again.
+  EXPECT_EQ(probes, 4u);
+  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work}));
+  EXPECT_EQ(count(output(), "tunesignal: QIP is not responding"), 1u) << output();
+}
+
+TEST_F(users_status, the_users_typing_is_neither_overwritten_nor_taken_for_their_status) {
+  messenger_standin messenger(at_work_options);
+  open_player();
+  does("play 1");
+  messenger.user_types(4, L"Busy", L"Do not ca");
+  does("next");
+  EXPECT_TRUE(messenger.dialog_on_screen());
+  EXPECT_EQ(messenger.status_log(), std::vector<fields>{playing(kino)});
+  // Cancelled: the half-typed text goes, and the track waiting for the dialog is shown.
+  messenger.user_cancels();
+  does("wait 2500");
+  does("stop");
+  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), playing(kyu), at_work}));
+
+  // Typed to the end and applied: that is the user's status from now on.
+  does("play 1");
+  messenger.user_types(4, L"Busy", L"Do not call me");
+  does("next");
+  messenger.user_presses_ok();
+  does("wait 2500");
+  does("stop");
+  EXPECT_EQ(since(messenger.status_log(), 3), (std::vector<fields>{playing(kino), busy, playing(kyu), busy}));
+}
+
+TEST_F(users_status, a_long_status_comes_back_whole) {
+  std::wstring long_text;
+  for (int i = 0; i < 1000; ++i) long_text += static_cast<wchar_t>(L'\u0430' + i % 32);
+  messenger_standin messenger({L"--picture", L"3", L"--top", L"At work", L"--bottom", long_text});
+  open_player();
+  does("play 1");
+  does("stop");
+  ASSERT_EQ(messenger.status_log().size(), 2u);
+  EXPECT_EQ(messenger.status_log()[1][2].size(), 2000u) << "a thousand Cyrillic letters, two bytes each";
+}
+
+TEST_F(users_status, a_dialog_missing_a_control_is_left_as_it_is) {
+  for (const std::vector<std::wstring> &incomplete :
+       {std::vector<std::wstring>{L"--no-picture-box"}, std::vector<std::wstring>{L"--edits", L"1"}}) {
+    SCOPED_TRACE(std::string(incomplete[0].begin(), incomplete[0].end()));
+    messenger_standin messenger(incomplete);
+    open_player();
+    does("play 1");
+    does("stop");
+    quit_player();
+    EXPECT_TRUE(messenger.status_log().empty());
+    EXPECT_NE(output().find("tunesignal: QIP's status dialog lacks"), std::string::npos) << output();
+  }
+}
