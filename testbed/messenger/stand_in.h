@@ -49,6 +49,8 @@ bool in_status_spot(HWND status_bar, POINT point);
 void create_status_controls();
 // A program that opens the dialog closes it again at once; only a person's click puts it on screen.
 void open_status_dialog(bool on_screen);
+// Picks the picture and writes the texts into whichever of the boxes the dialog has.
+void put_into_dialog(const published_status &status);
 // Hiding waits for the window system, so it is done after the message at hand has been answered,
 // or at once by finish_closing.
 void close_status_dialog();

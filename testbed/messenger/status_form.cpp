@@ -46,17 +46,17 @@ std::wstring window_text(HWND window) {
   return text;
 }
 
-void show_published_status() {
+}  // namespace
+
+void put_into_dialog(const published_status &status) {
   if (windows.combo != nullptr) {
-    SendMessageW(windows.combo, CB_SETCURSEL, static_cast<WPARAM>(published.picture), 0);
+    SendMessageW(windows.combo, CB_SETCURSEL, static_cast<WPARAM>(status.picture), 0);
   }
   if (windows.top_edit != nullptr) {
-    SetWindowTextW(windows.top_edit, published.top_text.c_str());
+    SetWindowTextW(windows.top_edit, status.top_text.c_str());
   }
-  SetWindowTextW(windows.bottom_edit, published.bottom_text.c_str());
+  SetWindowTextW(windows.bottom_edit, status.bottom_text.c_str());
 }
-
-}  // namespace
 
 HWND create_status_form(HINSTANCE instance) {
   const int rows = first_edit_row() + settings.edit_count + 1;
@@ -92,7 +92,7 @@ void create_status_controls() {
       SendMessageW(windows.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(picture_names[picture]));
     }
   }
-  show_published_status();
+  put_into_dialog(published);
 
   const int buttons_y = 10 + (bottom_row + 1) * row_height;
   windows.cancel_panel = create_control(L"TPanel", L"Cancel", 0, field_left + field_width - 180, buttons_y,
@@ -144,7 +144,7 @@ void publish_status() {
 void cancel_status_dialog() {
   // Before the first opening there are no controls to put the status back into.
   if (windows.bottom_edit != nullptr) {
-    show_published_status();
+    put_into_dialog(published);
   }
   close_status_dialog();
 }

@@ -26,16 +26,9 @@ bool read_typed_status(const COPYDATASTRUCT &request, published_status &typed) {
   return *digits_end == L'\0';
 }
 
-// Picks the picture and types the texts into whichever of the boxes the dialog has.
 void type_status(const published_status &typed) {
   open_status_dialog(true);
-  if (windows.combo != nullptr) {
-    SendMessageW(windows.combo, CB_SETCURSEL, static_cast<WPARAM>(typed.picture), 0);
-  }
-  if (windows.top_edit != nullptr) {
-    SetWindowTextW(windows.top_edit, typed.top_text.c_str());
-  }
-  SetWindowTextW(windows.bottom_edit, typed.bottom_text.c_str());
+  put_into_dialog(typed);
 }
 
 }  // namespace
