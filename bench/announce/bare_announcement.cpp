@@ -53,16 +53,33 @@ BOOL CALLBACK status_child(HWND window, LPARAM found_address) {
   return TRUE;
 }
 
+DWORD process_of(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+// The status dialog first, then the main window of the same process.
 found_windows find_windows() {
   found_windows found = {};
-  found.main_form = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
-  if (found.main_form != nullptr) EnumChildWindows(found.main_form, main_child, reinterpret_cast<LPARAM>(&found));
   found.status_form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
-  if (found.status_form != nullptr) {
-    EnumChildWindows(found.status_form, status_child, reinterpret_cast<LPARAM>(&found));
+  if (found.status_form == nullptr) return found;
+  const DWORD process = process_of(found.status_form);
+  const HWND main_form = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+  if (main_form != nullptr && process_of(main_form) == process) {
+    found.main_form = main_form;
+    EnumChildWindows(found.main_form, main_child, reinterpret_cast<LPARAM>(&found));
   }
+  EnumChildWindows(found.status_form, status_child, reinterpret_cast<LPARAM>(&found));
   IsWindow(found.status_panel);
   return found;
+}
+
+// The length first, then the text, as the status is read before it is written.
+void read_text(HWND edit) {
+  wchar_t text[4096 + 3] = {};
+  const LRESULT length = send(edit, WM_GETTEXTLENGTH, 0, 0);
+  send(edit, WM_GETTEXT, static_cast<WPARAM>(length < 4098 ? length : 4098) + 1, reinterpret_cast<LPARAM>(text));
 }
 
 std::wstring text_of(HWND edit) {
@@ -74,10 +91,14 @@ std::wstring text_of(HWND edit) {
 }  // namespace
 
 void bare_announcement(const published_texts &texts) {
-  const found_windows found = find_windows();
   FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
-  DWORD process = 0;
-  GetWindowThreadProcessId(found.status_form, &process);
+  const found_windows found = find_windows();
+  process_of(found.status_form);
+  for (HWND control : {found.bottom_edit, found.top_edit, found.status_combo, found.status_panel}) IsWindow(control);
+  IsWindowVisible(found.status_form);
+  read_text(found.bottom_edit);
+  read_text(found.top_edit);
+  send(found.status_combo, CB_GETCURSEL, 0, 0);
   send(found.status_combo, CB_SETCURSEL, music_picture, 0);
   send(found.bottom_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texts.bottom.c_str()));
   send(found.top_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texts.top.c_str()));
