@@ -8,20 +8,61 @@
 #include "settings/config_variables.h"
 #include "support/status_text.h"
 #include "support/string8.h"
+#include "support/utf8_codec.h"
 #include "support/wide_text.h"
 
 namespace {
 
 constexpr const char *not_running_message = "tunesignal: QIP is not running! ^(";
+constexpr const char *stays_on_display = ", so the track is not shown and your own status stays on display";
 
-// The text as it is published: at most status_text_limit units, cut at a whole character.
-pfc::wide_string published_text(track *by_value, const char *script) {
-  pfc::string8 formatted;
-  // A failed formatting publishes what it produced.
-  format_now_playing(by_value, script, formatted);
+bool playing_now = false;
+
+// The text as it is published: one line, at most status_text_limit units, cut at a whole character.
+pfc::wide_string published_text(const pfc::string8 &formatted) {
   const pfc::wide_text_from_utf8 wide(formatted.text());
-  const t_size length = wide.units() - 1;
-  return pfc::wide_string(wide.get(), pfc::whole_character_cut(wide.get(), length, pfc::status_text_limit));
+  pfc::wide_string text(wide.get(), wide.units() - 1);
+  pfc::make_one_line(text);
+  text.set_length(pfc::whole_character_cut(text.c_str(), text.length(), pfc::status_text_limit));
+  return text;
+}
+
+// The top line: a failed formatting publishes what it produced.
+pfc::wide_string top_text(track *by_value) {
+  pfc::string8 formatted;
+  format_now_playing(by_value, cfg_top_text.text(), formatted);
+  return published_text(formatted);
+}
+
+// Why the track's text came out blank, in one console line that names the script.
+void report_blank_text(title_outcome outcome, const char *script) {
+  console::formatter line;
+  line << "tunesignal: the active script \"" << script << "\" ";
+  if (outcome == title_outcome::does_not_compile) {
+    line << "does not compile" << stays_on_display << "; mend it on the preferences page";
+  } else if (outcome == title_outcome::failed) {
+    line << "could not be formatted for this track" << stays_on_display;
+  } else {
+    line << "gives an empty text for this track" << stays_on_display;
+  }
+}
+
+// The track's text, or false when it is blank (and the console says why).
+bool track_text(track *by_value, pfc::wide_string &text) {
+  host_ref<track> track_handle(by_value);
+  const char *script = cfg_active_script.text();
+  if (!pfc::is_whole_utf8(script)) {
+    console::formatter line;
+    line << "tunesignal: the active script is stored as text that is not valid UTF-8" << stays_on_display
+         << "; choose a script on the preferences page";
+    return false;
+  }
+  pfc::string8 formatted;
+  const title_outcome outcome = format_now_playing(track_handle.copy(), script, formatted);
+  text = published_text(formatted);
+  if (!pfc::is_blank(text)) return true;
+  report_blank_text(outcome, script);
+  return false;
 }
 
 }  // namespace
@@ -37,9 +78,28 @@ void announce_track(track *by_value) {
   track_status shown;
   shown.empty_track = !track_handle;
   if (track_handle) {
-    // Both texts are made before anything is sent.
-    shown.bottom = published_text(track_handle.copy(), cfg_active_script.text());
-    shown.top = published_text(track_handle.copy(), cfg_top_text.text());
+    if (!track_text(track_handle.copy(), shown.bottom)) {
+      put_users_status_back(put_back_reason::plain);
+      return;
+    }
+    shown.top = top_text(track_handle.copy());
   }
   show_track(shown);
+}
+
+void announce_playing_track() {
+  host_ref<track> playing;
+  {
+    host_ref<playback_control> playback(find_single_service<playback_control>());
+    playback->get_now_playing(playing.out());
+  }
+  if (playing) announce_track(playing.copy());
+}
+
+void note_track_playing(bool playing) { playing_now = playing; }
+
+bool track_is_playing() { return playing_now; }
+
+void show_settings_change() {
+  if (cfg_enabled && playing_now) announce_playing_track();
 }

@@ -9,40 +9,38 @@
 
 namespace {
 
-void stop_playing() {
-  put_users_status_back(cfg_music_status_only ? put_back_reason::stop_music : put_back_reason::stop);
-}
+constexpr const char *putting_back_later = "it is put back at the next stop, pause or quit";
+constexpr const char *track_waits = "the status stays as it is until the next track";
 
-void pause_playing() { put_users_status_back(put_back_reason::plain); }
-
-void announce_playing_track() {
-  host_ref<track> playing;
-  {
-    host_ref<playback_control> playback(find_single_service<playback_control>());
-    playback->get_now_playing(playing.out());
-  }
-  if (playing) announce_track(playing.copy());
-}
+// The host's reason for a stop when the user picked another track: that track follows at once.
+constexpr int stop_reason_starting_another = 2;
 
 }  // namespace
 
 void play_callback_qip::on_playback_new_track(track *by_value) {
   host_ref<track> track_handle(by_value);
+  note_track_playing(true);
   if (!cfg_enabled) return;
-  run_contained("the announcement", [&] { announce_track(track_handle.copy()); });
+  run_contained("the announcement", track_waits, [&] { announce_track(track_handle.copy()); });
 }
 
-void play_callback_qip::on_playback_stop(int) {
+void play_callback_qip::on_playback_stop(int reason) {
+  note_track_playing(false);
   if (!cfg_enabled) return;
-  run_contained("restoring the status", stop_playing);
+  // The next track's announcement takes the place of a put-back that would only flicker.
+  const put_back_reason why =
+      reason == stop_reason_starting_another ? put_back_reason::another_track_follows : put_back_reason::stop;
+  run_contained("putting the status back", putting_back_later, [&] { put_users_status_back(why); });
 }
 
 void play_callback_qip::on_playback_pause(bool paused) {
+  note_track_playing(!paused);
   if (!cfg_enabled) return;
   if (paused) {
-    run_contained("restoring the status", pause_playing);
+    run_contained("putting the status back", putting_back_later,
+                  [] { put_users_status_back(put_back_reason::plain); });
   } else {
-    run_contained("the announcement", announce_playing_track);
+    run_contained("the announcement", track_waits, announce_playing_track);
   }
 }
 

@@ -12,7 +12,7 @@ void (*scheduled_action)() = nullptr;
 void CALLBACK timer_fired(HWND, UINT, UINT_PTR, DWORD) {
   void (*const action)() = scheduled_action;
   cancel_retry();
-  if (action != nullptr) run_contained("trying again", action);
+  if (action != nullptr) run_contained("trying again", "the next track, stop or pause tries once more", action);
 }
 
 // A timer left when the library goes away would call into code that is no longer there: the

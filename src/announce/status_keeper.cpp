@@ -8,23 +8,25 @@
 
 namespace {
 
-// How soon a request the messenger left unanswered is tried again, and how often a dialog on the
-// screen is looked at until its user closes it.
+// How soon a request the messenger left unanswered is tried again, how often a dialog on the
+// screen is looked at until its user closes it, and how long a stop waits for the next track.
 constexpr unsigned retry_after_ms = 3000;
 constexpr unsigned dialog_check_ms = 1000;
+constexpr unsigned next_track_wait_ms = 600;
 
-constexpr const char *not_responding_message = "tunesignal: QIP is not responding";
+constexpr const char *not_responding_message =
+    "tunesignal: QIP is not responding, so the status stays as it is for now; what is due (the track or "
+    "your own status) is written once QIP answers again, which is asked every few seconds";
 constexpr const char *empty_track_message = "tunesignal: Track is empty! What a pity:((";
 constexpr const char *incomplete_dialog_message =
-    "tunesignal: QIP's status dialog lacks a text field, the picture box or the OK panel; the track is "
-    "not shown, and the status stays as it is";
+    "tunesignal: QIP's status dialog lacks a text field, the picture box or the OK panel, so the track "
+    "is not shown and your status stays as it is; tracks are shown again once QIP's dialog is whole";
 
 enum class request_kind { none, track, users_status };
 
 struct request {
   request_kind kind = request_kind::none;
   put_back_reason reason = put_back_reason::plain;
-  bool note_stop_picture = false;
   track_status track;
 };
 
@@ -34,7 +36,8 @@ struct keeper_state {
   // A message went unanswered, and no probe of this window has been answered since.
   bool silent = false;
   HWND silent_window = nullptr;
-  std::int32_t stop_picture = 0;
+  // Something was written into the dialog and the apply click that publishes it was not answered.
+  bool unapplied = false;
 };
 
 keeper_state keeper;
@@ -95,31 +98,57 @@ bool write_users(status_field<T> &field, Send send) {
   return true;
 }
 
-bool publish_track() {
+// Rule 1a: what the dialog shows has been published, unless a write of the component's was not
+// applied, here or (for a put-back still owed) in an earlier session.
+bool already_shown(const shown_status &shown, std::int32_t picture, const pfc::wide_string &bottom,
+                   const pfc::wide_string &top) {
+  return !keeper.unapplied && !kept().put_back_pending && shown.picture == picture && shown.bottom == bottom &&
+         shown.top == top;
+}
+
+template <typename Writes>
+bool publish(Writes writes) {
+  keeper.unapplied = true;
+  if (!writes() || !answered(apply_status())) return false;
+  keeper.unapplied = false;
+  return true;
+}
+
+bool publish_users_status(const shown_status &shown) {
+  status_record &k = kept();
+  if (already_shown(shown, k.picture.user, k.bottom.user, k.top.user)) {
+    // Whatever the component wrote is the user's own value too: nothing of its own is on display.
+    k.picture.own_count = k.bottom.own_count = k.top.own_count = 0;
+    return true;
+  }
+  const std::int32_t picture = k.picture.user;
+  const bool music_variant = cfg_music_status_only && keeper.wanted.reason != put_back_reason::plain;
+  const LPARAM picture_l_param = music_variant ? music_picture : picture;
+  return publish([&] {
+    return write_users(k.picture, [&] { return select_picture(picture, picture_l_param); }) &&
+           write_users(k.bottom, [&] { return write_text(messenger_windows.bottom_edit, k.bottom.user.c_str()); }) &&
+           write_users(k.top, [&] { return write_text(messenger_windows.top_edit, k.top.user.c_str()); });
+  });
+}
+
+bool publish_track(const shown_status &shown) {
   const track_status &track = keeper.wanted.track;
-  if (cfg_music_status_only && keeper.stop_picture != music_picture) return true;
+  status_record &k = kept();
+  // Rule 9a.
+  if (cfg_music_status_only && k.picture.user != music_picture) return publish_users_status(shown);
   if (track.empty_track) {
     console_print(empty_track_message);
     return true;
   }
-  status_record &k = kept();
   const std::int32_t picture = cfg_keep_status_picture ? k.picture.user : music_picture;
   const pfc::wide_string top = cfg_keep_first_edit ? k.top.user : track.top;
-  return write_own(k.picture, picture, [&] { return select_picture(picture); }) &&
-         write_own(k.bottom, track.bottom,
-                   [&] { return write_text(messenger_windows.bottom_edit, track.bottom.c_str()); }) &&
-         write_own(k.top, top, [&] { return write_text(messenger_windows.top_edit, top.c_str()); }) &&
-         answered(apply_status());
-}
-
-bool publish_users_status() {
-  status_record &k = kept();
-  const std::int32_t picture = k.picture.user;
-  const LPARAM picture_l_param = keeper.wanted.reason == put_back_reason::stop_music ? music_picture : picture;
-  return write_users(k.picture, [&] { return select_picture(picture, picture_l_param); }) &&
-         write_users(k.bottom, [&] { return write_text(messenger_windows.bottom_edit, k.bottom.user.c_str()); }) &&
-         write_users(k.top, [&] { return write_text(messenger_windows.top_edit, k.top.user.c_str()); }) &&
-         answered(apply_status());
+  if (already_shown(shown, picture, track.bottom, top)) return true;
+  return publish([&] {
+    return write_own(k.picture, picture, [&] { return select_picture(picture); }) &&
+           write_own(k.bottom, track.bottom,
+                     [&] { return write_text(messenger_windows.bottom_edit, track.bottom.c_str()); }) &&
+           write_own(k.top, top, [&] { return write_text(messenger_windows.top_edit, top.c_str()); });
+  });
 }
 
 // Rule 5: the messenger met is the one the record names from now on.
@@ -151,12 +180,8 @@ outcome try_request() {
   judge(kept().picture, shown.picture);
   judge(kept().bottom, shown.bottom);
   judge(kept().top, shown.top);
-  if (keeper.wanted.note_stop_picture) {
-    keeper.stop_picture = shown.picture;
-    keeper.wanted.note_stop_picture = false;
-  }
   const bool landed =
-      keeper.wanted.kind == request_kind::track ? publish_track() : publish_users_status();
+      keeper.wanted.kind == request_kind::track ? publish_track(shown) : publish_users_status(shown);
   return landed ? outcome::finished : outcome::unanswered;
 }
 
@@ -188,7 +213,6 @@ request users_status_request(put_back_reason reason) {
   request wanted;
   wanted.kind = request_kind::users_status;
   wanted.reason = reason;
-  wanted.note_stop_picture = reason != put_back_reason::plain;
   return wanted;
 }
 
@@ -204,6 +228,13 @@ void show_track(const track_status &track) {
 
 void put_users_status_back(put_back_reason reason) {
   if (keeper.quit) return;
+  if (reason == put_back_reason::another_track_follows) {
+    // Rule 6: the next track, when it comes in time, replaces this request and its timer.
+    cancel_retry();
+    keeper.wanted = users_status_request(reason);
+    schedule_retry(next_track_wait_ms, try_again);
+    return;
+  }
   ask(users_status_request(reason));
 }
 
@@ -234,8 +265,6 @@ void finish_before_switch_off() {
 }
 
 bool keeper_takes_requests() { return !keeper.quit; }
-
-std::int32_t picture_at_last_stop() { return keeper.stop_picture; }
 
 void reset_status_keeper() {
   cancel_retry();

@@ -34,19 +34,19 @@ void format_with_playback(playback_control &playback, host_ref<track> &track_han
 
 }  // namespace
 
-bool format_now_playing(track *by_value, const char *script, pfc::string_base &out) {
+title_outcome format_now_playing(track *by_value, const char *script, pfc::string_base &out) {
   host_ref<track> track_handle(by_value);
   try {
     host_ref<playback_control> playback(find_single_service<playback_control>());
     host_ref<titleformat_object> compiled;
-    if (!compile(compiled, script)) return false;
-    if (!playback->get_now_playing(track_handle.out())) return false;
+    if (!compile(compiled, script)) return title_outcome::does_not_compile;
+    if (!playback->get_now_playing(track_handle.out())) return title_outcome::failed;
     format_with_playback(*playback.get(), track_handle, compiled.get(), out);
-    return true;
+    return title_outcome::made;
   } catch (const std::exception &error) {
     console::formatter message;
     message << "Exception occurred while getting the title:\n" << error.what();
-    return false;
+    return title_outcome::failed;
   }
 }
 

@@ -8,9 +8,15 @@
 #include "support/string_base.h"
 #include "support/wide_char.h"
 
+enum class title_outcome {
+  made,
+  does_not_compile,
+  failed,  // nothing plays, or the host failed: an error is reported on the console
+};
+
 // The playing track formatted by `script` (the handle passed in is replaced by the playing one).
-// Never lets an error escape: it is reported on the console and the result is false.
-bool format_now_playing(track *by_value, const char *script, pfc::string_base &out);
+// Never lets an error escape.
+title_outcome format_now_playing(track *by_value, const char *script, pfc::string_base &out);
 
 // The preview of the preset editor: the playing track, or when nothing plays the focused item of
 // the active playlist. Errors reach the caller.

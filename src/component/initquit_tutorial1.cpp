@@ -6,10 +6,12 @@
 
 void initquit_tutorial1::on_init() {
   // A messenger that is not running yet is looked for again when a track starts.
-  if (cfg_enabled) run_contained("looking for QIP", meet_messenger);
+  if (cfg_enabled) run_contained("looking for QIP", "it is looked for again when a track starts", meet_messenger);
 }
 
 void initquit_tutorial1::on_quit() {
   // The messenger outlives the player: it must not go on showing the track.
-  run_contained("restoring the status", finish_before_quit);
+  run_contained("putting the status back at quit",
+                "the next session puts it back when it starts, if the track is still on display",
+                finish_before_quit);
 }

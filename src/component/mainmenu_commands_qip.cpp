@@ -1,5 +1,6 @@
 #include "component/mainmenu_commands_qip.h"
 
+#include "announce/announcement.h"
 #include "announce/status_keeper.h"
 #include "host_access/contained.h"
 #include "host_access/host_access.h"
@@ -37,9 +38,14 @@ void switch_off() {
   cfg_enabled = false;
 }
 
+// A track that plays is shown at once.
 void switch_on() {
   cfg_enabled = true;
-  meet_messenger();
+  if (track_is_playing()) {
+    announce_playing_track();
+  } else {
+    meet_messenger();
+  }
 }
 
 }  // namespace
@@ -48,8 +54,8 @@ void mainmenu_commands_qip::execute(t_uint32 index, service_base *by_value) {
   host_ref<service_base> release(by_value);
   if (index != 0 || !check_main_thread()) return;
   if (cfg_enabled) {
-    run_contained("switching Tunesignal off", switch_off);
+    run_contained("switching Tunesignal off", "it stays on; choose the menu item again to switch it off", switch_off);
   } else {
-    run_contained("switching Tunesignal on", switch_on);
+    run_contained("switching Tunesignal on", "the next track is announced when it is on", switch_on);
   }
 }

@@ -133,18 +133,20 @@ INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, L
   switch (message) {
     case WM_INITDIALOG:
       // A page that could not show the stored presets must not store its partial list over them.
-      if (!run_contained("opening the preferences page", [&] { load_page(page); })) {
+      if (!run_contained("opening the preferences page",
+                         "the page shows what it could, and closing it leaves the stored presets as they are",
+                         [&] { load_page(page); })) {
         SetPropW(page, presets_not_shown, reinterpret_cast<HANDLE>(1));
       }
       return 1;
     case WM_COMMAND:
-      run_contained("a preferences page command", [&] {
+      run_contained("a preferences page command", "the command did not finish; the page may be tried again", [&] {
         on_command(page, LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam));
       });
       return 0;
     case WM_DESTROY:
       if (RemovePropW(page, presets_not_shown) == nullptr) {
-        run_contained("storing the presets",
+        run_contained("storing the presets", "the stored presets are left as they were",
                       [&] {
                         preset_texts presets;
                         read_list_box(GetDlgItem(page, IDC_PRESETS), presets);

@@ -40,7 +40,7 @@ void init_editor(HWND editor, LPARAM lparam) {
   subclass_script_edit(script);
   working_text = reinterpret_cast<pfc::wide_string *>(lparam);
   SetWindowTextW(script, working_text->c_str());
-  if (!run_contained("the preset preview",
+  if (!run_contained("the preset preview", "the preview stays empty",
                      [&] { update_preview(script, GetDlgItem(editor, IDC_PRESET_PREVIEW)); })) {
     SetDlgItemTextW(editor, IDC_PRESET_PREVIEW, L"");
   }
@@ -81,7 +81,7 @@ INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LP
   switch (LOWORD(wparam)) {
     case IDOK:
       // Without the text the dialog stays open: the user can try again or cancel.
-      if (run_contained("reading the preset",
+      if (run_contained("reading the preset", "the editor stays open: try OK again or cancel",
                         [&] { *working_text = read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT)); })) {
         EndDialog(editor, IDOK);
       }
@@ -92,7 +92,7 @@ INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LP
     case IDC_PRESET_SCRIPT:
       if (HIWORD(wparam) == EN_CHANGE) {
         const HWND preview = GetDlgItem(editor, IDC_PRESET_PREVIEW);
-        if (!run_contained("the preset preview",
+        if (!run_contained("the preset preview", "the preview stays empty",
                            [&] { update_preview(reinterpret_cast<HWND>(lparam), preview); })) {
           SetWindowTextW(preview, L"");
         }

@@ -55,6 +55,31 @@ bool splits_character(const wide_char *text, t_size length, t_size at) {
 
 }  // namespace
 
+void make_one_line(wide_string &text) {
+  const wide_char *units = text.c_str();
+  wide_string line;
+  wide_char *out = line.buffer_for(text.length());
+  t_size kept = 0;
+  for (t_size i = 0; i < text.length(); ++i) {
+    const wide_char unit = units[i];
+    if (unit == '\r' && i + 1 < text.length() && units[i + 1] == '\n') continue;
+    if (unit == '\r' || unit == '\n' || unit == '\t' || unit == 0x2028 || unit == 0x2029) {
+      out[kept++] = ' ';
+    } else if (unit >= 0x20 && (unit < 0x7F || unit > 0x9F)) {
+      out[kept++] = unit;
+    }
+  }
+  line.set_length(kept);
+  text.swap(line);
+}
+
+bool is_blank(const wide_string &text) {
+  for (t_size i = 0; i < text.length(); ++i) {
+    if (text.c_str()[i] != ' ') return false;
+  }
+  return true;
+}
+
 t_size whole_character_cut(const wide_char *text, t_size length, t_size limit) {
   if (length <= limit) return length;
   t_size cut = limit;

@@ -157,6 +157,16 @@ t_size decode_utf8_char(t_size limit, const char *text, std::uint32_t &code_poin
   return decode_at(limit < 6 ? limit : 6, reinterpret_cast<const unsigned char *>(text), code_point);
 }
 
+bool is_whole_utf8(const char *text) {
+  std::uint32_t code_point = 0;
+  while (*text != 0) {
+    const t_size length = decode_utf8_char(text, code_point);
+    if (length == 0) return false;
+    text += length;
+  }
+  return true;
+}
+
 t_size encode_utf8_char(std::uint32_t code_point, char *out) {
   t_size length;
   if (code_point < 0x80) {

@@ -15,6 +15,10 @@ t_size decode_utf8_char(const char *text, std::uint32_t &code_point);
 // As above, never reading more than `limit` bytes.
 t_size decode_utf8_char(t_size limit, const char *text, std::uint32_t &code_point);
 
+// True when every byte before the terminator belongs to a character the decoder reads: the
+// conversions then take the whole text.
+bool is_whole_utf8(const char *text);
+
 // Byte count 1 to 6, or 0 above 0x7FFFFFFF; writes into `out` (6 bytes) only when it is given.
 t_size encode_utf8_char(std::uint32_t code_point, char *out = nullptr);
 

@@ -161,8 +161,10 @@ void messenger_standin::resume() {
   }
 }
 
-std::vector<std::vector<std::string>> messenger_standin::status_log() const {
-  return read_lines(status_log_path_);
+std::vector<std::vector<std::string>> messenger_standin::status_log(std::size_t from) const {
+  std::vector<std::vector<std::string>> lines = read_lines(status_log_path_);
+  lines.erase(lines.begin(), lines.begin() + static_cast<long>(from < lines.size() ? from : lines.size()));
+  return lines;
 }
 
 std::vector<window_message> messenger_standin::messages() const {

@@ -42,8 +42,8 @@ class messenger_standin : private no_copy {
   void user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom);
   bool dialog_on_screen() const;
 
-  // The published statuses, one entry per line: picture, top text, bottom text.
-  std::vector<std::vector<std::string>> status_log() const;
+  // The published statuses, one entry per line: picture, top text, bottom text; from entry `from` on.
+  std::vector<std::vector<std::string>> status_log(std::size_t from = 0) const;
   // The messages other programs sent to the messenger's windows, each window under its role.
   std::vector<window_message> messages() const;
 

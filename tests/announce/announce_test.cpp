@@ -58,24 +58,26 @@ TEST_F(announcing, keeping_the_status_picture_keeps_the_users_picture) {
                                                          users_own_status}));
 }
 
-TEST_F(announcing, music_status_only_announces_only_after_a_stop_that_showed_the_music_picture) {
+TEST_F(announcing, music_status_only_follows_the_users_own_picture) {
   cfg_music_status_only = true;
   messenger_standin messenger(users_own_status_options);
   start(kino);
-  EXPECT_TRUE(messenger.status_log().empty()) << "announced although no stop showed the music picture";
-  EXPECT_EQ(count_of(received(messenger), reading[0]), 1u) << "the dialog is read all the same";
+  EXPECT_TRUE(messenger.status_log().empty()) << "announced over a picture that is not the music one";
 
-  stop();
-  EXPECT_EQ(picture_at_last_stop(), 3);
-  EXPECT_EQ(count_of(received(messenger), {"status_combo", CB_SETCURSEL, 3, 11}), 1u);
-  start(kino);
-  EXPECT_EQ(messenger.status_log().size(), 1u) << "a stop on another picture blocks the announcements";
-
-  SendMessageW(messenger_windows.status_combo, CB_SETCURSEL, music_picture, 0);
-  stop();
-  EXPECT_EQ(picture_at_last_stop(), 11);
+  messenger.user_sets_status(11, L"Listening", L"Music on");
   start(sigur);
-  EXPECT_EQ(messenger.status_log().back(), (fields{"11", "Now Playing:", sigur_line}));
+  stop();
+  EXPECT_EQ(messenger.status_log(1),
+            (std::vector<fields>{{"11", "Now Playing:", sigur_line}, {"11", "Listening", "Music on"}}));
+  EXPECT_EQ(count_of(received(messenger), {"status_combo", CB_SETCURSEL, 11, 11}), 1u)
+      << "a stop's picture message carries the music picture";
+
+  // The user picks another picture while the track shows: the next track leaves their status alone.
+  start(kino);
+  messenger.user_sets_status(4, L"Listening", L"Music on");
+  start(sigur);
+  EXPECT_EQ(messenger.status_log().back(), (fields{"4", "Listening", "Music on"}));
+  EXPECT_EQ(messenger.status_log().size(), 5u);
 }
 
 TEST_F(announcing, keeping_the_first_edit_writes_the_users_top_line_back) {
@@ -109,11 +111,11 @@ TEST_F(announcing, without_a_running_messenger_nothing_is_sent_and_nothing_false
   EXPECT_EQ(player.console.entries, (std::vector<std::string>{"tunesignal: QIP is not running! ^("}));
   EXPECT_FALSE(cfg_kept_status.value.anything_to_put_back());
 
-  // Once the messenger is there, a restore puts back the user's real status, not empty texts.
+  // Once the messenger is there, a stop with nothing of the component's on display leaves it alone.
   messenger_standin messenger(users_own_status_options);
   stop();
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{users_own_status}));
-  EXPECT_EQ(count_of(received(messenger), {"status_combo", CB_SETCURSEL, 3, 3}), 1u) << "the picture just saved, twice";
+  EXPECT_TRUE(messenger.status_log().empty());
+  EXPECT_EQ(count_of(received(messenger), {"status_combo", CB_SETCURSEL, any, any}), 0u);
 }
 
 TEST_F(announcing, an_empty_track_is_reported_after_the_dialog_is_read) {
@@ -123,21 +125,43 @@ TEST_F(announcing, an_empty_track_is_reported_after_the_dialog_is_read) {
   EXPECT_EQ(first_difference(joined({opening, reading}), received(messenger)), "");
 }
 
-TEST_F(announcing, a_script_that_does_not_compile_sends_an_empty_bottom_text) {
-  cfg_active_script.assign("%artist% $(");
+TEST_F(announcing, a_track_whose_text_comes_out_blank_is_not_published_and_the_console_says_why) {
+  const std::string stays = ", so the track is not shown and your own status stays on display";
+  struct blank {
+    const char *script;
+    std::string said;
+  };
+  const blank blanks[] = {
+      {"", "tunesignal: the active script \"\" gives an empty text for this track" + stays},
+      {"'   '", "tunesignal: the active script \"'   '\" gives an empty text for this track" + stays},
+      {"%artist% $(", "tunesignal: the active script \"%artist% $(\" does not compile" + stays +
+                          "; mend it on the preferences page"},
+      {"%title% \xC3", "tunesignal: the active script is stored as text that is not valid UTF-8" + stays +
+                           "; choose a script on the preferences page"},
+  };
   messenger_standin messenger(users_own_status_options);
   start(kino);
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", ""}}));
-  EXPECT_TRUE(player.console.entries.empty());
+  for (const blank &each : blanks) {
+    SCOPED_TRACE(each.script);
+    player.console.entries.clear();
+    cfg_active_script.assign(each.script);
+    start(sigur);
+    EXPECT_EQ(player.console.entries, std::vector<std::string>{each.said});
+    EXPECT_EQ(messenger.status_log().back(), users_own_status) << "the track before is taken back";
+  }
+  EXPECT_EQ(messenger.status_log().size(), 2u);
 }
 
-TEST_F(announcing, a_missing_host_service_is_reported_on_the_console_and_the_announcement_goes_on) {
+TEST_F(announcing, a_missing_host_service_is_reported_on_the_console_and_nothing_blank_is_published) {
   player.host.remove_all(titleformat_compiler::class_guid);
   messenger_standin messenger(users_own_status_options);
   start(kino);
-  const std::string entry = "Exception occurred while getting the title:\nService not found";
-  EXPECT_EQ(player.console.entries, (std::vector<std::string>{entry, entry}));
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "", ""}}));
+  EXPECT_EQ(player.console.entries,
+            (std::vector<std::string>{
+                "Exception occurred while getting the title:\nService not found",
+                "tunesignal: the active script \"%artist% - %title%\" could not be formatted for this track, so "
+                "the track is not shown and your own status stays on display"}));
+  EXPECT_TRUE(messenger.status_log().empty());
 }
 
 TEST_F(announcing, titles_outside_the_basic_plane_reach_the_messenger_intact) {
@@ -153,7 +177,9 @@ TEST_F(announcing, a_hung_messenger_is_reported_and_the_next_track_works_once_it
   start(kino);
   messenger.hang();
   start(sigur);
-  EXPECT_EQ(player.console.entries, (std::vector<std::string>{"tunesignal: QIP is not responding"}));
+  ASSERT_EQ(player.console.entries.size(), 1u);
+  EXPECT_EQ(player.console.entries[0].rfind("tunesignal: QIP is not responding, so the status stays as it is", 0),
+            0u);
   messenger.resume();
   start(kino);
   EXPECT_EQ(messenger.status_log().back(), (fields{"11", "Now Playing:", kino_line}));
@@ -166,7 +192,7 @@ TEST_F(announcing, an_error_inside_an_event_is_reported_and_stays_out_of_the_pla
   player.host.remove_all(playback_control::class_guid);
   EXPECT_NO_THROW(events().on_playback_pause(false));
   EXPECT_EQ(player.console.entries,
-            (std::vector<std::string>{"tunesignal: the announcement failed: Service not found"}));
+            (std::vector<std::string>{"tunesignal: the announcement failed: Service not found; the status stays as it is until the next track"}));
 }
 
 TEST_F(announcing, switching_off_while_the_messenger_hangs_puts_the_status_back_when_switched_on) {

@@ -63,16 +63,16 @@ TEST(formatting_the_playing_track, formats_the_playing_track_whatever_handle_it_
   player.playback.playing = &playing;
   pfc::string8 out;
   other.service_add_ref();
-  EXPECT_TRUE(format_now_playing(&other, "%artist% - %title%", out));
+  EXPECT_EQ(format_now_playing(&other, "%artist% - %title%", out), title_outcome::made);
   EXPECT_STREQ(out.text(), "Kino - Zvezda");
   EXPECT_EQ(other.references(), 1) << "the handle given was not released";
   EXPECT_EQ(playing.references(), 1) << "the playing track's handle was not released";
 }
 
-TEST(formatting_the_playing_track, reports_nothing_playing_as_false_and_keeps_the_text) {
+TEST(formatting_the_playing_track, reports_nothing_playing_as_a_failure_and_keeps_the_text) {
   bound_player player;
   pfc::string8 out("kept");
-  EXPECT_FALSE(format_now_playing(nullptr, "%title%", out));
+  EXPECT_EQ(format_now_playing(nullptr, "%title%", out), title_outcome::failed);
   EXPECT_STREQ(out.text(), "kept");
   EXPECT_TRUE(player.console.entries.empty());
 }

@@ -21,11 +21,6 @@ std::wstring sample_playlist() { return L"--playlist \"" + program_folder() + L"
 
 fields playing(const std::string &line) { return {"11", "Now Playing:", line}; }
 
-std::vector<fields> since(const std::vector<fields> &log, std::size_t from) {
-  return from < log.size() ? std::vector<fields>(log.begin() + static_cast<long>(from), log.end())
-                           : std::vector<fields>();
-}
-
 void listening_session::open_player() {
   player_.reset();
   player_.emplace(profile_, sample_playlist());

@@ -23,9 +23,6 @@ extern const std::string sigur;
 std::wstring sample_playlist();
 fields playing(const std::string &line);
 
-// What a status log holds from entry `from` on.
-std::vector<fields> since(const std::vector<fields> &log, std::size_t from);
-
 class listening_session {
  public:
   // Starts a player in the session's profile; a session has one player at a time.
