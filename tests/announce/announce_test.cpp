@@ -36,6 +36,15 @@ TEST_F(announcing, every_publish_reads_the_dialog_first_and_stop_brings_back_the
             "");
 }
 
+TEST_F(announcing, a_stop_for_another_track_that_does_not_come_puts_the_status_back_within_a_moment) {
+  messenger_standin messenger(users_own_status_options);
+  start(kino);
+  events().on_playback_stop(2);
+  EXPECT_EQ(messenger.status_log().size(), 1u) << "the next track is waited for";
+  let_time_pass(1000);
+  EXPECT_EQ(messenger.status_log().back(), users_own_status);
+}
+
 TEST_F(announcing, pause_restores_the_status_and_resume_announces_the_track_again) {
   messenger_standin messenger(users_own_status_options);
   start(kino);
@@ -133,7 +142,7 @@ TEST_F(announcing, a_track_whose_text_comes_out_blank_is_not_published_and_the_c
   };
   const blank blanks[] = {
       {"", "tunesignal: the active script \"\" gives an empty text for this track" + stays},
-      {"'   '", "tunesignal: the active script \"'   '\" gives an empty text for this track" + stays},
+      {"   ", "tunesignal: the active script \"   \" gives an empty text for this track" + stays},
       {"%artist% $(", "tunesignal: the active script \"%artist% $(\" does not compile" + stays +
                           "; mend it on the preferences page"},
       {"%title% \xC3", "tunesignal: the active script is stored as text that is not valid UTF-8" + stays +
@@ -204,6 +213,7 @@ TEST_F(announcing, switching_off_while_the_messenger_hangs_puts_the_status_back_
   EXPECT_TRUE(cfg_kept_status.value.anything_to_put_back()) << "the track may still be on display";
 
   messenger.resume();
+  stop();
   menu.execute(0, nullptr);
   EXPECT_EQ(messenger.status_log().back(), users_own_status);
   EXPECT_FALSE(cfg_kept_status.value.anything_to_put_back());

@@ -17,6 +17,7 @@ extern const fields at_work;
 
 // The sample playlist's first three tracks as the default script formats them.
 extern const std::string kino;
+extern const wchar_t kino_wide[];
 extern const std::string kyu;
 extern const std::string sigur;
 
@@ -25,8 +26,9 @@ fields playing(const std::string &line);
 
 class listening_session {
  public:
-  // Starts a player in the session's profile; a session has one player at a time.
-  void open_player();
+  // Starts a player in the session's profile, by default with the sample playlist; a session has
+  // one player at a time.
+  void open_player(const std::wstring &arguments = sample_playlist());
   // Types one command and waits until the player has carried it out.
   void does(const std::string &command);
   // 'quit', and waits for the player to end.
@@ -34,6 +36,7 @@ class listening_session {
   void kill_player();
   // What the player printed since it started.
   std::string output() const;
+  const scratch_profile &profile() const { return profile_; }
 
  private:
   scratch_profile profile_;

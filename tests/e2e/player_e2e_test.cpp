@@ -36,7 +36,7 @@ TEST(player_with_messenger, the_switch_stays_off_across_a_restart_of_the_player)
   run_player(profile, sample_playlist(), "menu\nquit\n");
   const player_result second = run_player(profile, sample_playlist(), "play 1\nstatus\nquit\n");
   EXPECT_NE(second.output.find("menu [ ] Enable Tunesignal"), std::string::npos) << second.output;
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{at_work}));
+  EXPECT_TRUE(messenger.status_log().empty());
 }
 
 TEST(player_without_messenger, the_console_says_the_messenger_is_not_running) {

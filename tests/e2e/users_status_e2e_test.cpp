@@ -30,31 +30,43 @@ class users_status : public ::testing::Test, protected listening_session {};
 TEST_F(users_status, a_status_the_user_sets_while_a_track_shows_is_the_one_that_comes_back) {
   messenger_standin messenger(at_work_options);
   open_player();
+  // The user picks the "Occupied" picture and leaves the track's texts: the picture is theirs now,
+  // the texts still the component's.
+  const fields occupied_at_work = {"4", "At work", "In a meeting"};
   struct ending {
     const char *what;
     std::vector<std::string> commands;
     std::vector<fields> published;
   };
   const ending endings[] = {
-      {"stop", {"stop"}, {busy}},
-      {"pause", {"pause"}, {busy}},
-      {"the next track, then stop", {"next", "stop"}, {playing(kyu), busy}},
-      {"switching off", {"menu"}, {busy}},
+      {"stop", {"stop"}, {occupied_at_work}},
+      {"pause", {"pause"}, {occupied_at_work}},
+      {"the next track, then stop", {"next", "stop"}, {playing(kyu), occupied_at_work}},
+      {"switching off", {"menu"}, {occupied_at_work}},
   };
   for (const ending &each : endings) {
     SCOPED_TRACE(each.what);
     does("play 1");
-    user_sets(messenger, busy);
+    messenger.user_sets_status(4, L"Now Playing:", std::wstring(kino_wide));
     const std::size_t before = messenger.status_log().size();
     for (const std::string &command : each.commands) does(command);
     EXPECT_EQ(messenger.status_log(before), each.published);
   }
   does("menu");
   does("play 1");
-  user_sets(messenger, busy);
-  const std::size_t before = messenger.status_log().size();
+  messenger.user_sets_status(4, L"Now Playing:", std::wstring(kino_wide));
+  std::size_t before = messenger.status_log().size();
   quit_player();
-  EXPECT_EQ(messenger.status_log(before), std::vector<fields>{busy}) << "quitting";
+  EXPECT_EQ(messenger.status_log(before), std::vector<fields>{occupied_at_work}) << "quitting";
+
+  // A whole status of the user's own is on display already: nothing needs publishing.
+  open_player();
+  does("play 1");
+  user_sets(messenger, busy);
+  before = messenger.status_log().size();
+  does("stop");
+  EXPECT_TRUE(messenger.status_log(before).empty());
+  EXPECT_EQ(messenger.status_log().back(), busy);
 }
 
 TEST_F(users_status, the_track_left_on_display_by_a_hung_quit_or_a_killed_player_is_never_taken_for_the_users) {
