@@ -34,5 +34,3 @@ void cancel_retry() {
   timer = 0;
   scheduled_action = nullptr;
 }
-
-bool retry_scheduled() { return timer != 0; }

@@ -7,5 +7,3 @@
 void schedule_retry(unsigned milliseconds, void (*action)());
 
 void cancel_retry();
-
-bool retry_scheduled();
