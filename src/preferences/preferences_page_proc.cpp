@@ -4,7 +4,7 @@
 #include "preferences/host_shared.h"
 #include "preferences/list_box.h"
 #include "preferences/preferences_page.h"
-#include "preferences/preset_editor.h"
+#include "preferences/preset_list.h"
 #include "support/string8.h"
 
 namespace {
@@ -29,48 +29,7 @@ void load_page(HWND page) {
   show_check_box(page, IDC_MUSIC_STATUS_ONLY, cfg_music_status_only);
   show_check_box(page, IDC_KEEP_STATUS_PICTURE, cfg_keep_status_picture);
   show_check_box(page, IDC_KEEP_FIRST_EDIT, cfg_keep_first_edit);
-  preset_texts presets;
-  load_presets(presets);
-  fill_list_box(GetDlgItem(page, IDC_PRESETS), presets);
-}
-
-void add_preset(HWND page, HWND list) {
-  SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
-  SendMessageW(list, LB_SETCURSEL, list_box_count(list) - 1, 0);
-  edit_preset(page);
-}
-
-void delete_preset(HWND list) {
-  const t_size selection = list_box_selection(list);
-  if (selection == pfc::infinite_size) return;
-  SendMessageW(list, LB_DELETESTRING, selection, 0);
-}
-
-// Moves the selected entry one place towards `target` and keeps it selected.
-void move_preset(HWND list, t_size selection, t_size target) {
-  const pfc::wide_string text = list_box_get_text(list, selection);
-  SendMessageW(list, LB_DELETESTRING, selection, 0);
-  SendMessageW(list, LB_INSERTSTRING, target, reinterpret_cast<LPARAM>(text.c_str()));
-  SendMessageW(list, LB_SETCURSEL, target, 0);
-}
-
-void move_preset_up(HWND list) {
-  const t_size selection = list_box_selection(list);
-  if (selection == pfc::infinite_size || selection == 0) return;
-  move_preset(list, selection, selection - 1);
-}
-
-void move_preset_down(HWND list) {
-  const t_size selection = list_box_selection(list);
-  if (selection == pfc::infinite_size || selection + 1 >= list_box_count(list)) return;
-  move_preset(list, selection, selection + 1);
-}
-
-void show_default_presets(HWND list) {
-  preset_texts defaults;
-  add_default_presets(defaults);
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  fill_list_box(list, defaults);
+  show_stored_presets(GetDlgItem(page, IDC_PRESETS));
 }
 
 void set_active_preset(HWND page, HWND list) {
@@ -97,9 +56,7 @@ void on_command(HWND page, int id, int notification, HWND control) {
       store_check_box(page, id, cfg_keep_first_edit);
       break;
     case IDC_PRESETS:
-      if (notification == LBN_DBLCLK && list_box_selection(list) != pfc::infinite_size) {
-        edit_preset(page);
-      }
+      if (notification == LBN_DBLCLK) edit_selected_preset(page, list);
       break;
     case IDC_ADD:
       add_preset(page, list);
@@ -147,11 +104,7 @@ INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, L
     case WM_DESTROY:
       if (RemovePropW(page, presets_not_shown) == nullptr) {
         run_contained("storing the presets", "the stored presets are left as they were",
-                      [&] {
-                        preset_texts presets;
-                        read_list_box(GetDlgItem(page, IDC_PRESETS), presets);
-                        store_presets(presets);
-                      });
+                      [&] { store_listed_presets(GetDlgItem(page, IDC_PRESETS)); });
       }
       return 0;
     default:
