@@ -9,6 +9,10 @@
 
 namespace {
 
+// Loading the page sets the top line's edit too, and the edit reports that as a change like any
+// other. The page is loaded on the player's main thread, one page at a time.
+bool loading = false;
+
 // A text the player could not read is no reason to empty the setting.
 void store_window_text(HWND window, cfg_string &variable) {
   pfc::string8 text;
@@ -44,7 +48,7 @@ void on_command(HWND page, int id, int notification, HWND control) {
   const HWND list = GetDlgItem(page, IDC_PRESETS);
   switch (id) {
     case IDC_TOP_TEXT:
-      if (notification == EN_CHANGE) store_window_text(control, cfg_top_text);
+      if (notification == EN_CHANGE && !loading) store_window_text(control, cfg_top_text);
       break;
     case IDC_MUSIC_STATUS_ONLY:
       store_check_box(page, id, cfg_music_status_only);
@@ -84,17 +88,26 @@ void on_command(HWND page, int id, int notification, HWND control) {
 // Marks a page whose opening failed.
 constexpr const wchar_t *presets_not_shown = L"TunesignalPresetsNotShown";
 
+void close_page(HWND page) {
+  // A page that could not show the stored presets must not store its partial list over them.
+  if (RemovePropW(page, presets_not_shown) == nullptr) {
+    run_contained("storing the presets", "the stored presets are left as they were",
+                  [&] { store_changed_presets(GetDlgItem(page, IDC_PRESETS)); });
+  }
+}
+
 }  // namespace
 
 INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
-      // A page that could not show the stored presets must not store its partial list over them.
+      loading = true;
       if (!run_contained("opening the preferences page",
                          "the page shows what it could, and closing it leaves the stored presets as they are",
                          [&] { load_page(page); })) {
         SetPropW(page, presets_not_shown, reinterpret_cast<HANDLE>(1));
       }
+      loading = false;
       return 1;
     case WM_COMMAND:
       run_contained("a preferences page command", "the command did not finish; the page may be tried again", [&] {
@@ -102,10 +115,7 @@ INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, L
       });
       return 0;
     case WM_DESTROY:
-      if (RemovePropW(page, presets_not_shown) == nullptr) {
-        run_contained("storing the presets", "the stored presets are left as they were",
-                      [&] { store_listed_presets(GetDlgItem(page, IDC_PRESETS)); });
-      }
+      close_page(page);
       return 0;
     default:
       return 0;

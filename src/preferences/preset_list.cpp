@@ -8,33 +8,36 @@ namespace {
 
 // Answers whether OK was pressed.
 bool edit_entry(HWND page, HWND list, t_size index) {
-  pfc::wide_string text = list_box_get_text(list, index);
+  const pfc::wide_string shown = list_box_get_text(list, index);
+  pfc::wide_string text = shown;
   if (!edit_preset(page, text)) return false;
-  list_box_replace(list, index, text);
+  // An unchanged text keeps the entry as stored, including bytes the list cannot show.
+  if (text != shown) list_box_replace(list, index, text);
   return true;
 }
 
-// Moves the selected entry one place towards `target` and keeps it selected.
+// Moves the selected entry one place towards `target`, with the stored preset it shows, and keeps
+// it selected.
 void move_preset(HWND list, t_size selection, t_size target) {
-  const pfc::wide_string text = list_box_get_text(list, selection);
+  const listed_preset moved = list_box_get(list, selection);
   SendMessageW(list, LB_DELETESTRING, selection, 0);
-  SendMessageW(list, LB_INSERTSTRING, target, reinterpret_cast<LPARAM>(text.c_str()));
+  list_box_insert(list, target, moved);
   SendMessageW(list, LB_SETCURSEL, target, 0);
 }
 
 }  // namespace
 
 void show_stored_presets(HWND list) {
-  preset_texts presets;
+  preset_list presets;
   load_presets(presets);
   fill_list_box(list, presets);
 }
 
 void add_preset(HWND page, HWND list) {
-  const LRESULT added = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
-  if (added < 0) return;
+  const t_size added = list_box_insert(list, pfc::infinite_size, listed_preset());
+  if (added == pfc::infinite_size) return;
   SendMessageW(list, LB_SETCURSEL, added, 0);
-  if (!edit_entry(page, list, static_cast<t_size>(added))) SendMessageW(list, LB_DELETESTRING, added, 0);
+  if (!edit_entry(page, list, added)) SendMessageW(list, LB_DELETESTRING, added, 0);
 }
 
 void edit_selected_preset(HWND page, HWND list) {
@@ -60,14 +63,14 @@ void move_preset_down(HWND list) {
 }
 
 void show_default_presets(HWND list) {
-  preset_texts defaults;
+  preset_list defaults;
   add_default_presets(defaults);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   fill_list_box(list, defaults);
 }
 
-void store_listed_presets(HWND list) {
-  preset_texts presets;
+void store_changed_presets(HWND list) {
+  preset_list presets;
   read_list_box(list, presets);
-  store_presets(presets);
+  if (!is_as_loaded(presets)) store_presets(presets);
 }

@@ -73,6 +73,8 @@ TEST_F(editor, cancel_leaves_an_existing_entry_even_an_empty_one_or_one_that_is_
   ASSERT_TRUE(open.edit_entry(1, press_cancel));
   ASSERT_TRUE(open.edit_entry(2, press_cancel));
   EXPECT_EQ(open.list(), shown);
+  open.close();
+  EXPECT_EQ(stored_bytes(), (std::vector<std::string>{"first", "", "caf\xE9"}));
 }
 
 TEST_F(editor, esc_and_the_close_box_act_as_cancel) {
