@@ -1,3 +1,4 @@
+#include "announce/announcement.h"
 #include "settings/config_variables.h"
 #include "host_access/contained.h"
 #include "resources/resource.h"
@@ -13,14 +14,23 @@ namespace {
 // other. The page is loaded on the player's main thread, one page at a time.
 bool loading = false;
 
-// A text the player could not read is no reason to empty the setting.
-void store_window_text(HWND window, cfg_string &variable) {
+// A text the player could not read is no reason to empty the setting. Answers whether it stored.
+bool store_window_text(HWND window, cfg_string &variable) {
   pfc::string8 text;
-  if (uGetWindowText(window, text)) variable.assign(text.text());
+  if (!uGetWindowText(window, text)) return false;
+  variable.assign(text.text());
+  return true;
+}
+
+// The stored setting is already in place when this runs; only the messenger is behind.
+void show_change() {
+  run_contained("showing the changed setting", "the setting is stored and shows from the next track on",
+                [] { show_settings_change(); });
 }
 
 void store_check_box(HWND page, int id, cfg_int_t<bool> &variable) {
   variable = IsDlgButtonChecked(page, id) == BST_CHECKED;
+  show_change();
 }
 
 void show_check_box(HWND page, int id, bool checked) {
@@ -41,7 +51,7 @@ void set_active_preset(HWND page, HWND list) {
   if (selection == pfc::infinite_size) return;
   const HWND active = GetDlgItem(page, IDC_ACTIVE_SCRIPT);
   SetWindowTextW(active, list_box_get_text(list, selection).c_str());
-  store_window_text(active, cfg_active_script);
+  if (store_window_text(active, cfg_active_script)) show_change();
 }
 
 void on_command(HWND page, int id, int notification, HWND control) {
@@ -94,6 +104,9 @@ void close_page(HWND page) {
     run_contained("storing the presets", "the stored presets are left as they were",
                   [&] { store_changed_presets(GetDlgItem(page, IDC_PRESETS)); });
   }
+  // The edit's own flag says whether the user changed the top line: loading it clears the flag.
+  // Shown once here rather than at every keystroke.
+  if (SendMessageW(GetDlgItem(page, IDC_TOP_TEXT), EM_GETMODIFY, 0, 0) != 0) show_change();
 }
 
 }  // namespace
