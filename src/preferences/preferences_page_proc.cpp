@@ -1,22 +1,36 @@
+#include "announce/announcement.h"
 #include "settings/config_variables.h"
 #include "host_access/contained.h"
 #include "resources/resource.h"
 #include "preferences/host_shared.h"
 #include "preferences/list_box.h"
 #include "preferences/preferences_page.h"
-#include "preferences/preset_editor.h"
+#include "preferences/preset_list.h"
 #include "support/string8.h"
 
 namespace {
 
-// A text the player could not read is no reason to empty the setting.
-void store_window_text(HWND window, cfg_string &variable) {
+// Loading the page sets the top line's edit too, and the edit reports that as a change like any
+// other. The page is loaded on the player's main thread, one page at a time.
+bool loading = false;
+
+// A text the player could not read is no reason to empty the setting. Answers whether it stored.
+bool store_window_text(HWND window, cfg_string &variable) {
   pfc::string8 text;
-  if (uGetWindowText(window, text)) variable.assign(text.text());
+  if (!uGetWindowText(window, text)) return false;
+  variable.assign(text.text());
+  return true;
+}
+
+// The stored setting is already in place when this runs; only the messenger is behind.
+void show_change() {
+  run_contained("showing the changed setting", "the setting is stored and shows from the next track on",
+                [] { show_settings_change(); });
 }
 
 void store_check_box(HWND page, int id, cfg_int_t<bool> &variable) {
   variable = IsDlgButtonChecked(page, id) == BST_CHECKED;
+  show_change();
 }
 
 void show_check_box(HWND page, int id, bool checked) {
@@ -29,48 +43,7 @@ void load_page(HWND page) {
   show_check_box(page, IDC_MUSIC_STATUS_ONLY, cfg_music_status_only);
   show_check_box(page, IDC_KEEP_STATUS_PICTURE, cfg_keep_status_picture);
   show_check_box(page, IDC_KEEP_FIRST_EDIT, cfg_keep_first_edit);
-  preset_texts presets;
-  load_presets(presets);
-  fill_list_box(GetDlgItem(page, IDC_PRESETS), presets);
-}
-
-void add_preset(HWND page, HWND list) {
-  SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
-  SendMessageW(list, LB_SETCURSEL, list_box_count(list) - 1, 0);
-  edit_preset(page);
-}
-
-void delete_preset(HWND list) {
-  const t_size selection = list_box_selection(list);
-  if (selection == pfc::infinite_size) return;
-  SendMessageW(list, LB_DELETESTRING, selection, 0);
-}
-
-// Moves the selected entry one place towards `target` and keeps it selected.
-void move_preset(HWND list, t_size selection, t_size target) {
-  const pfc::wide_string text = list_box_get_text(list, selection);
-  SendMessageW(list, LB_DELETESTRING, selection, 0);
-  SendMessageW(list, LB_INSERTSTRING, target, reinterpret_cast<LPARAM>(text.c_str()));
-  SendMessageW(list, LB_SETCURSEL, target, 0);
-}
-
-void move_preset_up(HWND list) {
-  const t_size selection = list_box_selection(list);
-  if (selection == pfc::infinite_size || selection == 0) return;
-  move_preset(list, selection, selection - 1);
-}
-
-void move_preset_down(HWND list) {
-  const t_size selection = list_box_selection(list);
-  if (selection == pfc::infinite_size || selection + 1 >= list_box_count(list)) return;
-  move_preset(list, selection, selection + 1);
-}
-
-void show_default_presets(HWND list) {
-  preset_texts defaults;
-  add_default_presets(defaults);
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  fill_list_box(list, defaults);
+  show_stored_presets(GetDlgItem(page, IDC_PRESETS));
 }
 
 void set_active_preset(HWND page, HWND list) {
@@ -78,14 +51,14 @@ void set_active_preset(HWND page, HWND list) {
   if (selection == pfc::infinite_size) return;
   const HWND active = GetDlgItem(page, IDC_ACTIVE_SCRIPT);
   SetWindowTextW(active, list_box_get_text(list, selection).c_str());
-  store_window_text(active, cfg_active_script);
+  if (store_window_text(active, cfg_active_script)) show_change();
 }
 
 void on_command(HWND page, int id, int notification, HWND control) {
   const HWND list = GetDlgItem(page, IDC_PRESETS);
   switch (id) {
     case IDC_TOP_TEXT:
-      if (notification == EN_CHANGE) store_window_text(control, cfg_top_text);
+      if (notification == EN_CHANGE && !loading) store_window_text(control, cfg_top_text);
       break;
     case IDC_MUSIC_STATUS_ONLY:
       store_check_box(page, id, cfg_music_status_only);
@@ -97,9 +70,7 @@ void on_command(HWND page, int id, int notification, HWND control) {
       store_check_box(page, id, cfg_keep_first_edit);
       break;
     case IDC_PRESETS:
-      if (notification == LBN_DBLCLK && list_box_selection(list) != pfc::infinite_size) {
-        edit_preset(page);
-      }
+      if (notification == LBN_DBLCLK) edit_selected_preset(page, list);
       break;
     case IDC_ADD:
       add_preset(page, list);
@@ -127,17 +98,29 @@ void on_command(HWND page, int id, int notification, HWND control) {
 // Marks a page whose opening failed.
 constexpr const wchar_t *presets_not_shown = L"TunesignalPresetsNotShown";
 
+void close_page(HWND page) {
+  // A page that could not show the stored presets must not store its partial list over them.
+  if (RemovePropW(page, presets_not_shown) == nullptr) {
+    run_contained("storing the presets", "the stored presets are left as they were",
+                  [&] { store_changed_presets(GetDlgItem(page, IDC_PRESETS)); });
+  }
+  // The edit's own flag says whether the user changed the top line: loading it clears the flag.
+  // Shown once here rather than at every keystroke.
+  if (SendMessageW(GetDlgItem(page, IDC_TOP_TEXT), EM_GETMODIFY, 0, 0) != 0) show_change();
+}
+
 }  // namespace
 
 INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
-      // A page that could not show the stored presets must not store its partial list over them.
+      loading = true;
       if (!run_contained("opening the preferences page",
                          "the page shows what it could, and closing it leaves the stored presets as they are",
                          [&] { load_page(page); })) {
         SetPropW(page, presets_not_shown, reinterpret_cast<HANDLE>(1));
       }
+      loading = false;
       return 1;
     case WM_COMMAND:
       run_contained("a preferences page command", "the command did not finish; the page may be tried again", [&] {
@@ -145,14 +128,7 @@ INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, L
       });
       return 0;
     case WM_DESTROY:
-      if (RemovePropW(page, presets_not_shown) == nullptr) {
-        run_contained("storing the presets", "the stored presets are left as they were",
-                      [&] {
-                        preset_texts presets;
-                        read_list_box(GetDlgItem(page, IDC_PRESETS), presets);
-                        store_presets(presets);
-                      });
-      }
+      close_page(page);
       return 0;
     default:
       return 0;

@@ -4,7 +4,6 @@
 #include "host_access/host_access.h"
 #include "host_access/contained.h"
 #include "resources/resource.h"
-#include "preferences/list_box.h"
 #include "support/string8.h"
 #include "support/wide_text.h"
 
@@ -104,18 +103,12 @@ INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LP
   return 0;
 }
 
-INT_PTR edit_preset(HWND page) {
-  const HWND list = GetDlgItem(page, IDC_PRESETS);
-  const t_size selection = list_box_selection(list);
-  if (selection == pfc::infinite_size) return 0;
-  pfc::wide_string working = list_box_get_text(list, selection);
-  const INT_PTR result = DialogBoxParamW(module_instance(), MAKEINTRESOURCEW(IDD_PRESET_EDITOR), page,
+bool edit_preset(HWND owner, pfc::wide_string &text) {
+  pfc::wide_string working = text;
+  const INT_PTR result = DialogBoxParamW(module_instance(), MAKEINTRESOURCEW(IDD_PRESET_EDITOR), owner,
                                          preset_editor_proc, reinterpret_cast<LPARAM>(&working));
-  if (result == IDOK) {
-    remove_line_breaks(working);
-    list_box_replace(list, selection, working);
-  } else if (working.empty()) {
-    SendMessageW(list, LB_DELETESTRING, selection, 0);
-  }
-  return result;
+  if (result != IDOK) return false;
+  remove_line_breaks(working);
+  text.swap(working);
+  return true;
 }

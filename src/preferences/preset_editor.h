@@ -4,10 +4,10 @@
 
 #include "support/wide_string.h"
 
-// The modal editor of one preset (template 104), opened on the selected entry of the page's list.
-// OK puts the edited text, line breaks removed, in place of the entry; Cancel leaves the entry,
-// except that an empty entry (such as one just added) is removed. Returns the dialog's result.
-INT_PTR edit_preset(HWND page);
+// The modal editor of one preset (template 104), opened over `owner` on `text`. OK puts the edited
+// text, line breaks removed, in `text` and answers true; Cancel, Esc, the close box and an editor
+// that could not open answer false and leave `text` as it was.
+bool edit_preset(HWND owner, pfc::wide_string &text);
 
 INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lparam);
 

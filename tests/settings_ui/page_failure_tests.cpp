@@ -45,9 +45,9 @@ TEST_F(failing, an_editor_that_cannot_open_leaves_the_list_as_cancel_would) {
   EXPECT_FALSE(open.edit_entry(0, press_ok));
   EXPECT_FALSE(open.add_entry(press_ok));
   EXPECT_FALSE(open.edit_entry(1, press_ok));
-  EXPECT_EQ(open.list(), (entries{L"kept"})) << "the added entry and the empty one are gone";
+  EXPECT_EQ(open.list(), (entries{L"kept", L""})) << "only the added entry is gone";
   open.close();
-  EXPECT_EQ(stored_presets(), (entries{L"kept"}));
+  EXPECT_EQ(stored_presets(), (entries{L"kept", L""}));
 }
 
 TEST_F(failing, a_page_that_could_not_show_the_presets_does_not_store_over_them) {
@@ -64,10 +64,14 @@ TEST_F(failing, a_page_that_could_not_show_the_presets_does_not_store_over_them)
 
 TEST_F(failing, a_preset_list_that_cannot_be_converted_leaves_the_stored_presets_as_they_were) {
   store({L"mine"});
-  preset_texts presets;
-  presets.add(pfc::wide_string(L"first"));
+  preset_list presets;
+  listed_preset kept;
+  kept.stored = 0;
+  presets.add(kept);
   // Three UTF-8 bytes for each of these characters.
-  presets.add(pfc::wide_string(std::wstring(4 * megabyte, L'\u266B').c_str()));
+  listed_preset long_preset;
+  long_preset.text = pfc::wide_string(std::wstring(4 * megabyte, L'\u266B').c_str());
+  presets.add(long_preset);
   {
     const memory_squeeze squeeze(3 * 4 * megabyte);
     EXPECT_THROW(store_presets(presets), std::bad_alloc);

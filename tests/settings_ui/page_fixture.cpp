@@ -13,6 +13,12 @@ std::vector<std::wstring> stored_presets() {
   return presets;
 }
 
+std::vector<std::string> stored_bytes() {
+  std::vector<std::string> presets;
+  for (t_size i = 0; i < cfg_presets.count(); ++i) presets.push_back(cfg_presets.get_item(i).text());
+  return presets;
+}
+
 void store(const std::vector<std::wstring> &presets) {
   cfg_presets.remove_all();
   for (const std::wstring &preset : presets) cfg_presets.add(utf8_from_wide(preset).c_str());

@@ -21,6 +21,8 @@ class page_test : public ::testing::Test {
 // cfg_presets as UTF-16, in order.
 std::vector<std::wstring> stored_presets();
 void store(const std::vector<std::wstring> &presets);
+// cfg_presets as stored, byte for byte.
+std::vector<std::string> stored_bytes();
 
 // The three default presets, in order.
 std::vector<std::wstring> defaults();

@@ -7,13 +7,44 @@
 using page = page_test;
 using entries = std::vector<std::wstring>;
 
-TEST_F(page, first_opening_lists_the_three_defaults_and_closing_stores_them) {
+TEST_F(page, first_opening_lists_the_three_defaults_and_closing_it_untouched_stores_none) {
   open_page open;
   EXPECT_EQ(open.list(), defaults());
   EXPECT_EQ(open.selection(), LB_ERR);
-  EXPECT_EQ(cfg_presets.count(), 0u) << "the list is stored only when the page closes";
   open.close();
-  EXPECT_EQ(stored_presets(), defaults());
+  EXPECT_EQ(cfg_presets.count(), 0u) << "the defaults are offered, not stored";
+}
+
+// Latin-1 texts, not UTF-8, as another program may have stored them.
+const std::string cafe = "caf\xE9 %title%";
+const std::string quoted = "\xAB%album%\xBB";
+const std::string state = "\xC9tat:";
+
+TEST_F(page, closing_it_untouched_keeps_every_stored_text_byte_for_byte) {
+  cfg_presets.add("%title%");
+  cfg_presets.add(cafe.c_str());
+  cfg_presets.add(quoted.c_str());
+  cfg_active_script.assign(cafe.c_str());
+  cfg_top_text.assign(state.c_str());
+  open_page().close();
+  EXPECT_EQ(stored_bytes(), (std::vector<std::string>{"%title%", cafe, quoted}));
+  EXPECT_EQ(cfg_active_script.text(), cafe);
+  EXPECT_EQ(cfg_top_text.text(), state);
+}
+
+TEST_F(page, moving_one_entry_and_editing_another_keeps_the_bytes_of_the_entries_not_edited) {
+  cfg_presets.add("%title%");
+  cfg_presets.add(cafe.c_str());
+  cfg_presets.add(quoted.c_str());
+  open_page open;
+  open.select(2);
+  open.click(IDC_UP);
+  ASSERT_TRUE(open.edit_entry(0, [](HWND editor) {
+    type_text(script_edit(editor), L"\u266B");
+    press_ok(editor);
+  }));
+  open.close();
+  EXPECT_EQ(stored_bytes(), (std::vector<std::string>{"\xE2\x99\xAB", quoted, cafe}));
 }
 
 TEST_F(page, shows_the_stored_settings_and_keeps_empty_and_non_ascii_entries) {

@@ -4,6 +4,7 @@
 
 #include "page_fixture.h"
 #include "preferences/preset_editor.h"
+#include "settings/config_variables.h"
 
 using editor = page_test;
 using entries = std::vector<std::wstring>;
@@ -62,11 +63,18 @@ TEST_F(editor, cancel_after_typing_leaves_a_non_empty_entry_as_it_was) {
   EXPECT_EQ(open.list(), defaults());
 }
 
-TEST_F(editor, cancel_on_an_empty_entry_removes_it) {
-  store({L"first", L"", L"last"});
+TEST_F(editor, cancel_leaves_an_existing_entry_even_an_empty_one_or_one_that_is_not_utf8) {
+  cfg_presets.remove_all();
+  cfg_presets.add("first");
+  cfg_presets.add("");
+  cfg_presets.add("caf\xE9");  // Latin-1, as another program may have stored it
   open_page open;
+  const entries shown = open.list();
   ASSERT_TRUE(open.edit_entry(1, press_cancel));
-  EXPECT_EQ(open.list(), (entries{L"first", L"last"}));
+  ASSERT_TRUE(open.edit_entry(2, press_cancel));
+  EXPECT_EQ(open.list(), shown);
+  open.close();
+  EXPECT_EQ(stored_bytes(), (std::vector<std::string>{"first", "", "caf\xE9"}));
 }
 
 TEST_F(editor, esc_and_the_close_box_act_as_cancel) {
@@ -79,11 +87,11 @@ TEST_F(editor, esc_and_the_close_box_act_as_cancel) {
   })) << "Esc closes the editor";
   EXPECT_EQ(open.list(), (entries{L"first", L"", L"last"})) << "Esc keeps a non-empty entry";
 
-  EXPECT_TRUE(open.edit_entry(1, [](HWND dialog) {
+  EXPECT_TRUE(open.add_entry([](HWND dialog) {
     click_close_box(dialog);
     wait_for_editor_to_close(dialog);
   })) << "the close box closes the editor";
-  EXPECT_EQ(open.list(), (entries{L"first", L"last"})) << "the close box removes an empty entry";
+  EXPECT_EQ(open.list(), (entries{L"first", L"", L"last"})) << "the close box removes the entry just added";
 }
 
 TEST_F(editor, ok_on_an_emptied_text_keeps_the_entry_now_empty_in_its_place) {
