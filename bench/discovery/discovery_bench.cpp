@@ -20,16 +20,11 @@ bool same_table(const messenger_window_table &a, const messenger_window_table &b
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-void discover() {
-  reset_messenger_windows();
-  find_messenger_windows();
-}
-
 // False when the desktop could not be made or a search found other windows than the messenger's.
 bool run_with(int decoys, int repetitions, bench_case &result) {
   const crowded_desktop desktop(decoys);
   if (!desktop.created()) return false;
-  discover();
+  find_messenger_windows();
   if (!same_table(messenger_windows, desktop.messenger()) || !same_table(bare_walk(), desktop.messenger())) {
     return false;
   }
@@ -37,7 +32,7 @@ bool run_with(int decoys, int repetitions, bench_case &result) {
             measure(
                 repetitions,
                 [] {
-                  for (int i = 0; i < searches_per_call; ++i) discover();
+                  for (int i = 0; i < searches_per_call; ++i) find_messenger_windows();
                 },
                 [] {
                   for (int i = 0; i < searches_per_call; ++i) bare_walk();

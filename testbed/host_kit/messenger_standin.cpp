@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "messenger_quit.h"
 #include "program_folder.h"
 // The commands' codes and layout are the messenger's own.
 #include "../messenger/user_command.h"
@@ -77,19 +78,7 @@ messenger_standin::messenger_standin(const std::vector<std::wstring> &arguments,
 }
 
 messenger_standin::~messenger_standin() {
-  if (process_.hProcess != nullptr) {
-    const HWND form = status_form();
-    static const UINT quit = RegisterWindowMessageW(L"TunesignalMessengerQuit");
-    DWORD_PTR answer = 0;
-    if (form == nullptr ||
-        SendMessageTimeoutW(form, quit, 0, 0, SMTO_ABORTIFHUNG, quit_limit_ms, &answer) == 0 ||
-        WaitForSingleObject(process_.hProcess, quit_limit_ms) != WAIT_OBJECT_0) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, quit_limit_ms);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
+  end_messenger_process(process_, status_form());
   DeleteFileW(status_log_path_.c_str());
   DeleteFileW(message_log_path_.c_str());
 }

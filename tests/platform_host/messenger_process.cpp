@@ -1,12 +1,12 @@
 #include "messenger_process.h"
 
+#include "messenger_quit.h"
 #include "program_folder.h"
 
 namespace {
 
 // Long enough for a slow machine to start Wine's window system; reaching it means a broken start.
 constexpr DWORD start_limit_ms = 60000;
-constexpr DWORD quit_limit_ms = 20000;
 
 }  // namespace
 
@@ -35,19 +35,7 @@ messenger_process::messenger_process(const wchar_t *options) {
 }
 
 messenger_process::~messenger_process() {
-  if (process_.hProcess != nullptr) {
-    const HWND form = status_form();
-    const UINT quit = RegisterWindowMessageW(L"TunesignalMessengerQuit");
-    DWORD_PTR answer = 0;
-    if (form == nullptr ||
-        SendMessageTimeoutW(form, quit, 0, 0, SMTO_ABORTIFHUNG, quit_limit_ms, &answer) == 0 ||
-        WaitForSingleObject(process_.hProcess, quit_limit_ms) != WAIT_OBJECT_0) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, quit_limit_ms);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
+  end_messenger_process(process_, status_form());
   DeleteFileW(log_path_);
 }
 
