@@ -11,7 +11,7 @@
 
 #include "host_streams.h"
 #include "settings/config_variables.h"
-#include "settings/io_exceptions.h"
+#include "boundary/stream_errors.h"
 #include "settings_reset.h"
 
 namespace {

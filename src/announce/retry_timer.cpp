@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "host_access/contained.h"
+#include "host_access/error_barrier.h"
 
 namespace {
 

@@ -13,6 +13,26 @@
 // 16-byte buffer as the first stack argument, the buffer's address returned in EAX. Declared with
 // the buffer spelled out, `GUID *get_guid(GUID *result)`, the member has exactly that form under
 // every compiler; GCC's by-value GUID result would swap the buffer and `this`.
+//
+// Errors across the boundary. Every member of the component that the host (or, for the dialogs and
+// the retry timer, the window manager) calls is in exactly one of three kinds:
+// - Throws by contract: the host catches and decides.
+//     foobar2000_client::get_config, set_config  the host's stream errors and a damaged chain
+//     preferences_page::get_help_url              a host without a core_version service
+// - Contained: the body runs in the error barrier (host_access/error_barrier.h), which reports a
+//   failure on the console with what comes next, so no exception reaches the caller.
+//     initquit::on_init, on_quit; play_callback_static::on_playback_new_track, on_playback_stop,
+//     on_playback_pause; mainmenu_commands::execute; foobar2000_client::set_library_path; the
+//     preferences page's and the preset editor's message handlers; the retry timer's callback.
+// - Cannot fail: constant answers and reference counting, with no allocation and no host call
+//     get_version, get_service_list, services_init, is_debug, service_release, service_add_ref,
+//     service_query, instance_create, get_flags, the other play_callback slots (empty),
+//     on_playback_edited (lets its reference go), preferences_page::create (its handlers are
+//     contained), get_name, get_guid, get_parent_guid, reset_query, reset, and the menu's
+//     get_command_count, get_command, get_parent, get_sort_priority.
+//   The members that write into a string the host passes in (componentversion's four getters, the
+//   menu's get_name, get_description, get_display) can fail only inside that string's own
+//   operations, whose errors are the host's and pass back to it unchanged.
 
 #include <cstdint>
 

@@ -2,6 +2,7 @@
 
 #include "host_access/host_binding.h"
 #include "component/service_factory.h"
+#include "host_access/error_barrier.h"
 #include "settings/cfg_var.h"
 
 t_uint32 component_client::get_version() { return client_version; }
@@ -18,7 +19,8 @@ void component_client::set_config(input_stream *in, abort_callback &abort) {
 }
 
 void component_client::set_library_path(const char *, const char *file_name) {
-  set_module_file_name(file_name);
+  run_contained("keeping the component's file name", "the player shows it without one",
+                [&] { set_module_file_name(file_name); });
 }
 
 void component_client::services_init(bool available) { set_services_available(available); }

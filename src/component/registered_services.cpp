@@ -3,21 +3,20 @@
 // order they are defined, so this file alone fixes the order the host walks (newest first):
 // componentversion is defined first and ends the chain; the main-menu commands, defined last,
 // head it.
-#include "announce/play_callback_qip.h"
-#include "component/component_identity.h"
-#include "component/componentversion_impl_simple.h"
-#include "component/initquit_tutorial1.h"
-#include "component/mainmenu_commands_qip.h"
+#include "announce/playback_events.h"
+#include "component/component_version.h"
+#include "component/start_quit_hooks.h"
+#include "component/menu_switch.h"
 #include "component/service_factory.h"
 #include "preferences/preferences_page.h"
 
 namespace {
 
-componentversion_impl_simple_factory componentversion_factory(component_name, component_version,
-                                                              component_about);
-initquit_factory_t<initquit_tutorial1> initquit_factory;
-play_callback_static_factory_t<play_callback_qip> play_callback_factory;
-preferences_page_factory_t<tconfig_input> preferences_page_factory;
-mainmenu_commands_factory_t<mainmenu_commands_qip> mainmenu_factory;
+component_version_factory version_factory(component_name_text, component_version_text,
+                                          component_about_text);
+initquit_factory_t<start_quit_hooks> initquit_factory;
+play_callback_static_factory_t<playback_events> play_callback_factory;
+preferences_page_factory_t<tunesignal_page> preferences_page_factory;
+mainmenu_commands_factory_t<menu_switch> mainmenu_factory;
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 // The component's page in the player's preferences window. It holds no data: every opening of
 // the page window reloads from the configuration variables.
-class tconfig_input : public preferences_page {
+class tunesignal_page : public preferences_page {
  public:
   static constexpr GUID page_guid = {
       0x18651C3E, 0xF988, 0x4EFB, {0x96, 0x47, 0x53, 0xB0, 0x28, 0xCC, 0xDA, 0xCC}};
@@ -27,6 +27,3 @@ class tconfig_input : public preferences_page {
   void reset() override {}
   bool get_help_url(pfc::string_base &out) override;
 };
-
-// The page window's dialog procedure (template 143).
-INT_PTR CALLBACK preferences_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam);

@@ -2,7 +2,7 @@
 
 #include "announce/title_format.h"
 #include "host_access/host_access.h"
-#include "host_access/contained.h"
+#include "host_access/error_barrier.h"
 #include "resources/resource.h"
 #include "support/string8.h"
 #include "support/wide_text.h"

@@ -1,6 +1,6 @@
 #include "settings/cfg_string.h"
 
-#include "settings/io_exceptions.h"
+#include "boundary/stream_errors.h"
 
 cfg_string::cfg_string(const GUID &guid, const char *default_value) : cfg_var(guid), value_(default_value) {}
 

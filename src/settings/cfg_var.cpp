@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "settings/guid_bytes.h"
-#include "settings/io_exceptions.h"
+#include "boundary/stream_errors.h"
 #include "settings/limited_reader.h"
 #include "settings/record_buffer_writer.h"
 #include "settings/stream_integers.h"

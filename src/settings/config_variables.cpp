@@ -35,4 +35,4 @@ cfg_string cfg_top_text(guid_top_text, "Now Playing:");
 cfg_int_t<bool> cfg_music_status_only(guid_music_status_only, false);
 cfg_int_t<bool> cfg_keep_status_picture(guid_keep_status_picture, false);
 cfg_int_t<bool> cfg_keep_first_edit(guid_keep_first_edit, false);
-cfg_stringlist_t cfg_presets(guid_presets);
+cfg_string_list cfg_presets(guid_presets);

@@ -2,7 +2,7 @@
 
 #include "settings/cfg_int.h"
 #include "settings/cfg_string.h"
-#include "settings/cfg_stringlist.h"
+#include "settings/cfg_string_list.h"
 #include "settings/status_record.h"
 
 // The component's seven stored settings.
@@ -12,7 +12,7 @@ extern cfg_string cfg_top_text;
 extern cfg_int_t<bool> cfg_music_status_only;
 extern cfg_int_t<bool> cfg_keep_status_picture;
 extern cfg_int_t<bool> cfg_keep_first_edit;
-extern cfg_stringlist_t cfg_presets;
+extern cfg_string_list cfg_presets;
 
 // Not a setting: what the component has put on display in the messenger and the user's status
 // under it, kept with the settings so that it outlives the session.

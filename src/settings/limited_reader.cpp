@@ -1,6 +1,6 @@
 #include "settings/limited_reader.h"
 
-#include "settings/io_exceptions.h"
+#include "boundary/stream_errors.h"
 
 t_size limited_reader::read(void *buffer, t_size n, abort_callback &abort) {
   const t_size asked = n < remaining_ ? n : static_cast<t_size>(remaining_);

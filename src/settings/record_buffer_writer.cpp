@@ -1,6 +1,6 @@
 #include "settings/record_buffer_writer.h"
 
-#include "settings/io_exceptions.h"
+#include "boundary/stream_errors.h"
 
 void record_buffer_writer::write(const void *data, t_size n, abort_callback &abort) {
   if (abort.is_aborting()) throw foobar2000_io::exception_aborted();

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "announce/play_callback_qip.h"
+#include "announce/playback_events.h"
 #include "fake_player.h"
-#include "component/initquit_tutorial1.h"
-#include "component/mainmenu_commands_qip.h"
+#include "component/start_quit_hooks.h"
+#include "component/menu_switch.h"
 #include "component/service_impl.h"
 #include "messenger_standin.h"
 
@@ -51,9 +51,9 @@ class announcing : public ::testing::Test {
   play_callback &events() { return callbacks; }
 
   bound_player player;
-  service_impl_single_t<play_callback_qip> callbacks;
-  service_impl_single_t<mainmenu_commands_qip> menu;
-  service_impl_single_t<initquit_tutorial1> hooks;
+  service_impl_single_t<playback_events> callbacks;
+  service_impl_single_t<menu_switch> menu;
+  service_impl_single_t<start_quit_hooks> hooks;
   fake_track kino{"\xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0", "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE"};
   fake_track sigur{"Svefn-g-englar", "Sigur R\xC3\xB3s"};
   const std::string kino_line =

@@ -5,7 +5,7 @@
 #include "chain_bytes.h"
 #include "host_streams.h"
 #include "settings/config_variables.h"
-#include "settings/io_exceptions.h"
+#include "boundary/stream_errors.h"
 #include "settings_reset.h"
 
 using namespace chain_bytes;

@@ -6,7 +6,7 @@
 
 namespace {
 
-service_impl_single_t<tconfig_input> page_object;
+service_impl_single_t<tunesignal_page> page_object;
 
 std::function<void(HWND)> pending_answer;
 bool answered = false;

@@ -13,7 +13,7 @@
 using identity = page_test;
 
 TEST_F(identity, writes_its_two_guids_into_the_callers_buffers_and_answers_their_addresses) {
-  service_impl_single_t<tconfig_input> page_object;
+  service_impl_single_t<tunesignal_page> page_object;
   preferences_page &page = page_object;
   GUID blank;
   std::memset(&blank, 0xCD, sizeof blank);
@@ -27,7 +27,7 @@ TEST_F(identity, writes_its_two_guids_into_the_callers_buffers_and_answers_their
 }
 
 TEST_F(identity, answers_only_the_preferences_page_class) {
-  service_impl_single_t<tconfig_input> page_object;
+  service_impl_single_t<tunesignal_page> page_object;
   service_base *out = nullptr;
   EXPECT_FALSE(page_object.service_query(&out, initquit::class_guid));
   EXPECT_EQ(out, nullptr);
@@ -36,7 +36,7 @@ TEST_F(identity, answers_only_the_preferences_page_class) {
 }
 
 TEST_F(identity, the_help_address_carries_the_player_version_the_page_guid_and_its_name) {
-  service_impl_single_t<tconfig_input> page_object;
+  service_impl_single_t<tunesignal_page> page_object;
   pfc::string8 address("left over");
   EXPECT_TRUE(page_object.get_help_url(address));
   EXPECT_STREQ(address.text(),
@@ -53,7 +53,7 @@ TEST_F(identity, the_help_address_carries_the_player_version_the_page_guid_and_i
 
 TEST_F(identity, without_the_players_version_service_the_help_address_fails_to_the_caller) {
   player.host.remove_all(core_version::class_guid);
-  service_impl_single_t<tconfig_input> page_object;
+  service_impl_single_t<tunesignal_page> page_object;
   pfc::string8 address;
   try {
     page_object.get_help_url(address);

@@ -3,7 +3,7 @@
 // track plays reaches the messenger.
 #include <gtest/gtest.h>
 
-#include "announce/play_callback_qip.h"
+#include "announce/playback_events.h"
 #include "announce/status_keeper.h"
 #include "component/service_impl.h"
 #include "fake_player.h"
@@ -31,7 +31,7 @@ class page_while_playing : public ::testing::Test {
 
   bound_player player;
   messenger_standin messenger{{L"--picture", L"3", L"--top", L"At work", L"--bottom", L"Busy until five"}};
-  service_impl_single_t<play_callback_qip> events;
+  service_impl_single_t<playback_events> events;
   fake_track song{"Song", "Band"};
   // Picture, top text, bottom text.
   const std::vector<std::string> playing = {"11", "Now Playing:", "Song"};

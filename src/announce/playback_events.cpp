@@ -1,8 +1,8 @@
-#include "announce/play_callback_qip.h"
+#include "announce/playback_events.h"
 
 #include "announce/announcement.h"
 #include "announce/status_keeper.h"
-#include "host_access/contained.h"
+#include "host_access/error_barrier.h"
 #include "host_access/host_access.h"
 #include "host_access/host_ref.h"
 #include "settings/config_variables.h"
@@ -17,14 +17,14 @@ constexpr int stop_reason_starting_another = 2;
 
 }  // namespace
 
-void play_callback_qip::on_playback_new_track(track *by_value) {
+void playback_events::on_playback_new_track(track *by_value) {
   host_ref<track> track_handle(by_value);
   note_track_playing(true);
   if (!cfg_enabled) return;
   run_contained("the announcement", track_waits, [&] { announce_track(track_handle.copy()); });
 }
 
-void play_callback_qip::on_playback_stop(int reason) {
+void playback_events::on_playback_stop(int reason) {
   note_track_playing(false);
   if (!cfg_enabled) return;
   // The next track's announcement takes the place of a put-back that would only flicker.
@@ -33,7 +33,7 @@ void play_callback_qip::on_playback_stop(int reason) {
   run_contained("putting the status back", putting_back_later, [&] { put_users_status_back(why); });
 }
 
-void play_callback_qip::on_playback_pause(bool paused) {
+void playback_events::on_playback_pause(bool paused) {
   note_track_playing(!paused);
   if (!cfg_enabled) return;
   if (paused) {
@@ -44,4 +44,4 @@ void play_callback_qip::on_playback_pause(bool paused) {
   }
 }
 
-void play_callback_qip::on_playback_edited(track *by_value) { host_ref<track> release(by_value); }
+void playback_events::on_playback_edited(track *by_value) { host_ref<track> release(by_value); }

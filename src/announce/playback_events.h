@@ -4,7 +4,7 @@
 
 // Turns the host's playback events into messenger actions: a new track is announced, a stop or a
 // pause puts the user's status back, a resume announces the playing track again.
-class play_callback_qip : public play_callback_static {
+class playback_events : public play_callback_static {
  public:
   // New track, stop and pause: bits 1, 2 and 4, one per event slot.
   static constexpr unsigned event_flags = 22;

@@ -6,9 +6,9 @@
 
 // A stored ordered list of UTF-8 texts: a 32-bit count, then per entry a 32-bit byte length and
 // the bytes.
-class cfg_stringlist_t : public cfg_var {
+class cfg_string_list : public cfg_var {
  public:
-  explicit cfg_stringlist_t(const GUID &guid) : cfg_var(guid) {}
+  explicit cfg_string_list(const GUID &guid) : cfg_var(guid) {}
 
   t_size count() const { return items_.count(); }
   pfc::string8 get_item(t_size index) const { return items_.get_item(index); }

@@ -4,7 +4,7 @@
 
 // "Enable Tunesignal" in the host's View menu: switches the whole component on and off, with a
 // check mark while it is on. Switching off puts the user's messenger status back.
-class mainmenu_commands_qip : public mainmenu_commands {
+class menu_switch : public mainmenu_commands {
  public:
   static constexpr GUID command_guid = {
       0xC10D046C, 0xA6BE, 0x4F15, {0x95, 0x77, 0xF3, 0x10, 0x7C, 0x4B, 0xA0, 0xBC}};

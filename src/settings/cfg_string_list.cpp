@@ -1,10 +1,10 @@
-#include "settings/cfg_stringlist.h"
+#include "settings/cfg_string_list.h"
 
 #include <cstdint>
 
 #include "support/array.h"
 
-#include "settings/io_exceptions.h"
+#include "boundary/stream_errors.h"
 #include "settings/stream_integers.h"
 
 namespace {
@@ -49,7 +49,7 @@ void read_entry(input_stream &stream, t_size length, abort_callback &abort, pfc:
 
 }  // namespace
 
-void cfg_stringlist_t::load_value(input_stream &stream, t_size size_hint, abort_callback &abort) {
+void cfg_string_list::load_value(input_stream &stream, t_size size_hint, abort_callback &abort) {
   record_budget budget(size_hint);
   budget.take(4);
   const t_uint32 entries = read_uint32_le(stream, abort);
@@ -64,7 +64,7 @@ void cfg_stringlist_t::load_value(input_stream &stream, t_size size_hint, abort_
   }
 }
 
-void cfg_stringlist_t::save_value(output_stream &stream, abort_callback &abort) {
+void cfg_string_list::save_value(output_stream &stream, abort_callback &abort) {
   const t_size entries = items_.count();
   write_uint32_le(stream, entries, abort);
   for (t_size i = 0; i < entries; ++i) {

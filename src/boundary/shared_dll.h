@@ -1,7 +1,7 @@
 #pragma once
 
 // The two functions of the player's own library shared.dll that the preferences page uses,
-// imported by name (the import library comes from host_shared.def).
+// imported by name (the import library comes from shared_dll.def).
 
 #include <windows.h>
 

@@ -1,28 +1,28 @@
-#include "component/mainmenu_commands_qip.h"
+#include "component/menu_switch.h"
 
 #include "announce/announcement.h"
 #include "announce/status_keeper.h"
-#include "host_access/contained.h"
+#include "host_access/error_barrier.h"
 #include "host_access/host_access.h"
 #include "host_access/host_ref.h"
 #include "settings/config_variables.h"
 
-GUID *mainmenu_commands_qip::get_command(GUID *result, t_uint32 index) {
+GUID *menu_switch::get_command(GUID *result, t_uint32 index) {
   *result = index == 0 ? command_guid : GUID{};
   return result;
 }
 
-void mainmenu_commands_qip::get_name(t_uint32 index, pfc::string_base &out) {
+void menu_switch::get_name(t_uint32 index, pfc::string_base &out) {
   if (index == 0) out.assign("Enable Tunesignal");
 }
 
-bool mainmenu_commands_qip::get_description(t_uint32 index, pfc::string_base &out) {
+bool menu_switch::get_description(t_uint32 index, pfc::string_base &out) {
   if (index != 0) return false;
   out.assign("Activates Tunesignal support");
   return true;
 }
 
-bool mainmenu_commands_qip::get_display(t_uint32 index, pfc::string_base &text, t_uint32 &flags) {
+bool menu_switch::get_display(t_uint32 index, pfc::string_base &text, t_uint32 &flags) {
   flags = 0;
   if (index == 0 && cfg_enabled) flags |= checked_flag;
   get_name(index, text);
@@ -50,7 +50,7 @@ void switch_on() {
 
 }  // namespace
 
-void mainmenu_commands_qip::execute(t_uint32 index, service_base *by_value) {
+void menu_switch::execute(t_uint32 index, service_base *by_value) {
   host_ref<service_base> release(by_value);
   if (index != 0 || !check_main_thread()) return;
   if (cfg_enabled) {

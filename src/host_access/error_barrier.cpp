@@ -1,4 +1,4 @@
-#include "host_access/contained.h"
+#include "host_access/error_barrier.h"
 
 #include "host_access/host_access.h"
 #include "support/string8.h"

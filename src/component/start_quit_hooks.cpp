@@ -1,15 +1,17 @@
-#include "component/initquit_tutorial1.h"
+#include "component/start_quit_hooks.h"
 
 #include "announce/status_keeper.h"
-#include "host_access/contained.h"
+#include "host_access/error_barrier.h"
 #include "settings/config_variables.h"
 
-void initquit_tutorial1::on_init() {
+void start_quit_hooks::on_init() {
   // A messenger that is not running yet is looked for again when a track starts.
-  if (cfg_enabled) run_contained("looking for QIP", "it is looked for again when a track starts", meet_messenger);
+  run_contained("looking for QIP", "it is looked for again when a track starts", [] {
+    if (cfg_enabled) meet_messenger();
+  });
 }
 
-void initquit_tutorial1::on_quit() {
+void start_quit_hooks::on_quit() {
   // The messenger outlives the player: it must not go on showing the track.
   run_contained("putting the status back at quit",
                 "the next session puts it back when it starts, if the track is still on display",
