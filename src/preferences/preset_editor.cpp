@@ -9,36 +9,43 @@
 
 namespace {
 
-// Only one editor is open at a time (it is modal on the player's main thread); these serve it.
-pfc::wide_string *working_text = nullptr;
-WNDPROC previous_edit_proc = nullptr;
+// What one open editor works on, kept in the dialog (DWLP_USER) from WM_INITDIALOG on; it lives in
+// edit_preset's frame, which outlasts the dialog.
+struct editor_state {
+  pfc::wide_string *text;
+  WNDPROC previous_edit_proc;
+};
+
+editor_state *state_of(HWND editor) {
+  return reinterpret_cast<editor_state *>(GetWindowLongPtrW(editor, DWLP_USER));
+}
 
 bool control_key_down() {
   const short state = GetKeyState(VK_CONTROL);
   return (state >> 8) != 0;
 }
 
-// Ctrl+A selects the whole script. Only a subclassing that took installs this and sets
-// previous_edit_proc, so there is always a procedure to pass the message on to.
+// Ctrl+A selects the whole script. Only a subclassing that took installs this, after it has put the
+// procedure it replaced in the editor's state, so there is always one to pass the message on to.
 LRESULT CALLBACK select_all_edit_proc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_KEYDOWN && wparam == 'A' && control_key_down()) {
     SendMessageW(edit, EM_SETSEL, 0, -1);
   }
-  return CallWindowProcW(previous_edit_proc, edit, message, wparam, lparam);
+  return CallWindowProcW(state_of(GetParent(edit))->previous_edit_proc, edit, message, wparam, lparam);
 }
 
 // A failed subclassing leaves the edit its own procedure, only without Ctrl+A.
-void subclass_script_edit(HWND script) {
-  const LONG_PTR previous =
-      SetWindowLongPtrW(script, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(select_all_edit_proc));
-  if (previous != 0) previous_edit_proc = reinterpret_cast<WNDPROC>(previous);
+void subclass_script_edit(HWND script, editor_state &state) {
+  state.previous_edit_proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(script, GWLP_WNDPROC));
+  SetWindowLongPtrW(script, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(select_all_edit_proc));
 }
 
 void init_editor(HWND editor, LPARAM lparam) {
+  auto *state = reinterpret_cast<editor_state *>(lparam);
+  SetWindowLongPtrW(editor, DWLP_USER, lparam);
   const HWND script = GetDlgItem(editor, IDC_PRESET_SCRIPT);
-  subclass_script_edit(script);
-  working_text = reinterpret_cast<pfc::wide_string *>(lparam);
-  SetWindowTextW(script, working_text->c_str());
+  subclass_script_edit(script, *state);
+  SetWindowTextW(script, state->text->c_str());
   if (!run_contained("the preset preview", "the preview stays empty",
                      [&] { update_preview(script, GetDlgItem(editor, IDC_PRESET_PREVIEW)); })) {
     SetDlgItemTextW(editor, IDC_PRESET_PREVIEW, L"");
@@ -71,6 +78,8 @@ void update_preview(HWND source, HWND target) {
   SetWindowTextW(target, wide.get());
 }
 
+namespace {
+
 INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG) {
     init_editor(editor, lparam);
@@ -81,7 +90,7 @@ INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LP
     case IDOK:
       // Without the text the dialog stays open: the user can try again or cancel.
       if (run_contained("reading the preset", "the editor stays open: try OK again or cancel",
-                        [&] { *working_text = read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT)); })) {
+                        [&] { *state_of(editor)->text = read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT)); })) {
         EndDialog(editor, IDOK);
       }
       break;
@@ -103,10 +112,13 @@ INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LP
   return 0;
 }
 
+}  // namespace
+
 bool edit_preset(HWND owner, pfc::wide_string &text) {
   pfc::wide_string working = text;
+  editor_state state{&working, nullptr};
   const INT_PTR result = DialogBoxParamW(module_instance(), MAKEINTRESOURCEW(IDD_PRESET_EDITOR), owner,
-                                         preset_editor_proc, reinterpret_cast<LPARAM>(&working));
+                                         preset_editor_proc, reinterpret_cast<LPARAM>(&state));
   if (result != IDOK) return false;
   remove_line_breaks(working);
   text.swap(working);

@@ -9,8 +9,6 @@
 // that could not open answer false and leave `text` as it was.
 bool edit_preset(HWND owner, pfc::wide_string &text);
 
-INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lparam);
-
 // Shows in `target` what the script in `source` gives for the playing (or focused) track.
 void update_preview(HWND source, HWND target);
 
