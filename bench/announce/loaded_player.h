@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "boundary/boundary.h"
+#include "component_loader.h"
 #include "fake_player.h"
 #include "no_copy.h"
 
@@ -23,8 +24,7 @@ class loaded_player : private no_copy {
   const counted_console &console() const { return console_; }
 
  private:
-  HMODULE shared_;
-  HMODULE module_;
+  component_loader loader_;
   fake_host host_;
   counted_console console_;
   fake_core_version version_;

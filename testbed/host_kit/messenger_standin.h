@@ -6,29 +6,29 @@
 #include <vector>
 
 #include "message_sequence.h"
+#include "messenger_process.h"
 #include "no_copy.h"
 
-// The stand-in messenger (messenger.exe, beside the test program) in a process of its own, with its
-// status log and message log in temporary files. Started ready for use; asked to quit at the end.
-// The arguments may give it a name ({L"--name", L"one"}) for `messenger.exe --control --to one`.
+// The stand-in messenger's process (messenger_process) as the tests and benchmarks drive it, with
+// its user's actions and its logs in the standard library's terms. The arguments may give it a
+// name ({L"--name", L"one"}) for `messenger.exe --control --to one`.
 class messenger_standin : private no_copy {
  public:
   // Logs cost the messenger a file write for every message; a benchmark goes without them.
   enum class logs { kept, none };
 
   explicit messenger_standin(const std::vector<std::wstring> &arguments = {}, logs kept = logs::kept);
-  ~messenger_standin();
 
-  bool running() const;
-  DWORD process_id() const { return process_.dwProcessId; }
+  bool running() const { return process_.running(); }
+  DWORD process_id() const { return process_.process_id(); }
 
   // Stops answering messages for the given time, or until resumed; the request itself is answered
   // first.
-  void hang(DWORD milliseconds = 0);
-  void resume();
+  void hang(DWORD milliseconds = 0) { process_.hang(milliseconds); }
+  void resume() { process_.resume(); }
 
   // Ends the messenger's process at once, as a crash would.
-  void kill();
+  void kill() { process_.kill(); }
 
   // What the user does in the status dialog of this messenger. The messenger does it itself, so its
   // message log does not count these actions as another program's; each returns once it is done.
@@ -48,10 +48,7 @@ class messenger_standin : private no_copy {
   std::vector<window_message> messages() const;
 
  private:
-  HWND status_form() const;
+  void ask(unsigned command, const std::wstring &data = {}) const;
 
-  PROCESS_INFORMATION process_ = {};
-  bool ready_ = false;
-  std::wstring status_log_path_;
-  std::wstring message_log_path_;
+  messenger_process process_;
 };

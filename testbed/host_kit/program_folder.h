@@ -2,14 +2,17 @@
 
 #include <windows.h>
 
+// The folder of the running program, with its trailing backslash: the player, the stand-ins, the
+// component and the test programs all stand side by side in one folder.
+void program_folder(wchar_t (&folder)[MAX_PATH]);
+
+// The platform-ABI programs go without the C++ standard library; the others have this too.
+#ifndef _MSC_VER
 #include <string>
 
-// The folder of the running program, with its trailing separator: the player, the stand-ins, the
-// component and the test programs all stand side by side in one folder.
 inline std::wstring program_folder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
+  wchar_t folder[MAX_PATH];
+  program_folder(folder);
   return folder;
 }
+#endif

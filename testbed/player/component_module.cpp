@@ -27,9 +27,8 @@ std::string folder_of(const std::wstring &path) {
 // Room for the text of an exception that came out of the component.
 constexpr t_size error_room = 512;
 
-std::string load_error(const std::wstring &path) {
-  const DWORD code = GetLastError();
-  // The loader says "module not found" both for the file itself and for a DLL it imports.
+// The loader says "module not found" both for the file itself and for a DLL it imports.
+std::string load_error(const std::wstring &path, DWORD code) {
   const bool file_missing = GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
   return "cannot load " + utf8_from_wide(path) + ": " +
          (file_missing ? std::string("there is no such file") : windows_error_text(code));
@@ -50,36 +49,23 @@ void call_hooks(service_registry &registry, bool init) {
 }  // namespace
 
 component_module::component_module(const std::wstring &dll_path, service_registry &registry)
-    : registry_(registry), client_(nullptr) {
-  // As the player does it: its own library is loaded first, and a component's own folder is
-  // searched first for what the component imports.
-  const std::wstring shared_path = program_folder() + L"shared.dll";
-  shared_ = LoadLibraryW(shared_path.c_str());
-  if (shared_ == nullptr) throw std::runtime_error(load_error(shared_path));
-  module_ = LoadLibraryExW(dll_path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-  if (module_ == nullptr) {
-    const std::string error = load_error(dll_path);
-    FreeLibrary(shared_);
-    throw std::runtime_error(error);
+    : registry_(registry), loader_(dll_path.c_str()), client_(nullptr) {
+  switch (loader_.stopped_at()) {
+    case component_loader::step::shared_dll:
+      throw std::runtime_error(load_error(program_folder() + L"shared.dll", loader_.error_code()));
+    case component_loader::step::component:
+      throw std::runtime_error(load_error(dll_path, loader_.error_code()));
+    case component_loader::step::entry_point:
+      throw std::runtime_error(utf8_from_wide(dll_path) + " is not a component: no " + entry_point_name);
+    case component_loader::step::done:
+      break;
   }
-  const auto entry = reinterpret_cast<foobar2000_get_interface_t>(
-      reinterpret_cast<void *>(GetProcAddress(module_, entry_point_name)));
-  if (entry == nullptr) {
-    FreeLibrary(module_);
-    FreeLibrary(shared_);
-    throw std::runtime_error(utf8_from_wide(dll_path) + " is not a component: no " + entry_point_name);
-  }
-  client_ = entry(&registry_, module_);
+  client_ = loader_.start(registry_);
   for (auto *f = client_->get_service_list(); f != nullptr; f = f->next_factory()) {
     registry_.add_factory(f);
   }
   file_name_ = base_name(dll_path);
   folder_ = folder_of(dll_path);
-}
-
-component_module::~component_module() {
-  FreeLibrary(module_);
-  FreeLibrary(shared_);
 }
 
 void component_module::start(const config_file &config) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "component_loader.h"
 #include "config_file.h"
 #include "service_registry.h"
 #include "no_copy.h"
@@ -13,7 +14,6 @@ class component_module : private no_copy {
   // Loads the DLL, calls its entry point and registers its factories. Throws std::runtime_error
   // when the DLL does not load or has no entry point.
   component_module(const std::wstring &dll_path, service_registry &registry);
-  ~component_module();
 
   // Hands over the stored configuration, the file name and the services flag. A configuration
   // the component refuses is reported and the start goes on.
@@ -34,8 +34,7 @@ class component_module : private no_copy {
 
  private:
   service_registry &registry_;
-  HMODULE shared_;
-  HMODULE module_;
+  component_loader loader_;
   foobar2000_client *client_;
   std::string file_name_;
   std::string folder_;

@@ -11,7 +11,7 @@ TEST_F(announcing, first_track_opens_the_dialog_saves_the_status_and_publishes_t
   messenger_standin messenger(users_own_status_options);
   ASSERT_TRUE(messenger.running());
   start(kino);
-  EXPECT_EQ(first_difference(joined({opening, reading, publishing(11, 0, kino_line, "Now Playing:")}),
+  EXPECT_EQ(first_difference(joined({opening(), reading, publishing(11, 0, kino_line, "Now Playing:")}),
                              received(messenger)),
             "");
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", kino_line}}));
@@ -131,7 +131,7 @@ TEST_F(announcing, an_empty_track_is_reported_after_the_dialog_is_read) {
   messenger_standin messenger(users_own_status_options);
   events().on_playback_new_track(nullptr);
   EXPECT_EQ(player.console.entries, (std::vector<std::string>{"tunesignal: Track is empty! What a pity:(("}));
-  EXPECT_EQ(first_difference(joined({opening, reading}), received(messenger)), "");
+  EXPECT_EQ(first_difference(joined({opening(), reading}), received(messenger)), "");
 }
 
 TEST_F(announcing, a_track_whose_text_comes_out_blank_is_not_published_and_the_console_says_why) {

@@ -12,6 +12,7 @@
 #include "component/menu_switch.h"
 #include "component/service_impl.h"
 #include "messenger_standin.h"
+#include "status_dialog_sequences.h"
 
 // The component's announcement linked into the test, with a player made of plain objects, against
 // the stand-in messenger in a process of its own.
@@ -21,23 +22,11 @@ using fields = std::vector<std::string>;
 extern const fields users_own_status;
 extern const std::vector<std::wstring> users_own_status_options;
 
-using messages = std::vector<window_message>;
-
 // The messages the messenger received, leaving out the caption-length questions that discovery
 // asks every panel.
 messages received(const messenger_standin &messenger);
 
 std::size_t count_of(const messages &seen, const window_message &expected);
-
-// The opening clicks (their point depends on where the messenger's window is), the reading of the
-// dialog (into buffers whose size and address mean nothing to the test) and the publishing of a
-// status.
-extern const messages opening;
-extern const messages reading;
-messages publishing(std::uint32_t picture, std::uint32_t picture_l_param, const std::string &bottom,
-                    const std::string &top);
-
-messages joined(std::initializer_list<messages> parts);
 
 class announcing : public ::testing::Test {
  protected:

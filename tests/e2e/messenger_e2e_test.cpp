@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "messenger_standin.h"
+#include "status_dialog_sequences.h"
 #include "text_conversion.h"
 #include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
@@ -54,17 +55,11 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
   const std::uint32_t point = (15 << 16) | ((main_panel.right - main_form.left - 15) & 0xFFFF);
   // The clicks create the dialog's panels; the search that follows asks each for its caption length,
   // the second time only for a caption that is not empty.
-  EXPECT_EQ(first_difference({{"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, point},
-                              {"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, point},
-                              {"main_panel", WM_LBUTTONDOWN, MK_LBUTTON, point},
-                              {"main_panel", WM_LBUTTONUP, MK_LBUTTON, point},
-                              {"status_form", WM_SYSCOMMAND, SC_CLOSE, 0},
-                              {"cancel_panel", WM_GETTEXTLENGTH, 0, 0},
-                              {"cancel_panel", WM_GETTEXTLENGTH, 0, 0},
-                              {"status_panel", WM_GETTEXTLENGTH, 0, 0},
-                              {"status_panel", WM_GETTEXTLENGTH, 0, 0}},
-                             messenger.messages()),
-            "");
+  const messages search = {{"cancel_panel", WM_GETTEXTLENGTH, 0, 0},
+                           {"cancel_panel", WM_GETTEXTLENGTH, 0, 0},
+                           {"status_panel", WM_GETTEXTLENGTH, 0, 0},
+                           {"status_panel", WM_GETTEXTLENGTH, 0, 0}};
+  EXPECT_EQ(first_difference(joined({opening(point), search}), messenger.messages()), "");
   EXPECT_FALSE(IsWindowVisible(messenger_windows.status_form)) << "the dialog is closed again";
 
   shown_status users;
@@ -77,13 +72,7 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
   ASSERT_EQ(announce(L"Now Playing:", track_text, music_picture), messenger_result::completed);
   std::vector<window_message> announcement = messenger.messages();
   announcement.erase(announcement.begin(), announcement.begin() + static_cast<long>(before_announcement));
-  EXPECT_EQ(first_difference({{"status_combo", CB_SETCURSEL, 11, 0},
-                              {"bottom_edit", WM_SETTEXT, 0, any, utf8_from_wide(track_text)},
-                              {"top_edit", WM_SETTEXT, 0, any, "Now Playing:"},
-                              {"status_panel", WM_LBUTTONDOWN, MK_LBUTTON, 0x00010001},
-                              {"status_panel", WM_LBUTTONUP, MK_LBUTTON, 0x00010001}},
-                             announcement),
-            "");
+  EXPECT_EQ(first_difference(publishing(11, 0, utf8_from_wide(track_text), "Now Playing:"), announcement), "");
 
   ASSERT_EQ(select_picture(users.picture, users.picture), messenger_result::completed);
   ASSERT_EQ(write_text(messenger_windows.bottom_edit, users.bottom.c_str()), messenger_result::completed);

@@ -8,7 +8,8 @@
 #include "abi_bridge.h"
 #include "fake_host.h"
 #include "messenger_standin.h"
-#include "loaded_component.h"
+#include "component_loader.h"
+#include "program_folder.h"
 #include "slot_call.h"
 #include "support/string8.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 class component_dll : public ::testing::Test {
  protected:
-  void SetUp() override { client = component.entry()(&host, component.module()); }
+  void SetUp() override { client = component.start(host); }
 
   service_factory_base *factory_of(const GUID &class_guid) {
     for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
@@ -51,7 +52,7 @@ class component_dll : public ::testing::Test {
     return copy;
   }
 
-  loaded_component component;
+  component_loader component{(program_folder() + L"foo_tunesignal.dll").c_str()};
   fake_host host;
   foobar2000_client *client = nullptr;
 };
@@ -59,7 +60,7 @@ class component_dll : public ::testing::Test {
 TEST_F(component_dll, entry_point_returns_the_same_client_every_time) {
   fake_host other;
   EXPECT_NE(client, nullptr);
-  EXPECT_EQ(component.entry()(&other, component.module()), client);
+  EXPECT_EQ(component.start(other), client);
 }
 
 TEST_F(component_dll, client_reports_version_73_and_no_debug_build_in_its_slots) {

@@ -9,7 +9,8 @@
 #include "../settings/chain_bytes.h"
 #include "abi_bridge.h"
 #include "fake_host.h"
-#include "loaded_component.h"
+#include "component_loader.h"
+#include "program_folder.h"
 
 using namespace chain_bytes;
 
@@ -40,7 +41,7 @@ std::vector<stored_record> records_of(const bytes &chain) {
 // What the component holds after a load: its saved chain, record by record.
 class fresh_component {
  public:
-  fresh_component() : client_(component_.entry()(&host_, component_.module())) {}
+  fresh_component() : client_(component_.start(host_)) {}
 
   // False when the load ended in an error, which the player reports and survives.
   bool load(const bytes &stored) {
@@ -62,7 +63,7 @@ class fresh_component {
   }
 
  private:
-  loaded_component component_;
+  component_loader component_{(program_folder() + L"foo_tunesignal.dll").c_str()};
   fake_host host_;
   foobar2000_client *client_;
 };

@@ -4,6 +4,7 @@
 
 #include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
+#include "status_dialog_sequences.h"
 #include "text_conversion.h"
 #include "window_recorder.h"
 
@@ -14,14 +15,14 @@ class status_dialog : public ::testing::Test {
   void SetUp() override {
     reset_messenger_windows();
     const HWND status_form = windows.top_level("status_form", L"TCusForm");
-    bottom = windows.child("bottom", status_form, L"TEdit", L"Reading the news");
-    top = windows.child("top", status_form, L"TEdit", L"At home");
-    combo = windows.child("combo", status_form, L"TComboBox");
+    bottom = windows.child("bottom_edit", status_form, L"TEdit", L"Reading the news");
+    top = windows.child("top_edit", status_form, L"TEdit", L"At home");
+    combo = windows.child("status_combo", status_form, L"TComboBox");
     for (int picture = 0; picture < 13; ++picture) {
       SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"picture"));
     }
     SendMessageW(combo, CB_SETCURSEL, 4, 0);
-    apply = windows.child("apply", status_form, L"TPanel", L"OK");
+    apply = windows.child("status_panel", status_form, L"TPanel", L"OK");
     find_messenger_windows();
   }
   void TearDown() override { reset_messenger_windows(); }
@@ -44,11 +45,11 @@ TEST_F(status_dialog, reading_takes_each_texts_length_then_the_text_bottom_first
   shown_status shown;
   EXPECT_EQ(read_status(shown), messenger_result::completed);
 
-  EXPECT_EQ(first_difference({{"bottom", WM_GETTEXTLENGTH, 0, 0},
-                              {"bottom", WM_GETTEXT, 17, any},
-                              {"top", WM_GETTEXTLENGTH, 0, 0},
-                              {"top", WM_GETTEXT, 8, any},
-                              {"combo", CB_GETCURSEL, 0, 0}},
+  EXPECT_EQ(first_difference({{"bottom_edit", WM_GETTEXTLENGTH, 0, 0},
+                              {"bottom_edit", WM_GETTEXT, 17, any},
+                              {"top_edit", WM_GETTEXTLENGTH, 0, 0},
+                              {"top_edit", WM_GETTEXT, 8, any},
+                              {"status_combo", CB_GETCURSEL, 0, 0}},
                              windows.recorded),
             "");
   EXPECT_STREQ(shown.bottom.c_str(), L"Reading the news");
@@ -81,7 +82,7 @@ TEST_F(status_dialog, no_selected_picture_reads_as_minus_one_and_selecting_it_cl
   windows.start_recording();
   EXPECT_EQ(select_picture(shown.picture, shown.picture), messenger_result::completed);
 
-  EXPECT_EQ(first_difference({{"combo", CB_SETCURSEL, 0xFFFFFFFF, 0xFFFFFFFF}}, windows.recorded), "");
+  EXPECT_EQ(first_difference({{"status_combo", CB_SETCURSEL, 0xFFFFFFFF, 0xFFFFFFFF}}, windows.recorded), "");
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR);
 }
 
@@ -94,13 +95,7 @@ TEST_F(status_dialog, writing_selecting_and_applying_send_exactly_their_messages
   EXPECT_EQ(write_text(messenger_windows.top_edit, top_line), messenger_result::completed);
   EXPECT_EQ(apply_status(), messenger_result::completed);
 
-  EXPECT_EQ(first_difference({{"combo", CB_SETCURSEL, 11, 0},
-                              {"bottom", WM_SETTEXT, 0, any, utf8_from_wide(track)},
-                              {"top", WM_SETTEXT, 0, any, "Now Playing:"},
-                              {"apply", WM_LBUTTONDOWN, MK_LBUTTON, 0x00010001},
-                              {"apply", WM_LBUTTONUP, MK_LBUTTON, 0x00010001}},
-                             windows.recorded),
-            "");
+  EXPECT_EQ(first_difference(publishing(11, 0, utf8_from_wide(track), "Now Playing:"), windows.recorded), "");
   EXPECT_EQ(text_of(bottom), track);
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 11);
 }

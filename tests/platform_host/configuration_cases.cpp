@@ -3,13 +3,13 @@
 #include "cases.h"
 #include "check.h"
 #include "host_services.h"
-#include "loaded_component.h"
+#include "started_component.h"
 #include "host_streams.h"
 #include "stored_chain.h"
 
 void configuration_round_trip_keeps_every_byte() {
   player_services host;
-  loaded_component component(host.api);
+  started_component component(host.api);
   foobar2000_client *client = component.client();
   if (client == nullptr) return;
   abort_flag go_on(false);

@@ -4,7 +4,7 @@
 #include "check.h"
 #include "host_errors.h"
 #include "host_services.h"
-#include "loaded_component.h"
+#include "started_component.h"
 #include "messenger_session.h"
 #include "host_streams.h"
 #include "stored_chain.h"
@@ -78,7 +78,7 @@ void a_caught_exception_outlives_the_locals_unwound_before_it() {
 
 void component_errors_reach_the_host_by_name() {
   player_services host;
-  loaded_component component(host.api);
+  started_component component(host.api);
   foobar2000_client *client = component.client();
   if (client == nullptr) return;
 
@@ -106,7 +106,7 @@ void component_errors_reach_the_host_by_name() {
 
 void host_stream_errors_cross_the_loader() {
   player_services host;
-  loaded_component component(host.api);
+  started_component component(host.api);
   foobar2000_client *client = component.client();
   if (client == nullptr) return;
 
@@ -138,7 +138,7 @@ void title_formatting_error_is_reported_on_the_console() {
   messenger_session session;
   if (!session.started()) return;
   player_services &host = session.host;
-  loaded_component &component = session.component;
+  started_component &component = session.component;
   foobar2000_client *client = component.client();
 
   client->services_init(true);

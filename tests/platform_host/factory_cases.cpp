@@ -3,7 +3,7 @@
 #include "cases.h"
 #include "check.h"
 #include "host_services.h"
-#include "loaded_component.h"
+#include "started_component.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ void check_factory_chain(foobar2000_client *client) {
 
 void factory_chain_and_guid_results() {
   player_services host;
-  loaded_component component(host.api);
+  started_component component(host.api);
   if (component.client() == nullptr) return;
   check_factory_chain(component.client());
 

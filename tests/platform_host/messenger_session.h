@@ -1,7 +1,8 @@
 #pragma once
 
 #include "host_services.h"
-#include "loaded_component.h"
+#include "host_text.h"
+#include "started_component.h"
 #include "messenger_process.h"
 #include "no_copy.h"
 
@@ -16,8 +17,11 @@ class messenger_session : private no_copy {
 
   player_services host;
   messenger_process messenger;
-  loaded_component component;
+  started_component component;
 };
 
 // The user's own status as the messenger's status log has it.
 extern const char *const users_status;
+
+// The messenger's whole status log.
+void read_status_log(const messenger_process &messenger, host_text &log);

@@ -1,7 +1,7 @@
 #include "cases.h"
 #include "check.h"
 #include "host_services.h"
-#include "loaded_component.h"
+#include "started_component.h"
 #include "messenger_session.h"
 #include "host_streams.h"
 #include "stored_chain.h"
@@ -27,7 +27,7 @@ bool shows_checked(mainmenu_commands *menu) {
 
 void check_published(const messenger_process &messenger, const host_text &expected, const char *behaviour) {
   host_text log;
-  messenger.read_status_log(log);
+  read_status_log(messenger, log);
   check_text(log.text(), expected.text(), behaviour);
 }
 
@@ -38,7 +38,7 @@ void menu_switch_and_playback_drive_the_messenger() {
   if (!session.started()) return;
   player_services &host = session.host;
   const messenger_process &messenger = session.messenger;
-  loaded_component &component = session.component;
+  started_component &component = session.component;
   foobar2000_client *client = component.client();
 
   // Texts the host formats, so that what the messenger shows went through the boundary both ways.

@@ -1,0 +1,99 @@
+#include "messenger_process.h"
+
+#include "messenger_quit.h"
+#include "program_folder.h"
+
+namespace {
+
+// Long enough for a slow machine to start Wine's window system; reaching it means a broken start.
+constexpr DWORD start_limit_ms = 60000;
+constexpr DWORD answer_limit_ms = 20000;
+
+void temporary_path(wchar_t (&path)[MAX_PATH + 64], const wchar_t *kind) {
+  static unsigned long counter = 0;
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  wsprintfW(path, L"%stunesignal-%s-%lu-%lu.log", folder, kind, GetCurrentProcessId(), ++counter);
+  DeleteFileW(path);
+}
+
+}  // namespace
+
+messenger_process::messenger_process(const wchar_t *options, bool logs) {
+  wchar_t ready_name[64];
+  wsprintfW(ready_name, L"TunesignalMessengerReady.%lu.%lx", GetCurrentProcessId(),
+            static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(this)));
+  const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, ready_name);
+
+  wchar_t folder[MAX_PATH];
+  program_folder(folder);
+  wchar_t logging[2 * MAX_PATH + 200] = {};
+  if (logs) {
+    temporary_path(status_log_, L"status");
+    temporary_path(message_log_, L"messages");
+    wsprintfW(logging, L"--status-log \"%s\" --message-log \"%s\"", status_log_, message_log_);
+  }
+  // wsprintf writes at most 1024 characters: the options, which may hold a long status, are
+  // copied on their own.
+  const int head_room = MAX_PATH + 2 * MAX_PATH + 400;
+  const int room = head_room + lstrlenW(options) + 2;
+  auto *command = static_cast<wchar_t *>(HeapAlloc(GetProcessHeap(), 0, room * sizeof(wchar_t)));
+  if (command == nullptr) return;
+  wsprintfW(command, L"\"%smessenger.exe\" --ready-event %s %s ", folder, ready_name, logging);
+  lstrcatW(command, options);
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  if (CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
+    const HANDLE waits[] = {ready, process_.hProcess};
+    ready_ = WaitForMultipleObjects(2, waits, FALSE, start_limit_ms) == WAIT_OBJECT_0;
+  }
+  HeapFree(GetProcessHeap(), 0, command);
+  if (ready != nullptr) CloseHandle(ready);
+}
+
+messenger_process::~messenger_process() {
+  end_messenger_process(process_, status_form());
+  if (status_log_[0] != 0) DeleteFileW(status_log_);
+  if (message_log_[0] != 0) DeleteFileW(message_log_);
+}
+
+bool messenger_process::running() const {
+  return ready_ && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND messenger_process::status_form() const {
+  for (HWND form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr); form != nullptr;
+       form = FindWindowExW(nullptr, form, L"TCusForm", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(form, &owner);
+    if (owner == process_.dwProcessId) return form;
+  }
+  return nullptr;
+}
+
+void messenger_process::hang(DWORD milliseconds) {
+  const UINT hang_request = RegisterWindowMessageW(L"TunesignalMessengerHang");
+  SendMessageW(status_form(), hang_request, milliseconds, 0);
+}
+
+void messenger_process::resume() {
+  wchar_t name[64];
+  wsprintfW(name, L"TunesignalMessengerResume.%lu", process_.dwProcessId);
+  const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
+  if (event == nullptr) return;
+  SetEvent(event);
+  CloseHandle(event);
+}
+
+void messenger_process::kill() {
+  TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, answer_limit_ms);
+}
+
+void messenger_process::ask(unsigned command, const wchar_t *data, DWORD length) const {
+  COPYDATASTRUCT request = {command, length * static_cast<DWORD>(sizeof(wchar_t)),
+                            const_cast<wchar_t *>(data)};
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(status_form(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_ABORTIFHUNG,
+                      answer_limit_ms, &answer);
+}
