@@ -1,7 +1,26 @@
 # One test program per group of behaviours; under the cross build ctest runs it through Wine.
+#   SLOW       gtest patterns of the cases that wait on purpose (a hung messenger, a retry, a fault
+#              at every step). They run as a test of their own, <name>_slow, labelled `slow`, so
+#              that `ctest -LE slow` is the quick loop and a plain `ctest` still runs everything.
+#   MESSENGER  the program starts messengers or announces to any on the desktop: top-level windows
+#              are shared by every program, so one such test runs at a time.
 function(tunesignal_test name)
-  cmake_parse_arguments(arg "" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(arg "MESSENGER" "" "SOURCES;LIBRARIES;SLOW" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest_main)
-  add_test(NAME ${name} COMMAND ${name})
+  set(tests ${name})
+  if(arg_SLOW)
+    list(JOIN arg_SLOW ":" slow_cases)
+    add_test(NAME ${name} COMMAND ${name} --gtest_filter=-${slow_cases})
+    add_test(NAME ${name}_slow COMMAND ${name} --gtest_filter=${slow_cases})
+    set_tests_properties(${name}_slow PROPERTIES LABELS slow)
+    list(APPEND tests ${name}_slow)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
+  # A pattern that no longer names a case must not pass as a run of nothing.
+  set_tests_properties(${tests} PROPERTIES FAIL_REGULAR_EXPRESSION "\\] 0 tests from")
+  if(arg_MESSENGER)
+    set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK messenger_windows)
+  endif()
 endfunction()

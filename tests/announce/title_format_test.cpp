@@ -17,12 +17,6 @@ class previewing : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(previewing, shows_the_playing_track_while_something_plays) {
-  player.playback.playing = &playing;
-  EXPECT_TRUE(format_preview(L"%artist% / %title%", out));
-  EXPECT_STREQ(out.text(), "Aquarium / Gorod zolotoy");
-}
-
 TEST_F(previewing, shows_the_focused_playlist_item_when_nothing_plays) {
   player.playlists.items = {&playing, &focused};
   player.playlists.active = 3;

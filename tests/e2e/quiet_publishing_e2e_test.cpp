@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../settings/chain_bytes.h"
+#include "chain_bytes.h"
 #include "listening_session.h"
 #include "messenger_standin.h"
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
-#include "component/component_client.h"
 #include "host_access/host_access.h"
 #include "host_access/host_binding.h"
 
@@ -28,9 +27,9 @@ TEST_F(host_access, console_output_goes_to_every_receiver_only_while_services_ar
   host.add(console_receiver::class_guid, &second);
 
   console_print("before");
-  the_component_client().services_init(true);
+  set_services_available(true);
   console_print("tunesignal: QIP is not running! ^(");
-  the_component_client().services_init(false);
+  set_services_available(false);
   console_print("after");
 
   const std::vector<std::string> expected = {"tunesignal: QIP is not running! ^("};

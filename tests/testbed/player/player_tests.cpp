@@ -1,7 +1,7 @@
 // The stand-in player with the built component: what a user sees across runs.
 #include <gtest/gtest.h>
 
-#include "../settings/chain_bytes.h"
+#include "chain_bytes.h"
 #include "player_output.h"
 #include "player_run.h"
 

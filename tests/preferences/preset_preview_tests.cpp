@@ -35,12 +35,6 @@ TEST_F(preview, shows_the_playing_track_formatted_by_the_script_from_the_start) 
   EXPECT_EQ(song.references(), 1) << "the playing track is released";
 }
 
-TEST_F(preview, uses_the_focused_playlist_entry_when_nothing_plays) {
-  fake_track focused("Focused");
-  player.playlists.focus_on(&focused);
-  EXPECT_EQ(preview_on_opening(L"%title%"), L"Focused");
-}
-
 TEST_F(preview, is_empty_with_nothing_playing_and_nothing_focused) {
   EXPECT_EQ(preview_on_opening(L"%title%"), L"");
 }

@@ -4,7 +4,7 @@
 #include "component/service_impl.h"
 #include "support/string8.h"
 
-TEST(component_identity, a_text_given_as_null_is_reported_as_empty_and_replaces_what_was_there) {
+TEST(component_version, a_text_given_as_null_is_reported_as_empty_and_replaces_what_was_there) {
   service_impl_single_t<component_version> identity(nullptr, nullptr, nullptr);
   pfc::string8 text("left over");
   identity.get_component_name(text);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "../settings/chain_bytes.h"
+#include "chain_bytes.h"
 #include "abi_bridge.h"
 #include "fake_host.h"
 #include "messenger_standin.h"
@@ -69,37 +69,6 @@ TEST_F(component_dll, client_reports_version_73_and_no_debug_build_in_its_slots)
   EXPECT_EQ(call_slot<t_uint32>(client, 0), 73u);
   EXPECT_EQ(call_slot<service_factory_base *>(client, 1), client->get_service_list());
   EXPECT_FALSE(call_slot<bool>(client, 6));
-}
-
-TEST_F(component_dll, factory_chain_lists_the_services_newest_first_in_twelve_byte_records) {
-  const std::vector<GUID> expected = {mainmenu_commands::class_guid, preferences_page::class_guid,
-                                      play_callback_static::class_guid, initquit::class_guid,
-                                      componentversion::class_guid};
-  std::vector<GUID> walked;
-  for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
-    // The host reads the record's fields directly: table, next record, class GUID pointer.
-    auto *const *record = reinterpret_cast<void *const *>(f);
-    EXPECT_EQ(record[1], f->next_factory());
-    EXPECT_EQ(record[2], &f->class_guid());
-    walked.push_back(f->class_guid());
-  }
-  ASSERT_EQ(walked.size(), expected.size());
-  for (std::size_t i = 0; i < walked.size(); ++i) EXPECT_TRUE(guid_equal(walked[i], expected[i]));
-}
-
-TEST_F(component_dll, each_factory_hands_out_one_static_service_and_lets_go_of_the_old_one) {
-  counted_console previous;
-  for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
-    previous.service_add_ref();  // the one the slot holds
-    service_base *first = &previous;
-    f->instance_create(&first);
-    EXPECT_EQ(previous.references(), 1);
-    service_base *again = nullptr;
-    call_slot<void>(f, 0, &again);
-    EXPECT_EQ(first, again);
-    EXPECT_EQ(first->service_add_ref(), 1);
-    EXPECT_EQ(first->service_release(), 1);
-  }
 }
 
 TEST_F(component_dll, services_answer_queries_for_their_own_interface_only) {

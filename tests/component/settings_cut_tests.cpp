@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../settings/chain_bytes.h"
+#include "chain_bytes.h"
 #include "abi_bridge.h"
 #include "fake_host.h"
 #include "component_loader.h"
