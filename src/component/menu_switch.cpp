@@ -7,10 +7,27 @@
 #include "host_access/host_ref.h"
 #include "settings/config_variables.h"
 
+namespace {
+
+constexpr GUID command_guid = {0xC10D046C, 0xA6BE, 0x4F15, {0x95, 0x77, 0xF3, 0x10, 0x7C, 0x4B, 0xA0, 0xBC}};
+// The player's View menu.
+constexpr GUID view_menu_guid = {0xF8BE5604, 0x165F, 0x4BB9, {0xB6, 0xA9, 0x15, 0xE5, 0x5E, 0x0E, 0x0D, 0x3A}};
+constexpr t_uint32 sort_priority = 0x80000000u;
+constexpr t_uint32 checked_flag = 2;
+
+}  // namespace
+
 GUID *menu_switch::get_command(GUID *result, t_uint32 index) {
   *result = index == 0 ? command_guid : GUID{};
   return result;
 }
+
+GUID *menu_switch::get_parent(GUID *result) {
+  *result = view_menu_guid;
+  return result;
+}
+
+t_uint32 menu_switch::get_sort_priority() { return sort_priority; }
 
 void menu_switch::get_name(t_uint32 index, pfc::string_base &out) {
   if (index == 0) out.assign("Enable Tunesignal");

@@ -14,6 +14,11 @@
 
 namespace {
 
+constexpr GUID page_guid = {0x18651C3E, 0xF988, 0x4EFB, {0x96, 0x47, 0x53, 0xB0, 0x28, 0xCC, 0xDA, 0xCC}};
+// The player's page under which this one is listed.
+constexpr GUID parent_page_guid = {0x627C0767, 0x0793, 0x44F8, {0x80, 0x87, 0xBE, 0x49, 0x34, 0x31, 0x12, 0x82}};
+constexpr const char *page_name = "Tunesignal";
+
 // Loading the page sets the top line's edit too, and the edit reports that as a change like any
 // other. The page is loaded on the player's main thread, one page at a time.
 bool loading = false;
@@ -138,6 +143,18 @@ INT_PTR CALLBACK page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam
 }
 
 }  // namespace
+
+const char *tunesignal_page::get_name() { return page_name; }
+
+GUID *tunesignal_page::get_guid(GUID *result) {
+  *result = page_guid;
+  return result;
+}
+
+GUID *tunesignal_page::get_parent_guid(GUID *result) {
+  *result = parent_page_guid;
+  return result;
+}
 
 HWND tunesignal_page::create(HWND parent) {
   return CreateDialogParamW(module_instance(), MAKEINTRESOURCEW(IDD_PREFERENCES), parent, page_proc, 0);

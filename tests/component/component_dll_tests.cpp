@@ -127,7 +127,7 @@ TEST_F(component_dll, identity_texts_replace_what_the_host_string_held) {
 TEST_F(component_dll, configuration_goes_through_the_client_as_the_stored_chain) {
   const bytes defaults = get_config();
   ASSERT_EQ(defaults.size(), 287u);
-  EXPECT_EQ(bytes(defaults.begin(), defaults.begin() + 16), presets);
+  EXPECT_EQ(bytes(defaults.begin(), defaults.begin() + 16), key_bytes(presets));
 
   set_config(cat({record(enabled, {0}), record(top_text, text("Listening:"))}));
   const bytes changed = get_config();

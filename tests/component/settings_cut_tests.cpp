@@ -119,7 +119,7 @@ TEST(settings_file_cut_short, keeps_every_record_before_the_cut_and_defaults_aft
       bytes expected = defaults.at(record.key);
       if (record.end <= cut) {
         expected = record.payload;
-      } else if (record.key == presets && cut > record.start + 20) {
+      } else if (record.key == key_bytes(presets) && cut > record.start + 20) {
         expected = presets_before(record, cut);
       }
       EXPECT_EQ(saved.at(record.key), expected) << "record at " << record.start << ", cut at " << cut;

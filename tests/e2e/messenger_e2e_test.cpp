@@ -43,10 +43,7 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
 
   ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
   ASSERT_NE(messenger_windows.main_panel, nullptr);
-  ASSERT_NE(messenger_windows.bottom_edit, nullptr);
-  ASSERT_NE(messenger_windows.top_edit, nullptr);
-  ASSERT_NE(messenger_windows.status_combo, nullptr);
-  ASSERT_NE(messenger_windows.status_panel, nullptr);
+  ASSERT_TRUE(status_controls_complete());
 
   RECT main_form = {};
   RECT main_panel = {};

@@ -25,7 +25,14 @@ std::size_t count(const std::string &text, const std::string &part) {
 
 }  // namespace
 
-class users_status : public ::testing::Test, protected listening_session {};
+class users_status : public ::testing::Test, protected listening_session {
+ protected:
+  // After one track and a hang: the user's status is back, and the hang was reported once.
+  void expect_status_back_after_one_hang(const messenger_standin &messenger) {
+    EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work}));
+    EXPECT_EQ(count(output(), "tunesignal: QIP is not responding"), 1u) << output();
+  }
+};
 
 TEST_F(users_status, a_status_the_user_sets_while_a_track_shows_is_the_one_that_comes_back) {
   messenger_standin messenger(at_work_options);
@@ -115,8 +122,7 @@ TEST_F(users_status, a_put_back_the_messenger_answers_too_late_is_tried_again_un
   messenger.hang(2600);
   does("stop");
   does("wait 5000");
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work}));
-  EXPECT_EQ(count(output(), "tunesignal: QIP is not responding"), 1u) << output();
+  expect_status_back_after_one_hang(messenger);
 }
 
 TEST_F(users_status, a_hang_costs_the_player_one_wait_then_only_probes_and_the_latest_request_wins) {
@@ -136,8 +142,7 @@ TEST_F(users_status, a_hang_costs_the_player_one_wait_then_only_probes_and_the_l
   for (std::size_t i = before + 1; i < seen.size() && seen[i].message == WM_NULL; ++i) ++probes;
   // Pause, resume and stop, and the try after the messenger answered again.
   EXPECT_EQ(probes, 4u);
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work}));
-  EXPECT_EQ(count(output(), "tunesignal: QIP is not responding"), 1u) << output();
+  expect_status_back_after_one_hang(messenger);
 }
 
 TEST_F(users_status, the_users_typing_is_neither_overwritten_nor_taken_for_their_status) {

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "messenger/messenger_windows.h"
+#include "status_dialog_sequences.h"
 #include "window_recorder.h"
 
 namespace {
 
-class opening : public ::testing::Test {
+class opening_the_dialog : public ::testing::Test {
  protected:
   void SetUp() override {
     reset_messenger_windows();
@@ -27,21 +28,15 @@ class opening : public ::testing::Test {
   HWND top = nullptr;
 };
 
-TEST_F(opening, clicks_the_status_spot_twice_double_then_press_and_release_then_closes_the_dialog) {
+TEST_F(opening_the_dialog, clicks_the_status_spot_twice_double_then_press_and_release_then_closes_the_dialog) {
   windows.start_recording();
   EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 
   const std::uint32_t point = (15 << 16) | 585;
-  EXPECT_EQ(first_difference({{"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, point},
-                              {"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, point},
-                              {"main_panel", WM_LBUTTONDOWN, MK_LBUTTON, point},
-                              {"main_panel", WM_LBUTTONUP, MK_LBUTTON, point},
-                              {"status_form", WM_SYSCOMMAND, SC_CLOSE, 0}},
-                             windows.recorded),
-            "");
+  EXPECT_EQ(first_difference(opening(point), windows.recorded), "");
 }
 
-TEST_F(opening, the_dialog_opened_by_the_clicks_is_searched_again_at_once) {
+TEST_F(opening_the_dialog, the_dialog_opened_by_the_clicks_is_searched_again_at_once) {
   HWND apply = nullptr;
   windows.reaction = [&](HWND target, UINT message) {
     if (target == main_panel && message == WM_LBUTTONUP && apply == nullptr) {
@@ -58,7 +53,7 @@ TEST_F(opening, the_dialog_opened_by_the_clicks_is_searched_again_at_once) {
   EXPECT_EQ(messenger_windows.top_edit, top) << "the second pass gives every edit to the top edit";
 }
 
-TEST_F(opening, an_apply_panel_already_there_means_no_clicks_and_a_single_search) {
+TEST_F(opening_the_dialog, an_apply_panel_already_there_means_no_clicks_and_a_single_search) {
   windows.child("apply", status_form, L"TPanel", L"OK");
 
   windows.start_recording();

@@ -2,6 +2,7 @@
 
 #include "cases.h"
 #include "check.h"
+#include "component_guids.h"
 #include "host_services.h"
 #include "started_component.h"
 
@@ -32,12 +33,10 @@ class player_preferences_page : public service_base {
   ~player_preferences_page() = default;
 };
 
-constexpr GUID command_guid = {0xC10D046C, 0xA6BE, 0x4F15, {0x95, 0x77, 0xF3, 0x10, 0x7C, 0x4B, 0xA0, 0xBC}};
-constexpr GUID view_menu_guid = {
-    0xF8BE5604, 0x165F, 0x4BB9, {0xB6, 0xA9, 0x15, 0xE5, 0x5E, 0x0E, 0x0D, 0x3A}};
-constexpr GUID page_guid = {0x18651C3E, 0xF988, 0x4EFB, {0x96, 0x47, 0x53, 0xB0, 0x28, 0xCC, 0xDA, 0xCC}};
-constexpr GUID parent_page_guid = {
-    0x627C0767, 0x0793, 0x44F8, {0x80, 0x87, 0xBE, 0x49, 0x34, 0x31, 0x12, 0x82}};
+constexpr const GUID &command_guid = component_guid::menu_command;
+constexpr const GUID &view_menu_guid = component_guid::view_menu;
+constexpr const GUID &page_guid = component_guid::page;
+constexpr const GUID &parent_page_guid = component_guid::parent_page;
 constexpr GUID null_guid = {};
 
 // The first bytes of a service object, which a GUID result must not land on.

@@ -167,7 +167,7 @@ TEST_F(stored_chain, list_entry_claiming_more_than_its_record_ends_only_that_rec
 TEST_F(stored_chain, list_record_overstating_its_size_fails_without_a_large_allocation) {
   // The record claims far more than the stream holds; its entry fits the claim. The load must
   // fail on the missing bytes, keeping what came before, not reserve the claimed size first.
-  const bytes damaged = cat({presets, u32(0x7FFFFFF0), u32(1), u32(0x7FFFFF00), text("tail")});
+  const bytes damaged = cat({key_bytes(presets), u32(0x7FFFFFF0), u32(1), u32(0x7FFFFF00), text("tail")});
   const bytes chain = cat({record(enabled, {0}), damaged});
   stored_bytes_stream in(chain.data(), static_cast<t_size>(chain.size()));
   try {
@@ -181,19 +181,19 @@ TEST_F(stored_chain, list_record_overstating_its_size_fails_without_a_large_allo
 }
 
 TEST_F(stored_chain, stream_ending_inside_a_guid_ends_the_load_normally) {
-  const bytes chain =
-      cat({record(enabled, {0}), bytes(keep_first_edit.begin(), keep_first_edit.begin() + 7)});
+  const bytes key = key_bytes(keep_first_edit);
+  const bytes chain = cat({record(enabled, {0}), bytes(key.begin(), key.begin() + 7)});
   EXPECT_NO_THROW(load(chain));
   EXPECT_FALSE(cfg_enabled);
 }
 
 TEST_F(stored_chain, stream_ending_inside_a_size_field_or_unfamiliar_payload_fails_from_host) {
-  const bytes cut_size = cat({record(enabled, {0}), top_text, {12, 0}});
+  const bytes cut_size = cat({record(enabled, {0}), key_bytes(top_text), {12, 0}});
   EXPECT_THROW(load(cut_size), host_stream_error);
   EXPECT_FALSE(cfg_enabled);
   EXPECT_STREQ(cfg_top_text.text(), "Now Playing:");
 
-  const bytes cut_unfamiliar = cat({unfamiliar, u32(10), text("abc")});
+  const bytes cut_unfamiliar = cat({key_bytes(unfamiliar), u32(10), text("abc")});
   EXPECT_THROW(load(cut_unfamiliar), host_stream_error);
 }
 

@@ -86,25 +86,21 @@ TEST(messenger_control, to_reaches_the_named_one_of_two_messengers) {
 
 TEST(messenger_control, a_log_that_cannot_be_written_stops_the_start) {
   scratch_profile profile;
+  struct unwritable {
+    const wchar_t *option;
+    const char *log;
+    std::wstring path;
+  };
   // A folder is no file to append to; neither is a file in a folder that does not exist.
-  const std::wstring folder = profile.folder();
-  const player_result status = run_program(profile, L"messenger.exe", L"--status-log \"" + folder + L"\"");
-  EXPECT_EQ(status.exit_code, 2u);
-  EXPECT_EQ(
-      status.output.rfind(
-          "messenger: cannot write the status log " + std::string(folder.begin(), folder.end()) + ": ", 0),
-      0u)
-      << status.output;
-
-  const std::wstring nowhere = profile.file(L"missing\\messages.log");
-  const player_result messages =
-      run_program(profile, L"messenger.exe", L"--message-log \"" + nowhere + L"\"");
-  EXPECT_EQ(messages.exit_code, 2u);
-  EXPECT_EQ(
-      messages.output.rfind(
-          "messenger: cannot write the message log " + std::string(nowhere.begin(), nowhere.end()) + ": ", 0),
-      0u)
-      << messages.output;
+  for (const unwritable &each : {unwritable{L"--status-log", "status", profile.folder()},
+                                 unwritable{L"--message-log", "message", profile.file(L"missing\\messages.log")}}) {
+    const player_result run =
+        run_program(profile, L"messenger.exe", std::wstring(each.option) + L" \"" + each.path + L"\"");
+    EXPECT_EQ(run.exit_code, 2u);
+    const std::string said = std::string("messenger: cannot write the ") + each.log + " log " +
+                             std::string(each.path.begin(), each.path.end()) + ": ";
+    EXPECT_EQ(run.output.rfind(said, 0), 0u) << run.output;
+  }
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ TEST(player, first_run_stores_the_default_configuration) {
   EXPECT_EQ(run.exit_code, 0u) << run.output;
   const bytes chain = profile.read(stored);
   ASSERT_EQ(chain.size(), 287u);
-  EXPECT_EQ(bytes(chain.begin(), chain.begin() + 16), presets);
+  EXPECT_EQ(bytes(chain.begin(), chain.begin() + 16), key_bytes(presets));
   EXPECT_EQ(bytes(chain.end() - 21, chain.end()), record(enabled, {1}));
   EXPECT_FALSE(profile.exists(L"foo_tunesignal.cfg.tmp"));
 }
@@ -41,7 +41,7 @@ TEST(player, keeps_a_changed_setting_across_runs) {
 
 TEST(player, survives_a_configuration_cut_short_and_keeps_what_loaded) {
   scratch_profile profile;
-  profile.write(stored, cat({record(keep_first_edit, {1}), top_text, {12, 0}}));
+  profile.write(stored, cat({record(keep_first_edit, {1}), key_bytes(top_text), {12, 0}}));
   const player_result run = run_player(profile, L"", "quit\n");
   EXPECT_EQ(run.exit_code, 0u);
   // Cut inside a size field: the player's own stream fails the exact read, and the player says so.
