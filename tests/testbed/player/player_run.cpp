@@ -9,7 +9,7 @@ namespace {
 
 // Long enough for a slow machine to start Wine's services; reaching it means the program hangs.
 constexpr DWORD run_limit_ms = 60000;
-constexpr DWORD poll_ms = 50;
+constexpr DWORD poll_ms = 5;
 
 std::string narrow(const std::wstring &wide) { return std::string(wide.begin(), wide.end()); }
 
@@ -131,6 +131,8 @@ void player_session::type(const std::string &lines) {
   WriteFile(input_, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr);
 }
 
+// The output is read again every few milliseconds: every command of a test waits here, so a coarse
+// poll would add its half to each of them.
 bool player_session::wait_for(const std::string &text) {
   for (DWORD waited = 0; waited < run_limit_ms; waited += poll_ms) {
     const std::size_t found = output().find(text, seen_);
