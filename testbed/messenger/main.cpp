@@ -12,6 +12,7 @@
 #include "tell.h"
 #include "text_lines.h"
 #include "text_conversion.h"
+#include "waiting_start.h"
 
 options settings;
 stand_in_windows windows = {};
@@ -47,7 +48,9 @@ bool log_writable(const wchar_t *name, const std::wstring &path) {
   return failure == ERROR_SUCCESS;
 }
 
-int run(HINSTANCE instance) {
+// The window classes are registered before a stand-in started ahead of need waits: the first call
+// into the window system sets it up, which is much of what a start costs.
+int run(HINSTANCE instance, bool classes_registered) {
   if (!log_writable(L"status log", settings.status_log) ||
       !log_writable(L"message log", settings.message_log)) {
     return 2;
@@ -58,7 +61,7 @@ int run(HINSTANCE instance) {
   published = {settings.picture_box ? settings.picture : -1,
                settings.edit_count > 1 ? settings.top_text : L"", settings.bottom_text};
   start_message_log(settings.message_log);
-  if (!register_window_classes(instance) || create_status_form(instance) == nullptr ||
+  if (!(classes_registered || register_window_classes(instance)) || create_status_form(instance) == nullptr ||
       (settings.main_window && create_main_form(instance) == nullptr)) {
     tell(L"messenger: could not create the windows\n", true);
     return 1;
@@ -100,16 +103,33 @@ bool handle_control_message(UINT message, WPARAM w_param) {
   return false;
 }
 
+namespace {
+
+bool parse(int argc, wchar_t **argv) {
+  std::wstring error;
+  if (parse_options(argc, argv, settings, error)) return true;
+  tell(L"messenger: " + error + L"\nTry messenger.exe --help\n", true);
+  return false;
+}
+
+// The options handed over to a stand-in started ahead of need take the place of its own.
+bool take_handed_over_options() {
+  std::vector<std::wstring> arguments;
+  if (!wait_for_options(settings.wait_for_options, arguments)) return false;
+  std::vector<wchar_t *> argv;
+  for (std::wstring &argument : arguments) argv.push_back(argument.data());
+  settings = options();
+  return parse(static_cast<int>(argv.size()), argv.data());
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   int argc = 0;
   wchar_t **argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  std::wstring error;
-  const bool parsed = parse_options(argc - 1, argv + 1, settings, error);
+  const bool parsed = parse(argc - 1, argv + 1);
   LocalFree(argv);
-  if (!parsed) {
-    tell(L"messenger: " + error + L"\nTry messenger.exe --help\n", true);
-    return 2;
-  }
+  if (!parsed) return 2;
   if (settings.help) {
     tell(usage_text, false);
     return 0;
@@ -117,5 +137,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!settings.control.empty()) {
     return run_control(settings);
   }
-  return run(instance);
+  if (settings.wait_for_options.empty()) return run(instance, false);
+  const bool registered = register_window_classes(instance);
+  if (!take_handed_over_options()) return 0;
+  return run(instance, registered);
 }

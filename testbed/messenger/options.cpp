@@ -26,6 +26,9 @@ const wchar_t usage_text[] =
     L"  --message-log FILE    append each message that another program sends to the windows as one\n"
     L"                        UTF-8 line: window, message (hex), wParam, lParam, text of WM_SETTEXT\n"
     L"  --ready-event NAME    set the named event once the windows exist\n"
+    L"  --wait-for-options NAME\n"
+    L"                        start ahead of need and wait for the other options from the program\n"
+    L"                        that will drive it (testbed/messenger/waiting_start.h)\n"
     L"  --help                show this text\n"
     L"\n"
     L"Control of a running messenger (the first one found, or the one named by --to NAME):\n"
@@ -143,6 +146,8 @@ bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &erro
       result.message_log = value();
     } else if (name == L"--ready-event") {
       result.ready_event = value();
+    } else if (name == L"--wait-for-options") {
+      result.wait_for_options = value();
     } else if (name == L"--name") {
       if (!parse_name(value(), result.name)) return refuse(error, L"--name takes 1 to 255 characters");
     } else if (name == L"--to") {
@@ -154,9 +159,6 @@ bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &erro
       return refuse(error, L"unknown option: " + name);
     }
   }
-  if (!result.to.empty() && result.control.empty()) return refuse(error, L"--to goes with --control");
-  if (!result.name.empty() && !result.control.empty())
-    return refuse(error, L"--name names a messenger at its start; --to addresses one with --control");
   if (!result.to.empty() && result.control.empty()) return refuse(error, L"--to goes with --control");
   if (!result.name.empty() && !result.control.empty())
     return refuse(error, L"--name names a messenger at its start; --to addresses one with --control");

@@ -15,6 +15,7 @@ struct options {
   std::wstring message_log;
   std::wstring ready_event;
   std::wstring name;  // by which --control --to finds this one among several
+  std::wstring wait_for_options;  // started ahead of need: the rest comes later (waiting_start.h)
 
   // --control: act on a running stand-in instead of being one.
   std::wstring control;
