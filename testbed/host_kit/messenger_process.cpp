@@ -1,15 +1,30 @@
 #include "messenger_process.h"
 
-#include "messenger_quit.h"
 #include "program_folder.h"
+#include "spare_messenger.h"
 
 namespace {
 
 // Long enough for a slow machine to start Wine's window system; reaching it means a broken start.
 constexpr DWORD start_limit_ms = 60000;
 constexpr DWORD answer_limit_ms = 20000;
-// Room for the options handed to a messenger started ahead of need, a long status included.
-constexpr DWORD options_room = 64 * 1024;
+
+// Asked to quit through its status form, and ended by force when it has no form, does not answer
+// or does not go within the limit. Closes the process's handles.
+void end_messenger_process(PROCESS_INFORMATION &process, HWND status_form) {
+  if (process.hProcess == nullptr) return;
+  const UINT quit = RegisterWindowMessageW(L"TunesignalMessengerQuit");
+  DWORD_PTR answer = 0;
+  if (status_form == nullptr ||
+      SendMessageTimeoutW(status_form, quit, 0, 0, SMTO_ABORTIFHUNG, answer_limit_ms, &answer) == 0 ||
+      WaitForSingleObject(process.hProcess, answer_limit_ms) != WAIT_OBJECT_0) {
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, answer_limit_ms);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  process = {};
+}
 
 void temporary_path(wchar_t (&path)[MAX_PATH + 64], const wchar_t *kind) {
   static unsigned long counter = 0;
@@ -18,83 +33,6 @@ void temporary_path(wchar_t (&path)[MAX_PATH + 64], const wchar_t *kind) {
   wsprintfW(path, L"%stunesignal-%s-%lu-%lu.log", folder, kind, GetCurrentProcessId(), ++counter);
   DeleteFileW(path);
 }
-
-// Under Wine most of a messenger's start is the process and the window system coming up. So the
-// next messenger is started as soon as one is taken, and waits, without windows, for the options
-// (messenger.exe --wait-for-options): the tests' time goes on while it comes up. One that is never
-// taken is told so when this program ends, and ends too.
-class spare_messenger {
- public:
-  ~spare_messenger() { let_go(); }
-
-  // Hands the options to the waiting messenger, whose process becomes the caller's, who waits
-  // until it is ready before starting the next. False when there is none.
-  bool take(const wchar_t *options, PROCESS_INFORMATION &process) {
-    if (process_.hProcess == nullptr || WaitForSingleObject(process_.hProcess, 0) != WAIT_TIMEOUT) {
-      let_go();
-      return false;
-    }
-    lstrcpynW(text_, options, options_room / sizeof(wchar_t));
-    SetEvent(go_);
-    process = process_;
-    process_ = {};
-    return true;
-  }
-
-  // The objects of a messenger taken before stay until it has read them: a messenger may be taken
-  // before it has even opened them, and they go with their last handle.
-  void start(const wchar_t *folder) {
-    if (process_.hProcess != nullptr) return;
-    close_handles();
-    static unsigned long counter = 0;
-    wchar_t name[64];
-    wsprintfW(name, L"%lu.%lu", GetCurrentProcessId(), ++counter);
-    wchar_t object[128];
-    wsprintfW(object, L"TunesignalMessengerOptions.%s", name);
-    go_ = CreateEventW(nullptr, TRUE, FALSE, object);
-    lstrcatW(object, L".text");
-    mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, options_room, object);
-    text_ = mapping_ != nullptr
-                ? static_cast<wchar_t *>(MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, options_room))
-                : nullptr;
-    wchar_t command[MAX_PATH + 128];
-    wsprintfW(command, L"\"%smessenger.exe\" --wait-for-options %s", folder, name);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    if (go_ == nullptr || text_ == nullptr ||
-        !CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
-      process_ = {};
-      close_handles();
-    }
-  }
-
- private:
-  // An empty text tells a waiting messenger that it is not needed.
-  void let_go() {
-    if (process_.hProcess != nullptr) {
-      text_[0] = 0;
-      SetEvent(go_);
-      CloseHandle(process_.hThread);
-      CloseHandle(process_.hProcess);
-      process_ = {};
-    }
-    close_handles();
-  }
-
-  void close_handles() {
-    if (text_ != nullptr) UnmapViewOfFile(text_);
-    if (mapping_ != nullptr) CloseHandle(mapping_);
-    if (go_ != nullptr) CloseHandle(go_);
-    text_ = nullptr;
-    mapping_ = nullptr;
-    go_ = nullptr;
-  }
-
-  PROCESS_INFORMATION process_ = {};
-  HANDLE go_ = nullptr;
-  HANDLE mapping_ = nullptr;
-  wchar_t *text_ = nullptr;
-};
 
 spare_messenger spare;
 
