@@ -69,10 +69,17 @@ void switch_on() {
 
 void menu_switch::execute(t_uint32 index, service_base *by_value) {
   host_ref<service_base> release(by_value);
-  if (index != 0 || !check_main_thread()) return;
-  if (cfg_enabled) {
-    run_contained("switching Tunesignal off", "it stays on; choose the menu item again to switch it off", switch_off);
-  } else {
-    run_contained("switching Tunesignal on", "the next track is announced when it is on", switch_on);
-  }
+  if (index != 0) return;
+  const bool switching_off = cfg_enabled;
+  run_contained(switching_off ? "switching Tunesignal off" : "switching Tunesignal on",
+                switching_off ? "it stays on; choose the menu item again to switch it off"
+                              : "the next track is announced when it is on",
+                [&] {
+                  if (!check_main_thread()) return;
+                  if (switching_off) {
+                    switch_off();
+                  } else {
+                    switch_on();
+                  }
+                });
 }
