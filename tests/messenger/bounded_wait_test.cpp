@@ -2,9 +2,8 @@
 
 #include <vector>
 
-#include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
-#include "window_recorder.h"
+#include "messenger_windows_test.h"
 
 namespace {
 
@@ -28,21 +27,17 @@ class silent_messenger final : public message_channel {
   size_t unanswered_;
 };
 
-class bounded_wait : public ::testing::Test {
+class bounded_wait : public messenger_windows_test {
  protected:
   void SetUp() override {
-    reset_messenger_windows();
-    main_form = windows.top_level("main_form", L"TMainForm", {100, 50, 720, 450});
-    windows.child("TPanel", main_form, L"TPanel", L"", {0, 360, 600, 390});
+    messenger_windows_test::SetUp();
+    add_main_form();
     status_form = windows.top_level("status_form", L"TCusForm");
     windows.child("TEdit", status_form, L"TEdit", L"Reading the news");
     windows.child("TEdit", status_form, L"TEdit", L"At home");
     windows.child("TComboBox", status_form, L"TComboBox");
   }
-  void TearDown() override { reset_messenger_windows(); }
 
-  window_recorder windows;
-  HWND main_form = nullptr;
   HWND status_form = nullptr;
 };
 

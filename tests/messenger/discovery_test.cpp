@@ -1,22 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "messenger/messenger_windows.h"
-#include "window_recorder.h"
+#include "messenger_windows_test.h"
 
 namespace {
 
-class discovery : public ::testing::Test {
- protected:
-  void SetUp() override { reset_messenger_windows(); }
-  void TearDown() override { reset_messenger_windows(); }
-
-  window_recorder windows;
-};
+using discovery = messenger_windows_test;
 
 TEST_F(discovery, finds_the_main_form_its_last_panel_and_the_status_dialog_controls) {
-  const HWND main_form = windows.top_level("main_form", L"TMainForm");
-  windows.child("TPanel", main_form, L"TPanel", L"Contacts");
-  const HWND main_panel = windows.child("main_panel", main_form, L"TPanel");
+  add_main_form();
   const HWND status_form = windows.top_level("status_form", L"TCusForm");
   const HWND bottom = windows.child("bottom", status_form, L"TEdit");
   const HWND top = windows.child("top", status_form, L"TEdit");
@@ -66,7 +57,7 @@ TEST_F(discovery, only_a_caption_of_one_or_two_characters_makes_the_apply_panel)
 }
 
 TEST_F(discovery, class_names_differing_only_in_case_are_not_the_messengers) {
-  const HWND main_form = windows.top_level("main_form", L"TMainForm");
+  main_form = windows.top_level("main_form", L"TMainForm");
   windows.child("TPANEL", main_form, L"TPANEL");
   const HWND status_form = windows.top_level("status_form", L"TCusForm");
   windows.child("tedit", status_form, L"tedit");

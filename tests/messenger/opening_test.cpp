@@ -1,28 +1,20 @@
 #include <gtest/gtest.h>
 
-#include "messenger/messenger_windows.h"
+#include "messenger_windows_test.h"
 #include "status_dialog_sequences.h"
-#include "window_recorder.h"
 
 namespace {
 
-class opening_the_dialog : public ::testing::Test {
+class opening_the_dialog : public messenger_windows_test {
  protected:
   void SetUp() override {
-    reset_messenger_windows();
-    // The main form's left edge at 100 and its panel's right end at 700 on the screen.
-    main_form = windows.top_level("main_form", L"TMainForm", {100, 50, 720, 450});
-    windows.child("TPanel", main_form, L"TPanel", L"Contacts", {0, 0, 600, 360});
-    main_panel = windows.child("main_panel", main_form, L"TPanel", L"", {0, 360, 600, 390});
+    messenger_windows_test::SetUp();
+    add_main_form();
     status_form = windows.top_level("status_form", L"TCusForm");
     bottom = windows.child("bottom", status_form, L"TEdit");
     top = windows.child("top", status_form, L"TEdit");
   }
-  void TearDown() override { reset_messenger_windows(); }
 
-  window_recorder windows;
-  HWND main_form = nullptr;
-  HWND main_panel = nullptr;
   HWND status_form = nullptr;
   HWND bottom = nullptr;
   HWND top = nullptr;

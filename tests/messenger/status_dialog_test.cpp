@@ -2,18 +2,17 @@
 
 #include <string>
 
-#include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
+#include "messenger_windows_test.h"
 #include "status_dialog_sequences.h"
 #include "text_conversion.h"
-#include "window_recorder.h"
 
 namespace {
 
-class status_dialog : public ::testing::Test {
+class status_dialog : public messenger_windows_test {
  protected:
   void SetUp() override {
-    reset_messenger_windows();
+    messenger_windows_test::SetUp();
     const HWND status_form = windows.top_level("status_form", L"TCusForm");
     bottom = windows.child("bottom_edit", status_form, L"TEdit", L"Reading the news");
     top = windows.child("top_edit", status_form, L"TEdit", L"At home");
@@ -25,7 +24,6 @@ class status_dialog : public ::testing::Test {
     apply = windows.child("status_panel", status_form, L"TPanel", L"OK");
     find_messenger_windows();
   }
-  void TearDown() override { reset_messenger_windows(); }
 
   std::wstring text_of(HWND edit) {
     wchar_t text[512] = {};
@@ -33,7 +31,6 @@ class status_dialog : public ::testing::Test {
     return text;
   }
 
-  window_recorder windows;
   HWND bottom = nullptr;
   HWND top = nullptr;
   HWND combo = nullptr;
