@@ -54,22 +54,19 @@ messenger_process::messenger_process(const wchar_t *options, bool logs) {
   }
   // wsprintf writes at most 1024 characters: the options, which may hold a long status, are
   // copied on their own.
-  const int head_room = MAX_PATH + 2 * MAX_PATH + 400;
-  const int room = head_room + lstrlenW(options) + 2;
-  auto *command = static_cast<wchar_t *>(HeapAlloc(GetProcessHeap(), 0, room * sizeof(wchar_t)));
-  if (command == nullptr) return;
-  wsprintfW(command, L"\"%smessenger.exe\" --ready-event %s %s ", folder, ready_name, logging);
-  lstrcatW(command, options);
-  // The options alone, after the program's name, for a messenger that is already running.
-  const wchar_t *arguments = command + lstrlenW(folder) + lstrlenW(L"\"messenger.exe\" ");
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  if (spare.take(arguments, process_) ||
-      CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
+  const int room = 2 * MAX_PATH + 400 + lstrlenW(options);
+  auto *arguments = static_cast<wchar_t *>(HeapAlloc(GetProcessHeap(), 0, room * sizeof(wchar_t)));
+  if (arguments == nullptr) return;
+  wsprintfW(arguments, L"--ready-event %s %s ", ready_name, logging);
+  lstrcatW(arguments, options);
+  // Every messenger starts as a spare, which then comes up with these options; the next spare
+  // starts once this one is ready.
+  spare.start(folder);
+  if (spare.take(arguments, process_)) {
     const HANDLE waits[] = {ready, process_.hProcess};
     ready_ = WaitForMultipleObjects(2, waits, FALSE, start_limit_ms) == WAIT_OBJECT_0;
   }
-  HeapFree(GetProcessHeap(), 0, command);
+  HeapFree(GetProcessHeap(), 0, arguments);
   if (ready != nullptr) CloseHandle(ready);
   spare.start(folder);
 }

@@ -21,18 +21,9 @@ class component_dll : public ::testing::Test {
  protected:
   void SetUp() override { client = component.start(host); }
 
-  service_factory_base *factory_of(const GUID &class_guid) {
-    for (auto *f = client->get_service_list(); f != nullptr; f = f->next_factory()) {
-      if (guid_equal(f->class_guid(), class_guid)) return f;
-    }
-    return nullptr;
-  }
-
   template <typename I>
   I *service() {
-    service_base *object = nullptr;
-    factory_of(I::class_guid)->instance_create(&object);
-    return static_cast<I *>(object);
+    return create_service<I>(*client);
   }
 
   // Through the platform-ABI helper, which would report an exception out of the component.
@@ -74,8 +65,7 @@ TEST_F(component_dll, client_reports_version_73_and_no_debug_build_in_its_slots)
 TEST_F(component_dll, services_answer_queries_for_their_own_interface_only) {
   for (const GUID &own : {mainmenu_commands::class_guid, play_callback_static::class_guid,
                           initquit::class_guid, componentversion::class_guid}) {
-    service_base *object = nullptr;
-    factory_of(own)->instance_create(&object);
+    service_base *object = create_service(*client, own);
 
     service_base *answer = nullptr;
     EXPECT_TRUE(object->service_query(&answer, own));
