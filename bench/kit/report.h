@@ -35,7 +35,7 @@ class text_line {
   const char *text() const { return text_; }
 
  private:
-  char text_[512] = {};
+  char text_[256] = {};
   int length_ = 0;
 };
 

@@ -1,13 +1,10 @@
-// The component's UTF-8/UTF-16 conversions against the window system's, on the same texts, each as a
-// caller converting a text of unknown size does it: ask the size, allocate, convert, let go.
+// The component's UTF-8/UTF-16 conversions, built as the DLL is built, against the window system's,
+// on the same texts, each as a caller converting a text of unknown size does it: ask the size,
+// allocate, convert, let go.
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
-#include "measure.h"
 #include "report.h"
 #include "sample_texts.h"
 #include "support/wide_text.h"
@@ -16,6 +13,7 @@ namespace {
 
 // Conversions per timed call: a single one is too short to time steadily.
 constexpr int conversions_per_call = 20;
+constexpr int steady_repetitions = 21;
 
 volatile unsigned sink;
 
@@ -35,51 +33,69 @@ void system_utf8_from_wide(const wchar_t *text) {
   std::free(buffer);
 }
 
-std::wstring system_wide(const std::string &text) {
-  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-  wide.pop_back();
+// The system's conversion, kept for the comparison of results.
+wchar_t *system_wide(const char *text) {
+  const int units = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+  wchar_t *wide = new wchar_t[units];
+  MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, units);
   return wide;
 }
 
+template <typename T>
+bool same_text(const T *a, const T *b) {
+  for (; *a == *b; ++a, ++b) {
+    if (*a == 0) return true;
+  }
+  return false;
+}
+
 // Both sides must produce the same text, or the comparison would mean nothing.
-bool same_results(const std::string &text, const std::wstring &wide) {
-  const pfc::wide_text_from_utf8 ours_wide(text.c_str());
-  const pfc::utf8_text_from_wide ours_narrow(wide.c_str());
-  return ours_wide.get() == wide && ours_narrow.get() == text;
+bool same_results(const char *text, const wchar_t *wide) {
+  const pfc::wide_text_from_utf8 ours_wide(text);
+  const pfc::utf8_text_from_wide ours_narrow(wide);
+  return same_text(ours_wide.get(), wide) && same_text(ours_narrow.get(), text);
 }
 
 template <typename Work>
-std::function<void()> repeated(Work work) {
+auto repeated(Work work) {
   return [work] {
     for (int i = 0; i < conversions_per_call; ++i) work();
   };
 }
 
+struct sample {
+  const char *name;
+  char *text;
+};
+
 }  // namespace
 
-int main(int argc, char **argv) {
-  const int count = repetitions(argc, argv);
-  std::vector<bench_case> cases;
-  const std::pair<const char *, std::string> samples[] = {{"ASCII", ascii_sample()}, {"mixed", mixed_sample()}};
-  for (const auto &[name, text] : samples) {
-    const std::wstring wide = system_wide(text);
-    if (!same_results(text, wide)) {
-      std::fprintf(stderr, "bench utf8: the component and the system convert the %s text differently\n", name);
+int bench_main(bool quick) {
+  const int count = repetitions(quick, steady_repetitions);
+  sample samples[] = {{"ASCII", ascii_sample()}, {"mixed", mixed_sample()}};
+  bench_case cases[4];
+  int case_count = 0;
+  for (const sample &chosen : samples) {
+    const char *utf8 = chosen.text;
+    const wchar_t *utf16 = system_wide(utf8);
+    if (!same_results(utf8, utf16)) {
+      print_detail(text_line("bench utf8: the component and the system convert the ").add(chosen.name).add(
+          " text differently"));
       return 1;
     }
-    const char *utf8 = text.c_str();
-    const wchar_t *utf16 = wide.c_str();
-    const std::string what = std::string(name) + " (" + std::to_string(text.size() / 1024) + " KiB, x" +
-                             std::to_string(conversions_per_call) + ")";
-    cases.push_back({what + " UTF-8 to UTF-16",
-                     measure(count, repeated([utf8] { sink = pfc::wide_text_from_utf8(utf8).get()[0]; }),
-                             repeated([utf8] { system_wide_from_utf8(utf8); }))});
-    cases.push_back({what + " UTF-16 to UTF-8",
-                     measure(count, repeated([utf16] { sink = pfc::utf8_text_from_wide(utf16).get()[0]; }),
-                             repeated([utf16] { system_utf8_from_wide(utf16); }))});
+    text_line what(chosen.name);
+    what.add(" (").add_count(static_cast<long>(sample_bytes / 1024)).add(" KiB, x").add_count(conversions_per_call).add(")");
+    cases[case_count++] = {text_line(what.text()).add(" UTF-8 to UTF-16"),
+                           measure(count, repeated([utf8] { sink = pfc::wide_text_from_utf8(utf8).get()[0]; }),
+                                   repeated([utf8] { system_wide_from_utf8(utf8); }))};
+    cases[case_count++] = {text_line(what.text()).add(" UTF-16 to UTF-8"),
+                           measure(count, repeated([utf16] { sink = pfc::utf8_text_from_wide(utf16).get()[0]; }),
+                                   repeated([utf16] { system_utf8_from_wide(utf16); }))};
+    delete[] utf16;
+    delete[] chosen.text;
   }
-  print_cases("utf8", cases, 1.0);
+  print_cases("utf8", cases, case_count, 1.0);
+  print_detail("ours: the component's converters, built as the DLL is (clang -Os, the platform's ABI)");
   print_detail("baseline: MultiByteToWideChar / WideCharToMultiByte (CP_UTF8, length -1): size, allocate, convert");
   return 0;
 }

@@ -81,6 +81,35 @@ inline t_size decode_within(const unsigned char *bytes, t_size size, std::uint32
   return size >= 6 ? decode_at(6, bytes, code_point) : decode_at(size, bytes, code_point);
 }
 
+// The two- and three-byte sequences that make up most text outside ASCII, checked and decoded
+// inline with the general decoder's rules (no overlong forms); 0 for anything else, malformed or
+// not, which the general decoder then takes. `size` is the bytes left, at least 1.
+inline t_size decode_common_sequence(const unsigned char *bytes, t_size size, std::uint32_t &code_point) {
+  const std::uint32_t lead = bytes[0];
+  if (lead - 0xC2 < 0x1E) {
+    if (size < 2) return 0;
+    const std::uint32_t c1 = bytes[1];
+    if ((c1 & 0xC0) != 0x80) return 0;
+    code_point = ((lead & 0x1F) << 6) | (c1 & 0x3F);
+    return 2;
+  }
+  if ((lead & 0xF0) == 0xE0) {
+    if (size < 3) return 0;
+    const std::uint32_t c1 = bytes[1];
+    const std::uint32_t c2 = bytes[2];
+    if (((c1 | (c2 << 8)) & 0xC0C0) != 0x8080) return 0;
+    code_point = ((lead & 0x0F) << 12) | ((c1 & 0x3F) << 6) | (c2 & 0x3F);
+    return code_point >= 0x800 ? 3 : 0;
+  }
+  return 0;
+}
+
+// The next character of a walk over UTF-8 that is not at an ASCII byte.
+inline t_size decode_next(const unsigned char *bytes, t_size size, std::uint32_t &code_point) {
+  const t_size n = decode_common_sequence(bytes, size, code_point);
+  return n != 0 ? n : decode_within(bytes, size, code_point);
+}
+
 // Bytes before the first NUL, looking at no more than `limit`.
 t_size bytes_before_terminator(const char *text, t_size limit) {
   // A limit of 0 reads nothing, so the text may even be null.
@@ -206,13 +235,19 @@ t_size utf16_units_for_utf8_of_size(const char *text, t_size size) {
   t_size units = 1;
   t_size i = 0;
   while (i < size) {
-    if (bytes[i] < 0x80 && size - i >= sizeof(word) && is_ascii_word(word_at(bytes + i))) {
-      units += sizeof(word);
-      i += sizeof(word);
+    if (bytes[i] < 0x80) {
+      if (size - i >= sizeof(word) && is_ascii_word(word_at(bytes + i))) {
+        units += sizeof(word);
+        i += sizeof(word);
+        continue;
+      }
+      if (bytes[i] == 0) break;
+      ++units;
+      ++i;
       continue;
     }
     std::uint32_t code_point;
-    const t_size n = decode_within(bytes + i, size - i, code_point);
+    const t_size n = decode_next(bytes + i, size - i, code_point);
     if (n == 0) break;
     units += utf16_units_of(code_point);
     i += n;
@@ -229,14 +264,19 @@ t_size convert_utf8_to_utf16_of_size(wide_char *out, const char *text, t_size si
   t_size written = 0;
   t_size i = 0;
   while (i < size) {
-    if (bytes[i] < 0x80 && size - i >= sizeof(word) && is_ascii_word(word_at(bytes + i))) {
-      for (t_size k = 0; k < sizeof(word); ++k) out[written + k] = static_cast<wide_char>(bytes[i + k]);
-      written += sizeof(word);
-      i += sizeof(word);
+    if (bytes[i] < 0x80) {
+      if (size - i >= sizeof(word) && is_ascii_word(word_at(bytes + i))) {
+        for (t_size k = 0; k < sizeof(word); ++k) out[written + k] = static_cast<wide_char>(bytes[i + k]);
+        written += sizeof(word);
+        i += sizeof(word);
+        continue;
+      }
+      if (bytes[i] == 0) break;
+      out[written++] = static_cast<wide_char>(bytes[i++]);
       continue;
     }
     std::uint32_t code_point;
-    const t_size n = decode_within(bytes + i, size - i, code_point);
+    const t_size n = decode_next(bytes + i, size - i, code_point);
     if (n == 0) break;
     if (code_point < first_supplementary) {
       out[written++] = static_cast<wide_char>(code_point);
@@ -258,23 +298,19 @@ t_size utf8_bytes_for_utf16(const wide_char *text, t_size unit_limit) {
   return utf8_bytes_for_utf16(text, unit_limit, units);
 }
 
-// One unit at a time: the end of the text is not known yet, and no unit past it may be read.
+// One unit at a time: the end of the text is not known yet, and no unit past it may be read. A unit
+// takes one, two or three bytes by its value alone; a high surrogate followed by a low one takes
+// four for the pair: one more than the high one alone.
 t_size utf8_bytes_for_utf16(const wide_char *text, t_size unit_limit, t_size &units) {
   t_size bytes = 1;
   t_size i = 0;
-  while (i < unit_limit) {
+  for (; i < unit_limit; ++i) {
     const std::uint32_t unit = static_cast<std::uint16_t>(text[i]);
-    if (is_ascii_unit(unit)) {
-      if (unit == 0) break;
-      ++bytes;
+    if (unit == 0) break;
+    bytes += 1 + (unit >= 0x80) + (unit >= 0x800);
+    if (is_high_surrogate(unit) && unit_limit - i > 1 && is_low_surrogate(static_cast<std::uint16_t>(text[i + 1]))) {
+      bytes += 1;
       ++i;
-    } else if (unit < 0x800) {
-      bytes += 2;
-      ++i;
-    } else {
-      const utf16_step step = next_utf16_char(text, i, unit_limit);
-      bytes += step.units == 2 ? 4 : 3;
-      i += step.units;
     }
   }
   units = i;
@@ -303,6 +339,24 @@ t_size convert_utf16_to_utf8_of_size(char *out, t_size out_size, const wide_char
         i += units_per_word;
       }
       continue;
+    }
+    if (out_size - written >= 4) {
+      // Outside the surrogates a unit is one character, two or three bytes long.
+      if (unit < 0x800) {
+        out[written] = static_cast<char>(0xC0 | (unit >> 6));
+        out[written + 1] = static_cast<char>(0x80 | (unit & 0x3F));
+        written += 2;
+        ++i;
+        continue;
+      }
+      if ((unit & 0xF800) != 0xD800) {
+        out[written] = static_cast<char>(0xE0 | (unit >> 12));
+        out[written + 1] = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+        out[written + 2] = static_cast<char>(0x80 | (unit & 0x3F));
+        written += 3;
+        ++i;
+        continue;
+      }
     }
     const utf16_step step = next_utf16_char(text, i, size);
     i += step.units;
