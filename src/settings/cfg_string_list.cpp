@@ -1,75 +1,112 @@
 #include "settings/cfg_string_list.h"
 
-#include <cstdint>
-
-#include "support/array.h"
+#include <cstdlib>
+#include <cstring>
+#include <new>
 
 #include "boundary/stream_errors.h"
 #include "settings/stream_integers.h"
 
 namespace {
 
-// Counts down the bytes the record still holds, so that no length read from it is trusted
-// beyond them.
-class record_budget {
- public:
-  explicit record_budget(t_size bytes) : left_(bytes) {}
+// The first read of a record's entries; each further one asks for as much as has arrived so far,
+// so that a record is read in a few calls and committed memory never runs ahead of the bytes by
+// more than this piece or what has already arrived.
+constexpr t_size first_piece = 64 * 1024;
 
-  void take(t_size n) {
-    if (n > left_) throw foobar2000_io::exception_io_data_truncation();
-    left_ -= n;
-  }
-
- private:
-  t_size left_;
-};
-
-// Makes room for `count` bytes; the buffer only grows, so that it is allocated once for entries of
-// similar length.
-void make_room(pfc::array_t<char> &bytes, t_size count) {
-  if (bytes.size() < count) bytes.set_size(count);
+t_size uint32_at(const char *at) {
+  const auto *bytes = reinterpret_cast<const unsigned char *>(at);
+  return static_cast<t_size>(bytes[0]) | static_cast<t_size>(bytes[1]) << 8 | static_cast<t_size>(bytes[2]) << 16 |
+         static_cast<t_size>(bytes[3]) << 24;
 }
 
-// Reads an entry's bytes into `bytes`, which keeps its allocation from one entry to the next, and
-// puts a terminator after them, so that the entry ends at its first NUL byte. The bytes arrive in
-// pieces, so that memory follows the bytes that actually arrive even when the record's own size
-// field overstates them.
-void read_entry(input_stream &stream, t_size length, abort_callback &abort, pfc::array_t<char> &bytes) {
-  constexpr t_size piece_size = 64 * 1024;
-  t_size done = 0;
-  while (done < length) {
-    const t_size piece = length - done < piece_size ? length - done : piece_size;
-    make_room(bytes, done + piece);
-    stream.read_exact(&bytes[done], piece, abort);
-    done += piece;
-  }
-  make_room(bytes, pfc::checked_add(length, 1));
-  bytes[length] = 0;
+void put_uint32(char *at, t_size value) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<char>(value >> (8 * i));
+}
+
+// The index grows by doubling as entries are added one at a time.
+t_size doubled_room(t_size room, t_size needed) {
+  t_size grown = room != 0 ? room : 64;
+  while (grown < needed) grown = grown <= pfc::infinite_size / 2 ? grown * 2 : needed;
+  return grown;
+}
+
+template <typename T>
+T *reallocated(T *items, t_size count) {
+  void *moved = std::realloc(items, pfc::checked_multiply(count, sizeof(T)));
+  if (moved == nullptr) throw std::bad_alloc();
+  return static_cast<T *>(moved);
 }
 
 }  // namespace
 
-void cfg_string_list::load_value(input_stream &stream, t_size size_hint, abort_callback &abort) {
-  record_budget budget(size_hint);
-  budget.take(4);
-  const t_uint32 entries = read_uint32_le(stream, abort);
-  pfc::array_t<char> bytes;
-  for (t_uint32 i = 0; i < entries; ++i) {
-    budget.take(4);
-    const t_uint32 length = read_uint32_le(stream, abort);
-    budget.take(length);
-    read_entry(stream, length, abort, bytes);
-    pfc::string8 entry(bytes.data(), length);
-    items_.add_by_swap(entry);
+cfg_string_list::~cfg_string_list() { remove_all(); }
+
+pfc::string8 cfg_string_list::get_item(t_size index) const {
+  const t_size start = starts_[index];
+  return pfc::string8(bytes_.data() + start, uint32_at(bytes_.data() + start - 4));
+}
+
+void cfg_string_list::remove_all() {
+  bytes_.release();
+  std::free(starts_);
+  starts_ = nullptr;
+  used_ = count_ = index_room_ = 0;
+}
+
+void cfg_string_list::add(const char *text) {
+  const t_size length = static_cast<t_size>(std::strlen(text));
+  const t_size needed = pfc::checked_add(used_, pfc::checked_add(length, 4));
+  bytes_.grow_to(needed, used_);
+  if (count_ == index_room_) reserve_index(doubled_room(index_room_, count_ + 1));
+  put_uint32(bytes_.data() + used_, length);
+  std::memcpy(bytes_.data() + used_ + 4, text, length);
+  starts_[count_++] = used_ + 4;
+  used_ = needed;
+}
+
+void cfg_string_list::reserve_index(t_size count) {
+  starts_ = reallocated(starts_, count);
+  index_room_ = count;
+}
+
+t_size cfg_string_list::read_after_entries(input_stream &stream, t_size size, abort_callback &abort) {
+  // Address space for all the record claims; memory only for what arrives.
+  bytes_.reserve(pfc::checked_add(used_, size));
+  t_size arrived = 0;
+  while (arrived < size) {
+    const t_size piece = arrived > first_piece ? arrived : first_piece;
+    const t_size wanted = size - arrived < piece ? size - arrived : piece;
+    const t_size end = used_ + arrived;
+    bytes_.grow_to(pfc::checked_add(end, wanted), end);
+    const t_size got = stream.read(bytes_.data() + end, wanted, abort);
+    arrived += got < wanted ? got : wanted;
+    if (got < wanted) break;
   }
+  return arrived;
+}
+
+void cfg_string_list::load_value(input_stream &stream, t_size size_hint, abort_callback &abort) {
+  if (size_hint < 4) throw foobar2000_io::exception_io_data_truncation();
+  const t_uint32 entries = read_uint32_le(stream, abort);
+  const t_size end = used_ + read_after_entries(stream, size_hint - 4, abort);
+
+  // Every entry takes at least its four length bytes: the index never needs more room than that.
+  const t_size most = (end - used_) / 4 < entries ? (end - used_) / 4 : entries;
+  if (count_ + most > index_room_) reserve_index(count_ + most);
+  t_size position = used_;
+  t_uint32 indexed = 0;
+  for (; indexed < entries && end - position >= 4; ++indexed) {
+    const t_size length = uint32_at(bytes_.data() + position);
+    if (length > end - position - 4) break;
+    starts_[count_++] = position + 4;
+    position += 4 + length;
+  }
+  used_ = position;
+  if (indexed < entries) throw foobar2000_io::exception_io_data_truncation();
 }
 
 void cfg_string_list::save_value(output_stream &stream, abort_callback &abort) {
-  const t_size entries = items_.count();
-  write_uint32_le(stream, entries, abort);
-  for (t_size i = 0; i < entries; ++i) {
-    const pfc::string8 &entry = items_[i];
-    write_uint32_le(stream, entry.length(), abort);
-    stream.write(entry.text(), entry.length(), abort);
-  }
+  write_uint32_le(stream, count_, abort);
+  if (used_ != 0) stream.write(bytes_.data(), used_, abort);
 }

@@ -51,10 +51,18 @@ void cfg_var_writer::save_chain(output_stream &stream, abort_callback &abort) {
   record_buffer_writer payload_writer(payload);
   for (cfg_var_writer *writer = list_head_; writer != nullptr; writer = writer->next_) {
     if (!writer->has_record()) continue;
+    if (abort.is_aborting()) throw foobar2000_io::exception_aborted();
+    const guid_bytes key = guid_to_bytes(writer->guid_);
+    const t_size known_size = writer->payload_size();
+    if (known_size != size_unknown) {
+      stream.write(key.bytes, 16, abort);
+      write_uint32_le(stream, known_size, abort);
+      writer->save_value(stream, abort);
+      continue;
+    }
+
     payload.set_size(0);
     writer->save_value(payload_writer, abort);
-
-    const guid_bytes key = guid_to_bytes(writer->guid_);
     stream.write(key.bytes, 16, abort);
     const t_uint32 size = payload.size();
     write_uint32_le(stream, size, abort);

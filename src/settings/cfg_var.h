@@ -42,6 +42,11 @@ class cfg_var_writer {
   // False while the variable has nothing worth storing: the chain then leaves its record out.
   virtual bool has_record() const { return true; }
 
+  // The size of what save_value writes, when the variable knows it beforehand: the chain then
+  // writes the payload straight into the stream instead of collecting it first to learn its size.
+  static constexpr t_size size_unknown = 0xFFFFFFFFu;
+  virtual t_size payload_size() const { return size_unknown; }
+
   // Writes one record per variable that has one.
   static void save_chain(output_stream &stream, abort_callback &abort);
 

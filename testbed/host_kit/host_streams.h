@@ -57,6 +57,9 @@ class collected_bytes_stream : public output_stream, private no_copy {
   // The collected bytes, now the caller's to free.
   void *release(t_size &size);
 
+  // Forgets the bytes but keeps the room, as a host that saves into the same block again.
+  void clear() { size_ = 0; }
+
  private:
   std::uint8_t *data_ = nullptr;
   t_size size_ = 0;

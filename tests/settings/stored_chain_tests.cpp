@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "chain_bytes.h"
 #include "host_streams.h"
@@ -140,6 +141,33 @@ TEST_F(stored_chain, list_loads_append_to_what_it_holds) {
   ASSERT_EQ(cfg_presets.count(), 3u);
   EXPECT_EQ(preset(0), "kept");
   EXPECT_EQ(preset(2), "b");
+}
+
+TEST_F(stored_chain, a_list_grown_far_past_its_first_block_keeps_every_entry_through_save_and_load) {
+  // 200 KiB of entries added one by one, then a stored list of 300 KiB loaded after them: the block
+  // moves several times on the way and is read in several pieces.
+  std::vector<std::string> expected;
+  for (int i = 0; i < 2000; ++i) {
+    expected.push_back(std::string(90 + i % 20, static_cast<char>('a' + i % 26)) + std::to_string(i));
+    cfg_presets.add(expected.back().c_str());
+  }
+  std::vector<std::string> stored;
+  bytes payload = u32(3000);
+  for (int i = 0; i < 3000; ++i) {
+    stored.push_back("stored " + std::to_string(i) + std::string(i % 150, '#'));
+    const bytes length = u32(static_cast<std::uint32_t>(stored.back().size()));
+    payload.insert(payload.end(), length.begin(), length.end());
+    payload.insert(payload.end(), stored.back().begin(), stored.back().end());
+  }
+  load(record(presets, payload));
+  expected.insert(expected.end(), stored.begin(), stored.end());
+
+  const bytes saved = save();
+  reset_settings();
+  load(saved);
+  ASSERT_EQ(cfg_presets.count(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(preset(static_cast<t_size>(i)), expected[i]) << i;
+  EXPECT_EQ(save(), saved);
 }
 
 TEST_F(stored_chain, list_with_fewer_entries_than_its_count_keeps_the_complete_ones) {
