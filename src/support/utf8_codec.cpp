@@ -104,6 +104,18 @@ inline t_size decode_common_sequence(const unsigned char *bytes, t_size size, st
   return 0;
 }
 
+// The length of the sequence decode_common_sequence would take, without its code point: the
+// counting pass needs only that. Each of these sequences is one UTF-16 unit.
+inline t_size common_sequence_length(const unsigned char *bytes, t_size size) {
+  const std::uint32_t lead = bytes[0];
+  if (lead - 0xC2 < 0x1E) return size >= 2 && (bytes[1] & 0xC0) == 0x80 ? 2 : 0;
+  if ((lead & 0xF0) != 0xE0 || size < 3) return 0;
+  const std::uint32_t c1 = bytes[1];
+  if (((c1 | (static_cast<std::uint32_t>(bytes[2]) << 8)) & 0xC0C0) != 0x8080) return 0;
+  // E0 leads an overlong form below E0 A0.
+  return lead != 0xE0 || c1 >= 0xA0 ? 3 : 0;
+}
+
 // The next character of a walk over UTF-8 that is not at an ASCII byte.
 inline t_size decode_next(const unsigned char *bytes, t_size size, std::uint32_t &code_point) {
   const t_size n = decode_common_sequence(bytes, size, code_point);
@@ -246,8 +258,14 @@ t_size utf16_units_for_utf8_of_size(const char *text, t_size size) {
       ++i;
       continue;
     }
+    const t_size common = common_sequence_length(bytes + i, size - i);
+    if (common != 0) {
+      ++units;
+      i += common;
+      continue;
+    }
     std::uint32_t code_point;
-    const t_size n = decode_next(bytes + i, size - i, code_point);
+    const t_size n = decode_within(bytes + i, size - i, code_point);
     if (n == 0) break;
     units += utf16_units_of(code_point);
     i += n;
@@ -341,20 +359,28 @@ t_size convert_utf16_to_utf8_of_size(char *out, t_size out_size, const wide_char
       continue;
     }
     if (out_size - written >= 4) {
-      // Outside the surrogates a unit is one character, two or three bytes long.
+      // Outside the surrogates a unit is one character, two or three bytes long. Letters of one
+      // script come in runs (a Cyrillic word, a line of CJK), taken in a loop of their own.
       if (unit < 0x800) {
-        out[written] = static_cast<char>(0xC0 | (unit >> 6));
-        out[written + 1] = static_cast<char>(0x80 | (unit & 0x3F));
-        written += 2;
-        ++i;
+        std::uint32_t next = unit;
+        do {
+          out[written] = static_cast<char>(0xC0 | (next >> 6));
+          out[written + 1] = static_cast<char>(0x80 | (next & 0x3F));
+          written += 2;
+          ++i;
+        } while (i < size && out_size - written >= 2 && (next = static_cast<std::uint16_t>(text[i])) - 0x80 < 0x780);
         continue;
       }
       if ((unit & 0xF800) != 0xD800) {
-        out[written] = static_cast<char>(0xE0 | (unit >> 12));
-        out[written + 1] = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-        out[written + 2] = static_cast<char>(0x80 | (unit & 0x3F));
-        written += 3;
-        ++i;
+        std::uint32_t next = unit;
+        do {
+          out[written] = static_cast<char>(0xE0 | (next >> 12));
+          out[written + 1] = static_cast<char>(0x80 | ((next >> 6) & 0x3F));
+          out[written + 2] = static_cast<char>(0x80 | (next & 0x3F));
+          written += 3;
+          ++i;
+        } while (i < size && out_size - written >= 3 && (next = static_cast<std::uint16_t>(text[i])) >= 0x800 &&
+                 (next & 0xF800) != 0xD800);
         continue;
       }
     }
