@@ -22,7 +22,8 @@ struct found_windows {
 
 LRESULT send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
   DWORD_PTR value = 0;
-  SendMessageTimeoutW(target, message, w_param, l_param, SMTO_NORMAL | SMTO_ABORTIFHUNG, answer_wait_ms, &value);
+  SendMessageTimeoutW(target, message, w_param, l_param, SMTO_NORMAL | SMTO_ABORTIFHUNG, answer_wait_ms,
+                      &value);
   return static_cast<LRESULT>(value);
 }
 
@@ -59,13 +60,17 @@ DWORD process_of(HWND window) {
   return process;
 }
 
-// The status dialog first, then the main window of the same process.
+// As the component finds them once it knows the messenger's process: each form is looked up and
+// its process compared with the known one, and both are asked for their process once more (the
+// dialog's to name the instance, the main window's to check that it belongs to it).
 found_windows find_windows() {
   found_windows found = {};
   found.status_form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
   if (found.status_form == nullptr) return found;
+  process_of(found.status_form);
   const DWORD process = process_of(found.status_form);
   const HWND main_form = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+  if (main_form != nullptr) process_of(main_form);
   if (main_form != nullptr && process_of(main_form) == process) {
     found.main_form = main_form;
     EnumChildWindows(found.main_form, main_child, reinterpret_cast<LPARAM>(&found));
@@ -79,7 +84,8 @@ found_windows find_windows() {
 void read_text(HWND edit) {
   wchar_t text[4096 + 3] = {};
   const LRESULT length = send(edit, WM_GETTEXTLENGTH, 0, 0);
-  send(edit, WM_GETTEXT, static_cast<WPARAM>(length < 4098 ? length : 4098) + 1, reinterpret_cast<LPARAM>(text));
+  send(edit, WM_GETTEXT, static_cast<WPARAM>(length < 4098 ? length : 4098) + 1,
+       reinterpret_cast<LPARAM>(text));
 }
 
 std::wstring text_of(HWND edit) {
@@ -93,8 +99,10 @@ std::wstring text_of(HWND edit) {
 void bare_announcement(const published_texts &texts) {
   FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
   const found_windows found = find_windows();
+  // The component notes the messenger's process once the windows are found.
   process_of(found.status_form);
-  for (HWND control : {found.bottom_edit, found.top_edit, found.status_combo, found.status_panel}) IsWindow(control);
+  for (HWND control : {found.bottom_edit, found.top_edit, found.status_combo, found.status_panel})
+    IsWindow(control);
   IsWindowVisible(found.status_form);
   read_text(found.bottom_edit);
   read_text(found.top_edit);

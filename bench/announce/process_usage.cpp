@@ -1,14 +1,14 @@
 #include "process_usage.h"
 
-#include <psapi.h>
-
 #include <cstring>
-#include <vector>
+
+#include "memory_in_use.h"
 
 namespace {
 
 // The system's handle table (information class 16), as ntdll hands it out.
 constexpr ULONG system_handle_information = 16;
+constexpr SIZE_T handle_table_room = 1 << 22;
 
 struct handle_entry {
   ULONG owner_process;
@@ -22,31 +22,35 @@ struct handle_entry {
 using query_system_information = LONG(WINAPI *)(ULONG, PVOID, ULONG, PULONG);
 
 // Handles of this process in the system's handle table, for systems whose GetProcessHandleCount
-// answers 0 (Wine); 0 when the table cannot be read.
+// answers 0 (Wine); 0 when the table cannot be read. The table's room is taken from the system
+// and given back whole, so that the heaps look the same before and after.
 DWORD handles_in_system_table() {
   const auto query = reinterpret_cast<query_system_information>(
       reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
   if (query == nullptr) return 0;
-  std::vector<unsigned char> table(1 << 22);
+  auto *const table = static_cast<unsigned char *>(
+      VirtualAlloc(nullptr, handle_table_room, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (table == nullptr) return 0;
   ULONG length = 0;
-  if (query(system_handle_information, table.data(), static_cast<ULONG>(table.size()), &length) != 0) return 0;
-  ULONG count = 0;
-  std::memcpy(&count, table.data(), sizeof count);
-  const auto *entries = reinterpret_cast<const handle_entry *>(table.data() + sizeof(ULONG_PTR));
   DWORD own = 0;
-  for (ULONG i = 0; i < count; ++i) own += entries[i].owner_process == GetCurrentProcessId();
+  if (query(system_handle_information, table, static_cast<ULONG>(handle_table_room), &length) == 0) {
+    ULONG count = 0;
+    std::memcpy(&count, table, sizeof count);
+    const auto *entries = reinterpret_cast<const handle_entry *>(table + sizeof(ULONG_PTR));
+    for (ULONG i = 0; i < count; ++i) own += entries[i].owner_process == GetCurrentProcessId();
+  }
+  VirtualFree(table, 0, MEM_RELEASE);
   return own;
 }
 
 }  // namespace
 
 process_usage current_process_usage() {
+  // The memory first: counting the handles takes room for the system's table for a moment.
+  process_usage usage = {committed_private_bytes(), busy_heap_bytes(), 0, "GetProcessHandleCount", 0, 0};
   const HANDLE self = GetCurrentProcess();
-  PROCESS_MEMORY_COUNTERS memory = {};
-  memory.cb = sizeof memory;
-  GetProcessMemoryInfo(self, &memory, sizeof memory);
-  process_usage usage = {static_cast<double>(memory.PagefileUsage), 0, "GetProcessHandleCount",
-                         GetGuiResources(self, GR_USEROBJECTS), GetGuiResources(self, GR_GDIOBJECTS)};
+  usage.user_objects = GetGuiResources(self, GR_USEROBJECTS);
+  usage.gdi_objects = GetGuiResources(self, GR_GDIOBJECTS);
   GetProcessHandleCount(self, &usage.handles);
   if (usage.handles == 0) {
     usage.handles = handles_in_system_table();
