@@ -21,6 +21,7 @@ class messenger_standin : private no_copy {
 
   bool running() const { return process_.running(); }
   DWORD process_id() const { return process_.process_id(); }
+  HWND status_form() const { return process_.status_form(); }
 
   // Stops answering messages for the given time, or until resumed; the request itself is answered
   // first.

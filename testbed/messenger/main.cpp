@@ -5,6 +5,7 @@
 #include <string>
 
 #include "control.h"
+#include "decoys.h"
 #include "hang.h"
 #include "message_log.h"
 #include "options.h"
@@ -62,7 +63,8 @@ int run(HINSTANCE instance, bool classes_registered) {
                settings.edit_count > 1 ? settings.top_text : L"", settings.bottom_text};
   start_message_log(settings.message_log);
   if (!(classes_registered || register_window_classes(instance)) || create_status_form(instance) == nullptr ||
-      (settings.main_window && create_main_form(instance) == nullptr)) {
+      (settings.main_window && create_main_form(instance) == nullptr) ||
+      !place_decoys(instance, settings.decoys)) {
     tell(L"messenger: could not create the windows\n", true);
     return 1;
   }

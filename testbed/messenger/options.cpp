@@ -20,6 +20,8 @@ const wchar_t usage_text[] =
     L"                        bottom edit, and the published top text is empty\n"
     L"  --controls-at-start   create the dialog's controls at once, not at the first status click\n"
     L"  --no-main-window      run with the (hidden) status dialog only\n"
+    L"  --decoys N            put N hidden windows of other control classes into the main window and\n"
+    L"                        the status dialog, 0 to 50000, for discovery to pass over (default 0)\n"
     L"  --name NAME           a name by which --control --to finds this messenger among several\n"
     L"  --status-log FILE     append each published status to FILE as one UTF-8 line:\n"
     L"                        picture, top text and bottom text, separated by tabs\n"
@@ -140,6 +142,9 @@ bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &erro
         return refuse(error, L"--picture takes a number from -1 to 12");
     } else if (name == L"--edits") {
       if (!parse_number(argv[++i], 1, 3, result.edit_count)) return refuse(error, L"--edits takes 1, 2 or 3");
+    } else if (name == L"--decoys") {
+      if (!parse_number(argv[++i], 0, 50000, result.decoys))
+        return refuse(error, L"--decoys takes 0 to 50000");
     } else if (name == L"--status-log") {
       result.status_log = value();
     } else if (name == L"--message-log") {

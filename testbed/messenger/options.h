@@ -11,10 +11,11 @@ struct options {
   int edit_count = 2;  // 1: the bottom edit only
   bool controls_at_start = false;
   bool main_window = true;
+  int decoys = 0;  // windows of other classes inside the forms (decoys.h)
   std::wstring status_log;
   std::wstring message_log;
   std::wstring ready_event;
-  std::wstring name;  // by which --control --to finds this one among several
+  std::wstring name;              // by which --control --to finds this one among several
   std::wstring wait_for_options;  // started ahead of need: the rest comes later (waiting_start.h)
 
   // --control: act on a running stand-in instead of being one.
