@@ -36,6 +36,9 @@ class pair_collector {
   void add(double ours, double baseline);
   timing result();
 
+  // The last pair added.
+  double last_ours() const { return ours_[count_ - 1]; }
+
  private:
   double *ours_;
   double *baseline_;
@@ -47,27 +50,32 @@ struct nothing_before {
   void operator()() const {}
 };
 
-// Runs ours and the baseline `count` times each, in pairs. `before_each` runs untimed before every
-// call of either side.
+// Runs ours and the baseline once each, back to back, ours first or second as asked, and adds the
+// pair. `before_each` runs untimed before either side.
+template <typename Ours, typename Baseline, typename Before = nothing_before>
+void measure_pair(pair_collector &pairs, bool ours_first, Ours ours, Baseline baseline,
+                  Before before_each = Before()) {
+  double ours_seconds = 0;
+  double baseline_seconds = 0;
+  for (int side = 0; side < 2; ++side) {
+    before_each();
+    const double start = seconds_now();
+    if ((side == 0) == ours_first) {
+      ours();
+      ours_seconds = seconds_now() - start;
+    } else {
+      baseline();
+      baseline_seconds = seconds_now() - start;
+    }
+  }
+  pairs.add(ours_seconds, baseline_seconds);
+}
+
+// Runs ours and the baseline `count` times each, in pairs, the order alternating. `before_each`
+// runs untimed before every call of either side.
 template <typename Ours, typename Baseline, typename Before = nothing_before>
 timing measure(int count, Ours ours, Baseline baseline, Before before_each = Before()) {
   pair_collector pairs(count);
-  for (int i = 0; i < count; ++i) {
-    double ours_seconds = 0;
-    double baseline_seconds = 0;
-    for (int side = 0; side < 2; ++side) {
-      const bool run_ours = (side == 0) == (i % 2 == 0);
-      before_each();
-      const double start = seconds_now();
-      if (run_ours) {
-        ours();
-        ours_seconds = seconds_now() - start;
-      } else {
-        baseline();
-        baseline_seconds = seconds_now() - start;
-      }
-    }
-    pairs.add(ours_seconds, baseline_seconds);
-  }
+  for (int i = 0; i < count; ++i) measure_pair(pairs, i % 2 == 0, ours, baseline, before_each);
   return pairs.result();
 }
