@@ -122,7 +122,7 @@ void print_operation(const char *name, double target, const bench_case (&cases)[
   const interval scaling = growth.result().ratio;
   const verdict linear = judge(scaling, scaling_target);
   print_cases(name, cases, 2, target, linear);
-  print_detail(text_line("scaling ours(100k)/ours(10k), run by run: ")
+  print_detail(text_line("scaling ours(100k)/ours(10k), turn by turn: ")
                    .add_ratio(scaling)
                    .add(", target ")
                    .add_number(scaling_target, 2)
