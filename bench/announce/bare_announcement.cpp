@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include "bare_discovery.h"
 
 namespace {
 
@@ -10,48 +10,11 @@ constexpr UINT answer_wait_ms = 2000;
 constexpr WPARAM music_picture = 11;
 constexpr LPARAM click_point = 0x00010001;
 
-struct found_windows {
-  HWND main_form;
-  HWND main_panel;
-  HWND status_form;
-  HWND status_panel;
-  HWND status_combo;
-  HWND bottom_edit;
-  HWND top_edit;
-};
-
 LRESULT send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
   DWORD_PTR value = 0;
   SendMessageTimeoutW(target, message, w_param, l_param, SMTO_NORMAL | SMTO_ABORTIFHUNG, answer_wait_ms,
                       &value);
   return static_cast<LRESULT>(value);
-}
-
-bool class_is(HWND window, const char *expected) {
-  char name[256] = {};
-  if (GetClassNameA(window, name, 255) == 0) name[0] = '\0';
-  return std::strcmp(name, expected) == 0;
-}
-
-BOOL CALLBACK main_child(HWND window, LPARAM found_address) {
-  if (class_is(window, "TPanel")) reinterpret_cast<found_windows *>(found_address)->main_panel = window;
-  return TRUE;
-}
-
-BOOL CALLBACK status_child(HWND window, LPARAM found_address) {
-  auto &found = *reinterpret_cast<found_windows *>(found_address);
-  char name[256] = {};
-  if (GetClassNameA(window, name, 255) == 0) name[0] = '\0';
-  if (std::strcmp(name, "TPanel") == 0) {
-    const LRESULT first = send(window, WM_GETTEXTLENGTH, 0, 0);
-    const LRESULT second = first > 0 ? send(window, WM_GETTEXTLENGTH, 0, 0) : 0;
-    if (first > 0 && second < 3) found.status_panel = window;
-  } else if (std::strcmp(name, "TEdit") == 0) {
-    (found.bottom_edit == nullptr ? found.bottom_edit : found.top_edit) = window;
-  } else if (std::strcmp(name, "TComboBox") == 0) {
-    found.status_combo = window;
-  }
-  return TRUE;
 }
 
 DWORD process_of(HWND window) {
@@ -63,19 +26,16 @@ DWORD process_of(HWND window) {
 // As the component finds them once it knows the messenger's process: each form is looked up and
 // its process compared with the known one, and both are asked for their process once more (the
 // dialog's to name the instance, the main window's to check that it belongs to it).
-found_windows find_windows() {
-  found_windows found = {};
+messenger_window_table find_windows() {
+  messenger_window_table found = {};
   found.status_form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
   if (found.status_form == nullptr) return found;
   process_of(found.status_form);
   const DWORD process = process_of(found.status_form);
   const HWND main_form = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
   if (main_form != nullptr) process_of(main_form);
-  if (main_form != nullptr && process_of(main_form) == process) {
-    found.main_form = main_form;
-    EnumChildWindows(found.main_form, main_child, reinterpret_cast<LPARAM>(&found));
-  }
-  EnumChildWindows(found.status_form, status_child, reinterpret_cast<LPARAM>(&found));
+  if (main_form != nullptr && process_of(main_form) == process) found.main_form = main_form;
+  bare_children_of_forms(found);
   IsWindow(found.status_panel);
   return found;
 }
@@ -98,7 +58,7 @@ std::wstring text_of(HWND edit) {
 
 void bare_announcement(const published_texts &texts) {
   FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
-  const found_windows found = find_windows();
+  const messenger_window_table found = find_windows();
   // The component notes the messenger's process once the windows are found.
   process_of(found.status_form);
   for (HWND control : {found.bottom_edit, found.top_edit, found.status_combo, found.status_panel})
@@ -115,6 +75,6 @@ void bare_announcement(const published_texts &texts) {
 }
 
 published_texts texts_on_display() {
-  const found_windows found = find_windows();
+  const messenger_window_table found = find_windows();
   return {text_of(found.bottom_edit), text_of(found.top_edit)};
 }

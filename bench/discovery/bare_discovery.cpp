@@ -58,9 +58,13 @@ bool bare_discovery(messenger_window_table &found, DWORD process) {
   found.status_form = first_of_process(L"TCusForm", process);
   if (found.status_form == nullptr) return false;
   found.main_form = first_of_process(L"TMainForm", process);
+  bare_children_of_forms(found);
+  return IsWindow(found.status_panel) != 0;
+}
+
+void bare_children_of_forms(messenger_window_table &found) {
   if (found.main_form != nullptr) {
     EnumChildWindows(found.main_form, main_child, reinterpret_cast<LPARAM>(&found));
   }
   EnumChildWindows(found.status_form, status_child, reinterpret_cast<LPARAM>(&found));
-  return IsWindow(found.status_panel) != 0;
 }
