@@ -7,8 +7,8 @@
 // A stored ordered list of UTF-8 texts: a 32-bit count, then per entry a 32-bit byte length and
 // the bytes. In memory the entries stay as they are stored, one after the other in one block, and
 // an index holds where each entry's bytes begin: loading is a read of the record into the block and
-// one walk over its lengths, saving is one write of the block. The block grows in place, so that the
-// bytes are never copied on the way.
+// one walk over its lengths, saving is one write of the block. A record's bytes go straight into
+// the block, which grows in place as they arrive.
 class cfg_string_list : public cfg_var {
  public:
   explicit cfg_string_list(const GUID &guid) : cfg_var(guid) {}

@@ -56,7 +56,12 @@ void give_back(char *start, t_size bytes) {
 
 void growing_block::reserve(t_size bytes) {
   if (bytes > reservation_limit) bytes = reservation_limit;
-  if (bytes > reserved_) move_to(rounded_up(bytes, reservation_unit), committed_);
+  if (bytes <= reserved_) return;
+  try {
+    move_to(rounded_up(bytes, reservation_unit), committed_);
+  } catch (const std::bad_alloc &) {
+    // Kept as it is: grow_to finds room as the bytes come.
+  }
 }
 
 void growing_block::grow_to(t_size bytes, t_size kept) {

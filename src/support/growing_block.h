@@ -16,11 +16,10 @@ class growing_block {
   growing_block &operator=(const growing_block &) = delete;
 
   char *data() const { return data_; }
-  // Bytes that may be used, from data() on.
-  t_size usable() const { return committed_; }
 
   // Reserves address space for `bytes` (at most reservation_limit of them), unless the block is
-  // already that large. Commits nothing; std::bad_alloc when even a smaller reservation fails.
+  // already that large, carrying what it holds along. Commits nothing. Only a hint: when the
+  // address space has no room for it, the block stays as it is and grows by moving as it fills.
   void reserve(t_size bytes);
   // Makes the first `bytes` bytes usable, keeping the first `kept` of those it held.
   void grow_to(t_size bytes, t_size kept);
