@@ -71,8 +71,9 @@ void cfg_string_list::reserve_index(t_size count) {
 }
 
 t_size cfg_string_list::read_after_entries(input_stream &stream, t_size size, abort_callback &abort) {
-  // Address space for all the record claims; memory only for what arrives.
-  bytes_.reserve(pfc::checked_add(used_, size));
+  // Address space for all the record claims (a claim beyond what 32 bits can count is taken for
+  // as much as they can); memory only for what arrives.
+  bytes_.reserve(size <= pfc::infinite_size - used_ ? used_ + size : pfc::infinite_size);
   t_size arrived = 0;
   while (arrived < size) {
     const t_size piece = arrived > first_piece ? arrived : first_piece;

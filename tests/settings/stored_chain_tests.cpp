@@ -194,18 +194,24 @@ TEST_F(stored_chain, list_entry_claiming_more_than_its_record_ends_only_that_rec
 
 TEST_F(stored_chain, list_record_overstating_its_size_fails_without_a_large_allocation) {
   // The record claims far more than the stream holds; its entry fits the claim. The load must
-  // fail on the missing bytes, keeping what came before, not reserve the claimed size first.
-  const bytes damaged = cat({key_bytes(presets), u32(0x7FFFFFF0), u32(1), u32(0x7FFFFF00), text("tail")});
-  const bytes chain = cat({record(enabled, {0}), damaged});
-  stored_bytes_stream in(chain.data(), static_cast<t_size>(chain.size()));
-  try {
-    cfg_var_reader::load_chain(in, abort);
-    FAIL() << "a record cut short must not load silently";
-  } catch (const foobar2000_io::exception_io_data_truncation &e) {
-    EXPECT_STREQ(e.what(), "Unsupported format or corrupted file");
+  // fail on the missing bytes, keeping what came before, not reserve the claimed size first. The
+  // largest claim, after entries the list already holds, reaches past what 32 bits count.
+  for (std::uint32_t claimed : {0x7FFFFFF0u, 0xFFFFFFFFu}) {
+    reset_settings();
+    cfg_presets.add("held");
+    const bytes damaged = cat({key_bytes(presets), u32(claimed), u32(1), u32(0x7FFFFF00), text("tail")});
+    const bytes chain = cat({record(enabled, {0}), damaged});
+    stored_bytes_stream in(chain.data(), static_cast<t_size>(chain.size()));
+    try {
+      cfg_var_reader::load_chain(in, abort);
+      FAIL() << "a record cut short must not load silently";
+    } catch (const foobar2000_io::exception_io_data_truncation &e) {
+      EXPECT_STREQ(e.what(), "Unsupported format or corrupted file");
+    }
+    EXPECT_FALSE(cfg_enabled);
+    ASSERT_EQ(cfg_presets.count(), 1u) << claimed;
+    EXPECT_EQ(preset(0), "held");
   }
-  EXPECT_FALSE(cfg_enabled);
-  EXPECT_EQ(cfg_presets.count(), 0u);
 }
 
 TEST_F(stored_chain, stream_ending_inside_a_guid_ends_the_load_normally) {
