@@ -10,9 +10,10 @@
 namespace {
 
 // The first read of a record's entries; each further one asks for as much as has arrived so far,
-// so that a record is read in a few calls and committed memory never runs ahead of the bytes by
-// more than this piece or what has already arrived.
+// up to the largest piece, so that a record is read in a few calls and committed memory never runs
+// ahead of the bytes that arrived by more than one piece.
 constexpr t_size first_piece = 64 * 1024;
+constexpr t_size largest_piece = 1024 * 1024;
 
 t_size uint32_at(const char *at) {
   const auto *bytes = reinterpret_cast<const unsigned char *>(at);
@@ -76,7 +77,7 @@ t_size cfg_string_list::read_after_entries(input_stream &stream, t_size size, ab
   bytes_.reserve(size <= pfc::infinite_size - used_ ? used_ + size : pfc::infinite_size);
   t_size arrived = 0;
   while (arrived < size) {
-    const t_size piece = arrived > first_piece ? arrived : first_piece;
+    const t_size piece = arrived < first_piece ? first_piece : arrived < largest_piece ? arrived : largest_piece;
     const t_size wanted = size - arrived < piece ? size - arrived : piece;
     const t_size end = used_ + arrived;
     bytes_.grow_to(pfc::checked_add(end, wanted), end);
