@@ -13,19 +13,13 @@
 #include "report.h"
 #include "settings/config_variables.h"
 #include "settings/guid_bytes.h"
+#include "settings/stream_integers.h"
 
 namespace {
 
 constexpr int steady_repetitions = 31;
 // Ours must be the faster.
 constexpr double ratio_target = 1.0;
-
-t_size read_size(input_stream &in, abort_callback &abort) {
-  std::uint8_t bytes[4];
-  in.read_exact(bytes, 4, abort);
-  return static_cast<t_size>(bytes[0]) | static_cast<t_size>(bytes[1]) << 8 | static_cast<t_size>(bytes[2]) << 16 |
-         static_cast<t_size>(bytes[3]) << 24;
-}
 
 // The chain's records in turn; the preset list's entries go into `presets`, every other payload
 // into a string of its own.
@@ -36,16 +30,16 @@ void idiomatic_load(const std::vector<std::uint8_t> &chain, std::vector<std::str
   abort_flag go_on;
   std::uint8_t key[16];
   while (in.read(key, 16, go_on) == 16) {
-    const t_size size = read_size(in, go_on);
+    const t_size size = read_uint32_le(in, go_on);
     if (std::memcmp(key, list_key.bytes, 16) != 0) {
       std::string payload(size, '\0');
       in.read_exact(payload.data(), size, go_on);
       others.push_back(std::move(payload));
       continue;
     }
-    const t_size count = read_size(in, go_on);
+    const t_size count = read_uint32_le(in, go_on);
     for (t_size i = 0; i < count; ++i) {
-      const t_size length = read_size(in, go_on);
+      const t_size length = read_uint32_le(in, go_on);
       std::string entry(length, '\0');
       in.read_exact(entry.data(), length, go_on);
       presets.push_back(std::move(entry));

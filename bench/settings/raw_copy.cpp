@@ -5,15 +5,7 @@
 #include "host_streams.h"
 #include "settings/config_variables.h"
 #include "settings/guid_bytes.h"
-
-namespace {
-
-t_size uint32_at(const unsigned char *bytes) {
-  return static_cast<t_size>(bytes[0]) | static_cast<t_size>(bytes[1]) << 8 | static_cast<t_size>(bytes[2]) << 16 |
-         static_cast<t_size>(bytes[3]) << 24;
-}
-
-}  // namespace
+#include "settings/stream_integers.h"
 
 void raw_load(const void *chain, t_size size, pfc::growing_block &copy) {
   const guid_bytes list_key = guid_to_bytes(cfg_presets.guid());
@@ -26,7 +18,7 @@ void raw_load(const void *chain, t_size size, pfc::growing_block &copy) {
   while (size - position >= 20) {
     in.read_exact(to + position, 16, go_on);
     in.read_exact(to + position + 16, 4, go_on);
-    const t_size payload = uint32_at(to + position + 16);
+    const t_size payload = uint32_le_at(to + position + 16);
     const bool list = std::memcmp(to + position, list_key.bytes, 16) == 0;
     position += 20;
     if (!list) {
@@ -35,11 +27,11 @@ void raw_load(const void *chain, t_size size, pfc::growing_block &copy) {
       continue;
     }
     in.read_exact(to + position, 4, go_on);
-    const t_size entries = uint32_at(to + position);
+    const t_size entries = uint32_le_at(to + position);
     position += 4;
     for (t_size i = 0; i < entries; ++i) {
       in.read_exact(to + position, 4, go_on);
-      const t_size length = uint32_at(to + position);
+      const t_size length = uint32_le_at(to + position);
       in.read_exact(to + position + 4, length, go_on);
       position += 4 + length;
     }
@@ -54,7 +46,7 @@ void raw_save(const void *chain, t_size size, output_stream &out) {
   abort_flag go_on;
   t_size position = 0;
   while (size - position >= 20) {
-    const t_size payload = uint32_at(bytes + position + 16);
+    const t_size payload = uint32_le_at(bytes + position + 16);
     out.write(bytes + position, 16, go_on);
     out.write(bytes + position + 16, 4, go_on);
     out.write(bytes + position + 20, payload, go_on);

@@ -15,16 +15,6 @@ namespace {
 constexpr t_size first_piece = 64 * 1024;
 constexpr t_size largest_piece = 1024 * 1024;
 
-t_size uint32_at(const char *at) {
-  const auto *bytes = reinterpret_cast<const unsigned char *>(at);
-  return static_cast<t_size>(bytes[0]) | static_cast<t_size>(bytes[1]) << 8 | static_cast<t_size>(bytes[2]) << 16 |
-         static_cast<t_size>(bytes[3]) << 24;
-}
-
-void put_uint32(char *at, t_size value) {
-  for (int i = 0; i < 4; ++i) at[i] = static_cast<char>(value >> (8 * i));
-}
-
 // The index grows by doubling as entries are added one at a time.
 t_size doubled_room(t_size room, t_size needed) {
   t_size grown = room != 0 ? room : 64;
@@ -45,7 +35,7 @@ cfg_string_list::~cfg_string_list() { remove_all(); }
 
 pfc::string8 cfg_string_list::get_item(t_size index) const {
   const t_size start = starts_[index];
-  return pfc::string8(bytes_.data() + start, uint32_at(bytes_.data() + start - 4));
+  return pfc::string8(bytes_.data() + start, uint32_le_at(bytes_.data() + start - 4));
 }
 
 void cfg_string_list::remove_all() {
@@ -60,7 +50,7 @@ void cfg_string_list::add(const char *text) {
   const t_size needed = pfc::checked_add(used_, pfc::checked_add(length, 4));
   bytes_.grow_to(needed, used_);
   if (count_ == index_room_) reserve_index(doubled_room(index_room_, count_ + 1));
-  put_uint32(bytes_.data() + used_, length);
+  put_uint32_le(bytes_.data() + used_, length);
   std::memcpy(bytes_.data() + used_ + 4, text, length);
   starts_[count_++] = used_ + 4;
   used_ = needed;
@@ -99,7 +89,7 @@ void cfg_string_list::load_value(input_stream &stream, t_size size_hint, abort_c
   t_size position = used_;
   t_uint32 indexed = 0;
   for (; indexed < entries && end - position >= 4; ++indexed) {
-    const t_size length = uint32_at(bytes_.data() + position);
+    const t_size length = uint32_le_at(bytes_.data() + position);
     if (length > end - position - 4) break;
     starts_[count_++] = position + 4;
     position += 4 + length;
