@@ -12,7 +12,7 @@ struct class_name {
   char text[256] = {};
 
   explicit class_name(HWND window) {
-    if (GetClassNameA(window, text, 255) == 0) {
+    if (!the_window_system().class_name(window, text, 255)) {
       text[0] = '\0';
     }
   }
@@ -22,29 +22,26 @@ struct class_name {
 
 // Asks a panel for its caption length; false when the messenger did not answer.
 bool caption_length(HWND panel, LRESULT &length) {
-  const messenger_reply reply = messenger_channel().send(panel, WM_GETTEXTLENGTH, 0, 0);
+  const messenger_reply reply = send_to_messenger(panel, WM_GETTEXTLENGTH, 0, 0);
   length = reply.value;
   return reply.answered;
 }
 
 messenger_result enumerate_status_form() {
   messenger_result result = messenger_result::completed;
-  EnumChildWindows(messenger_windows.status_form, classify_status_child, reinterpret_cast<LPARAM>(&result));
+  the_window_system().visit_descendants(messenger_windows.status_form, classify_status_child, &result);
   return result;
 }
 
-DWORD process_of(HWND window) {
-  DWORD process = 0;
-  if (window != nullptr) GetWindowThreadProcessId(window, &process);
-  return process;
-}
+DWORD process_of(HWND window) { return the_window_system().process_of(window); }
 
 // The first top-level window of the class that belongs to `process`; with process 0, or when the
 // process has none, the first of the class.
 HWND first_top_level(const wchar_t *window_class, DWORD process) {
-  const HWND first = FindWindowExW(nullptr, nullptr, window_class, nullptr);
+  window_system &windows = the_window_system();
+  const HWND first = windows.find_top_level(window_class, nullptr);
   if (process == 0) return first;
-  for (HWND window = first; window != nullptr; window = FindWindowExW(nullptr, window, window_class, nullptr)) {
+  for (HWND window = first; window != nullptr; window = windows.find_top_level(window_class, window)) {
     if (process_of(window) == process) return window;
   }
   return first;
@@ -56,26 +53,26 @@ void reset_messenger_windows() { messenger_windows = {}; }
 
 DWORD messenger_process() { return process_of(messenger_windows.status_form); }
 
-bool is_valid_window(HWND window) { return window != nullptr && IsWindow(window); }
+bool is_valid_window(HWND window) { return the_window_system().is_window(window); }
 
-bool is_messenger_running() { return FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr) != nullptr; }
+bool is_messenger_running() { return the_window_system().find_top_level(L"TCusForm", nullptr) != nullptr; }
 
-BOOL CALLBACK classify_main_child(HWND window, LPARAM) {
+bool classify_main_child(HWND window, void *) {
   if (class_name(window).is("TPanel")) {
     messenger_windows.main_panel = window;
   }
-  return TRUE;
+  return true;
 }
 
-BOOL CALLBACK classify_status_child(HWND window, LPARAM result) {
+bool classify_status_child(HWND window, void *result) {
   const class_name name(window);
   if (name.is("TPanel")) {
     // The caption length is asked once per bound, the second time only when the first passes.
     LRESULT first = 0;
     LRESULT second = 0;
     if (!caption_length(window, first) || (first > 0 && !caption_length(window, second))) {
-      *reinterpret_cast<messenger_result *>(result) = messenger_result::not_responding;
-      return FALSE;
+      *static_cast<messenger_result *>(result) = messenger_result::not_responding;
+      return false;
     }
     if (first > 0 && second < 3) {
       messenger_windows.status_panel = window;
@@ -89,7 +86,7 @@ BOOL CALLBACK classify_status_child(HWND window, LPARAM result) {
   } else if (name.is("TComboBox")) {
     messenger_windows.status_combo = window;
   }
-  return TRUE;
+  return true;
 }
 
 messenger_result find_messenger_windows(DWORD preferred_process) {
@@ -102,7 +99,7 @@ messenger_result find_messenger_windows(DWORD preferred_process) {
   const HWND main_form = first_top_level(L"TMainForm", process);
   if (process_of(main_form) == process) {
     messenger_windows.main_form = main_form;
-    EnumChildWindows(main_form, classify_main_child, 0);
+    the_window_system().visit_descendants(main_form, classify_main_child, nullptr);
   }
   if (enumerate_status_form() == messenger_result::not_responding) {
     return messenger_result::not_responding;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
 #include "messenger/messenger_channel.h"
 
 // The messenger's windows, found by their class names. The handles belong to the messenger and may
@@ -37,10 +35,10 @@ bool is_messenger_running();
 
 bool is_valid_window(HWND window);
 
-// EnumChildWindows callbacks. The status form's callback takes a messenger_result * as its lParam,
-// sets it to not_responding and ends the enumeration when a panel does not answer.
-BOOL CALLBACK classify_main_child(HWND window, LPARAM unused);
-BOOL CALLBACK classify_status_child(HWND window, LPARAM result);
+// What discovery makes of each descendant of the two forms. The status form's takes a
+// messenger_result, sets it to not_responding and ends the walk when a panel does not answer.
+bool classify_main_child(HWND window, void *unused);
+bool classify_status_child(HWND window, void *result);
 
 // Clicks the status spot of the main form's panel, which makes the messenger create the dialog's
 // controls, then closes the dialog again.

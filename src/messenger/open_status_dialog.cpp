@@ -12,7 +12,7 @@ struct window_message {
 // A rectangle that cannot be read (no window, or a destroyed one) counts as empty.
 RECT screen_rect(HWND window) {
   RECT rect = {};
-  if (window == nullptr || !GetWindowRect(window, &rect)) {
+  if (!the_window_system().window_rect(window, rect)) {
     rect = {};
   }
   return rect;
@@ -37,9 +37,8 @@ messenger_result open_status_dialog() {
       {panel, WM_LBUTTONUP, MK_LBUTTON, point},
       {messenger_windows.status_form, WM_SYSCOMMAND, SC_CLOSE, 0},
   };
-  message_channel &channel = messenger_channel();
   for (const window_message &click : clicks) {
-    if (!channel.send(click.target, click.message, click.w_param, click.l_param).answered) {
+    if (!send_to_messenger(click.target, click.message, click.w_param, click.l_param).answered) {
       return messenger_result::not_responding;
     }
   }

@@ -15,15 +15,14 @@ constexpr t_size look_ahead = 2;
 // The length first, then the text into a buffer of that size; the messenger may hand out less
 // than it announced (its text changed in between), never more than the buffer holds.
 messenger_result read_text(HWND edit, pfc::wide_string &text) {
-  message_channel &channel = messenger_channel();
-  const messenger_reply length = channel.send(edit, WM_GETTEXTLENGTH, 0, 0);
+  const messenger_reply length = send_to_messenger(edit, WM_GETTEXTLENGTH, 0, 0);
   if (!length.answered) return messenger_result::not_responding;
   t_size wanted = length.value > 0 ? static_cast<t_size>(length.value) : 0;
   if (wanted > pfc::status_text_limit + look_ahead) wanted = pfc::status_text_limit + look_ahead;
   pfc::wide_string read;
   pfc::wide_char *room = read.buffer_for(wanted);
   const messenger_reply copied =
-      channel.send(edit, WM_GETTEXT, wanted + 1, reinterpret_cast<LPARAM>(room));
+      send_to_messenger(edit, WM_GETTEXT, wanted + 1, reinterpret_cast<LPARAM>(room));
   if (!copied.answered) return messenger_result::not_responding;
   t_size got = copied.value > 0 ? static_cast<t_size>(copied.value) : 0;
   if (got > wanted) got = wanted;
@@ -40,7 +39,7 @@ bool status_controls_complete() {
 }
 
 bool status_dialog_on_screen() {
-  return messenger_windows.status_form != nullptr && IsWindowVisible(messenger_windows.status_form);
+  return the_window_system().is_visible(messenger_windows.status_form);
 }
 
 messenger_result read_status(shown_status &shown) {
@@ -51,7 +50,7 @@ messenger_result read_status(shown_status &shown) {
     return messenger_result::not_responding;
   }
   const messenger_reply picture =
-      messenger_channel().send(messenger_windows.status_combo, CB_GETCURSEL, 0, 0);
+      send_to_messenger(messenger_windows.status_combo, CB_GETCURSEL, 0, 0);
   if (!picture.answered) return messenger_result::not_responding;
   fresh.picture = static_cast<std::int32_t>(picture.value);
   shown.picture = fresh.picture;
@@ -61,19 +60,18 @@ messenger_result read_status(shown_status &shown) {
 }
 
 messenger_result select_picture(std::int32_t index, LPARAM l_param) {
-  return result_of(messenger_channel().send(messenger_windows.status_combo, CB_SETCURSEL,
-                                            static_cast<WPARAM>(index), l_param));
+  return result_of(
+      send_to_messenger(messenger_windows.status_combo, CB_SETCURSEL, static_cast<WPARAM>(index), l_param));
 }
 
-messenger_result write_text(HWND edit, const wchar_t *text) {
-  return result_of(messenger_channel().send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)));
+messenger_result write_text(HWND edit, const pfc::wide_char *text) {
+  return result_of(send_to_messenger(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)));
 }
 
 messenger_result apply_status() {
-  message_channel &channel = messenger_channel();
   const HWND panel = messenger_windows.status_panel;
-  if (!channel.send(panel, WM_LBUTTONDOWN, apply_click_w_param, apply_click_l_param).answered) {
+  if (!send_to_messenger(panel, WM_LBUTTONDOWN, apply_click_w_param, apply_click_l_param).answered) {
     return messenger_result::not_responding;
   }
-  return result_of(channel.send(panel, WM_LBUTTONUP, apply_click_w_param, apply_click_l_param));
+  return result_of(send_to_messenger(panel, WM_LBUTTONUP, apply_click_w_param, apply_click_l_param));
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 
 #include "messenger/messenger_channel.h"
@@ -40,7 +38,7 @@ messenger_result read_status(shown_status &shown);
 messenger_result select_picture(std::int32_t index, LPARAM l_param = 0);
 
 // WM_SETTEXT of a NUL-terminated UTF-16 text to one of the dialog's edits.
-messenger_result write_text(HWND edit, const wchar_t *text);
+messenger_result write_text(HWND edit, const pfc::wide_char *text);
 
 // Presses and releases the apply panel; the release is not sent when the press was not answered.
 messenger_result apply_status();

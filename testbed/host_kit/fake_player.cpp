@@ -67,7 +67,11 @@ bound_player::bound_player() {
   host.add(titleformat_compiler::class_guid, &compiler);
   host.add(playback_control::class_guid, &playback);
   host.add(playlist_manager::class_guid, &playlists);
+#ifdef _WIN32
   bind_host(&host, GetModuleHandleW(nullptr));
+#else
+  bind_host(&host, nullptr);
+#endif
   set_services_available(true);
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "announcing.h"
-#include "messenger/messenger_channel.h"
 #include "messenger/messenger_windows.h"
+#include "passing_window_system.h"
 
 namespace {
 
@@ -24,18 +24,14 @@ milliseconds time_of(Event event) {
 
 // Passes every message on to the window system, counting them; the messenger's process ends just
 // before message number `dies_before` (none when 0).
-class dying_messenger_channel : public message_channel {
+class dying_messenger_channel : public passing_window_system {
  public:
   dying_messenger_channel(messenger_standin &messenger, std::size_t dies_before)
-      : messenger_(messenger), dies_before_(dies_before), system_(messenger_channel()) {
-    use_messenger_channel(this);
-  }
-  ~dying_messenger_channel() { use_messenger_channel(nullptr); }
+      : messenger_(messenger), dies_before_(dies_before) {}
 
-  messenger_reply send_within(HWND target, UINT message, WPARAM w_param, LPARAM l_param,
-                              UINT wait_ms) override {
+  messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT wait_ms) override {
     if (++sent_ == dies_before_) messenger_.kill();
-    return system_.send_within(target, message, w_param, l_param, wait_ms);
+    return passing_window_system::send(target, message, w_param, l_param, wait_ms);
   }
 
   std::size_t sent() const { return sent_; }
@@ -43,7 +39,6 @@ class dying_messenger_channel : public message_channel {
  private:
   messenger_standin &messenger_;
   std::size_t dies_before_;
-  message_channel &system_;
   std::size_t sent_ = 0;
 };
 

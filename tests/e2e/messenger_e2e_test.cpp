@@ -140,7 +140,7 @@ TEST_F(against_the_standin, a_hung_messenger_is_reported_and_served_again_once_i
   // within a few of the channel's bounded waits.
   bool answering = false;
   for (int attempt = 0; attempt < 5 && !answering; ++attempt) {
-    answering = messenger_channel().send(messenger_windows.status_form, WM_NULL, 0, 0).answered;
+    answering = send_to_messenger(messenger_windows.status_form, WM_NULL, 0, 0).answered;
   }
   ASSERT_TRUE(answering) << "the messenger answers again once resumed";
   EXPECT_TRUE(messenger.status_log().empty()) << "nothing was applied during the hang";

@@ -4,16 +4,16 @@
 
 #include "messenger/status_dialog.h"
 #include "messenger_windows_test.h"
+#include "passing_window_system.h"
 
 namespace {
 
 // Passes messages to the windows until the chosen one, which the messenger leaves unanswered.
-class silent_messenger final : public message_channel {
+class silent_messenger final : public passing_window_system {
  public:
-  explicit silent_messenger(size_t unanswered) : unanswered_(unanswered) { use_messenger_channel(this); }
-  ~silent_messenger() { use_messenger_channel(nullptr); }
+  explicit silent_messenger(size_t unanswered) : unanswered_(unanswered) {}
 
-  messenger_reply send_within(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT) override {
+  messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT) override {
     sent.push_back(message);
     if (sent.size() - 1 == unanswered_) {
       return {false, 0};
@@ -87,7 +87,7 @@ TEST_F(bounded_wait, an_unanswered_press_is_not_followed_by_a_release) {
 }
 
 TEST(window_channel, a_message_to_a_missing_window_is_lost_but_does_not_count_as_unanswered) {
-  const messenger_reply reply = messenger_channel().send(nullptr, WM_GETTEXTLENGTH, 0, 0);
+  const messenger_reply reply = send_to_messenger(nullptr, WM_GETTEXTLENGTH, 0, 0);
   EXPECT_TRUE(reply.answered);
   EXPECT_EQ(reply.value, 0);
 }
