@@ -6,6 +6,7 @@
 #include "component_loader.h"
 #include "fake_player.h"
 #include "no_copy.h"
+#include "own_app_data.h"
 
 // The shipped DLL loaded as the player loads it (its shared.dll first), with a host made of plain
 // objects, announcing tracks through the play callback's new-track event.
@@ -24,6 +25,7 @@ class loaded_player : private no_copy {
   const counted_console &console() const { return console_; }
 
  private:
+  own_app_data app_data_;
   component_loader loader_;
   fake_host host_;
   counted_console console_;

@@ -4,7 +4,6 @@
 #include "announce/title_format.h"
 #include "host_access/host_access.h"
 #include "host_access/host_ref.h"
-#include "messenger/messenger_windows.h"
 #include "settings/config_variables.h"
 #include "support/status_text.h"
 #include "support/string8.h"
@@ -13,7 +12,6 @@
 
 namespace {
 
-constexpr const char *not_running_message = "tunesignal: QIP is not running! ^(";
 constexpr const char *stays_on_display = ", so the track is not shown and your own status stays on display";
 
 bool playing_now = false;
@@ -70,11 +68,6 @@ bool track_text(track *by_value, pfc::wide_string &text) {
 void announce_track(track *by_value) {
   host_ref<track> track_handle(by_value);
   if (!keeper_takes_requests()) return;
-  // Nothing is formatted for a messenger that is not there.
-  if (!is_messenger_running()) {
-    console_print(not_running_message);
-    return;
-  }
   track_status shown;
   shown.empty_track = !track_handle;
   if (track_handle) {

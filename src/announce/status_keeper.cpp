@@ -1,26 +1,33 @@
 #include "announce/status_keeper.h"
 
+#include <cstring>
+
 #include "announce/retry_timer.h"
+#include "announce/status_file.h"
 #include "host_access/host_access.h"
 #include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
 #include "settings/config_variables.h"
+#include "support/status_text.h"
 
 namespace {
 
 // How soon a request the messenger left unanswered is tried again, how often a dialog on the
-// screen is looked at until its user closes it, and how long a stop waits for the next track.
+// screen is looked at until its user closes it, how long a stop waits for the next track, and how
+// often a messenger that is not there is looked for (or the one showing a track looked at).
 constexpr unsigned retry_after_ms = 3000;
 constexpr unsigned dialog_check_ms = 1000;
 constexpr unsigned next_track_wait_ms = 600;
+constexpr unsigned messenger_look_ms = 2000;
 
 constexpr const char *not_responding_message =
     "tunesignal: QIP is not responding, so the status stays as it is for now; what is due (the track or "
     "your own status) is written once QIP answers again, which is asked every few seconds";
+constexpr const char *not_running_message = "tunesignal: QIP is not running! ^(";
 constexpr const char *empty_track_message = "tunesignal: Track is empty! What a pity:((";
-constexpr const char *incomplete_dialog_message =
-    "tunesignal: QIP's status dialog lacks a text field, the picture box or the OK panel, so the track "
-    "is not shown and your status stays as it is; tracks are shown again once QIP's dialog is whole";
+constexpr const char *cut_status_message =
+    "tunesignal: your status in QIP is longer than 4096 characters, so only its first 4096 are kept, and "
+    "that is what comes back when the music stops";
 
 enum class request_kind { none, track, users_status };
 
@@ -28,28 +35,109 @@ struct request {
   request_kind kind = request_kind::none;
   put_back_reason reason = put_back_reason::plain;
   track_status track;
+  bool reported = false;       // an empty track has been reported
+  bool waited_for_next = false;  // a stop before another track has waited its moment
 };
+
+enum class outcome { landed, unanswered, dialog_in_use, absent, incomplete, not_yet_due, replaced };
+
+// What the timer is set for.
+enum class waiting { nothing, retry, next_track, dialog_closed, messenger_there, messenger_gone };
 
 struct keeper_state {
   request wanted;
   bool quit = false;
+  bool session_begun = false;
+  // A try is under way (a message waits for its answer), and a new request came meanwhile.
+  bool busy = false;
+  bool replaced = false;
   // A message went unanswered, and no probe of this window has been answered since.
   bool silent = false;
   HWND silent_window = nullptr;
-  // Something was written into the dialog and the apply click that publishes it was not answered.
-  bool unapplied = false;
+  // A message went unanswered since the last apply click: the messenger may be slow rather than
+  // hung (a handler busy on the network), so the next apply click is not waited for.
+  bool answers_slowly = false;
+  waiting timer_for = waiting::nothing;
+  // Conditions the console has told of, each until it clears.
+  bool said_not_running = false;
+  bool said_dialog_open = false;
+  bool said_incomplete = false;
+  bool said_cut = false;
+  // This session's own opening of the dialog is under way.
+  bool opening_now = false;
+  // Whether the file is there.
+  bool file_there = false;
 };
 
 keeper_state keeper;
+// The record as it was last kept in the file (or would have been, had nothing been owed).
+status_record last_kept;
 
 status_record &kept() { return cfg_kept_status.value; }
 
-// Rule 7: the first unanswered message of a hang is reported, once.
-bool answered(messenger_result result) {
+// ---- The record and the file (rule 5) ----
+
+// Keeps a changed record in the file under the next sequence number. With nothing owed the file
+// goes, unless the host's stored settings still owe something: the file then says that nothing
+// is, so that a session after a kill does not start from the older copy.
+void keep_record() {
+  status_record &k = kept();
+  if (k.same_as(last_kept)) return;
+  ++k.sequence;
+  last_kept = k;
+  if (k.anything_owed() || cfg_kept_status.stored_copy_owes()) {
+    record_bytes bytes;
+    encode_status_record(k, bytes);
+    the_status_file().replace(bytes.data(), bytes.size());
+    keeper.file_there = true;
+  } else if (keeper.file_there) {
+    the_status_file().remove();
+    keeper.file_there = false;
+  }
+}
+
+// Rule 11: an opening a killed session did not see to its end may have left the dialog on the
+// screen, or may yet, once the messenger takes the clicks. The close is handed over at once, to
+// come after them and before anything the user does later; a window that is no longer that
+// messenger's dialog is left alone.
+void close_what_a_killed_session_opened() {
+  status_record &k = kept();
+  const HWND form = reinterpret_cast<HWND>(static_cast<UINT_PTR>(k.opening_form));
+  char name[16];
+  window_system &windows = the_window_system();
+  if (k.opening_form != 0 && windows.process_of(form) == k.opening_process &&
+      windows.class_name(form, name, sizeof name) && std::strcmp(name, "TCusForm") == 0) {
+    windows.notify(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+  k.opening_process = k.opening_form = 0;
+}
+
+// The newer of the stored record and the file's, once per session.
+void begin_session() {
+  if (keeper.session_begun) return;
+  keeper.session_begun = true;
+  record_bytes bytes;
+  status_record from_file;
+  keeper.file_there = the_status_file().read(bytes, largest_status_record);
+  if (keeper.file_there && decode_status_record(bytes.data(), bytes.size(), from_file) &&
+      from_file.sequence > kept().sequence) {
+    kept() = from_file;
+  }
+  last_kept = kept();
+  close_what_a_killed_session_opened();
+  keep_record();
+}
+
+// ---- Messages and their answers (rules 8, 9) ----
+
+// Rule 9: the first unanswered message of a hang is reported, once; the window of the dialog it went
+// to is probed from then on.
+bool answered(messenger_result result, HWND status_form = messenger_windows.status_form) {
   if (result == messenger_result::completed) return true;
+  keeper.answers_slowly = true;
   if (!keeper.silent) {
     keeper.silent = true;
-    keeper.silent_window = messenger_windows.status_form;
+    keeper.silent_window = status_form;
     console_print(not_responding_message);
   }
   return false;
@@ -63,6 +151,72 @@ bool messenger_answers_again() {
   return true;
 }
 
+// Once per condition (rule 14).
+void say_once(bool &said, const char *line) {
+  if (said) return;
+  said = true;
+  console_print(line);
+}
+
+// ---- Finding the messenger (rules 6, 11) ----
+
+void note_opening() {
+  keeper.opening_now = true;
+  kept().opening_process = messenger_process();
+  kept().opening_form = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
+  keep_record();
+}
+
+// A field that shows a value of the component's other than the user's own.
+template <typename T>
+int shows_only_own(const status_field<T> &field, const T &shown) {
+  return field.shows_own(shown) && !(shown == field.user) ? 1 : 0;
+}
+
+// Rule 6: the messenger whose dialog was read is the one the record names from now on. Rule 5 in
+// another instance than the one written to: a restarted messenger shows what it published last,
+// the track's line or the top line that only the component wrote (one of them, should its user
+// have changed the other since); the music picture alone tells nothing, as users pick it too. In
+// a messenger the component never wrote to, a field that matches a value of the component's is
+// the user's. Nothing written there waits to be applied.
+void meet_instance(const shown_status &shown) {
+  status_record &k = kept();
+  const DWORD process = messenger_process();
+  const auto status_form = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
+  if (process == k.messenger_process && status_form == k.status_form) return;
+  k.messenger_process = process;
+  k.status_form = status_form;
+  if (shows_only_own(k.bottom, shown.bottom) + shows_only_own(k.top, shown.top) == 0) {
+    k.picture.own_count = k.bottom.own_count = k.top.own_count = 0;
+  }
+  k.unapplied = false;
+}
+
+// The windows found before, or found afresh; false when the messenger did not answer. Discovery
+// asks many questions, so a probe goes first: a messenger that hangs costs no full wait there.
+bool find_messenger() {
+  if (messenger_windows_still_there(messenger_process())) return true;
+  // The messenger found first is kept: the one the record names, or else the one probed.
+  const DWORD preferred = kept().messenger_process != 0 ? kept().messenger_process
+                                                        : the_window_system().process_of(keeper.silent_window);
+  const HWND status_form = find_status_form(preferred);
+  if (status_form == nullptr) {
+    reset_messenger_windows();
+    return true;
+  }
+  if (!messenger_answers(status_form)) return answered(messenger_result::not_responding, status_form);
+  // The opening's close follows its clicks whatever became of them: once the call returns, the
+  // dialog no longer stays on the screen because of it.
+  const messenger_result found = find_messenger_windows(preferred, note_opening);
+  if (keeper.opening_now) {
+    keeper.opening_now = false;
+    kept().opening_process = kept().opening_form = 0;
+  }
+  return answered(found);
+}
+
+// ---- Judging and publishing (rules 1 to 4, 10) ----
+
 // Rule 1.
 template <typename T>
 void judge(status_field<T> &field, const T &shown) {
@@ -75,138 +229,265 @@ void judge(status_field<T> &field, const T &shown) {
   }
 }
 
-// Rule 2: a value of the component's may be on display from the moment it is sent, and is the only
-// one there once the messenger answered.
-template <typename T, typename Send>
-bool write_own(status_field<T> &field, const T &value, Send send) {
-  if (!field.shows_own(value)) {
-    const std::uint8_t at = field.own_count < status_field<T>::most_own ? field.own_count++
-                                                                        : status_field<T>::most_own - 1;
-    field.own[at] = value;
-  }
-  if (!answered(send())) return false;
-  field.own[0] = value;
-  field.own_count = 1;
-  return true;
+// Rule 3: a value of the component's may be on display from the moment it is sent.
+template <typename T>
+void may_show(status_field<T> &field, const T &value) {
+  if (field.shows_own(value)) return;
+  const std::uint8_t at = field.own_count < status_field<T>::most_own ? field.own_count++
+                                                                      : status_field<T>::most_own - 1;
+  field.own[at] = value;
 }
 
-// Rule 3.
-template <typename T, typename Send>
-bool write_users(status_field<T> &field, Send send) {
-  if (!answered(send())) return false;
+// Once the messenger answered a write, the field shows the value written: the component's own, or
+// (rule 4) the user's, and then nothing of the component's.
+template <typename T>
+void shows_now(status_field<T> &field, const T &value, bool own) {
   field.own_count = 0;
-  return true;
+  if (own) field.own[field.own_count++] = value;
 }
 
-// Rule 1a: what the dialog shows has been published, unless a write of the component's was not
-// applied, here or (for a put-back still owed) in an earlier session.
-bool already_shown(const shown_status &shown, std::int32_t picture, const pfc::wide_string &bottom,
-                   const pfc::wide_string &top) {
-  return !keeper.unapplied && !kept().put_back_pending && shown.picture == picture && shown.bottom == bottom &&
-         shown.top == top;
+// A whole status to publish: the picture message's two parameters and the texts.
+struct status_to_show {
+  std::int32_t picture;
+  LPARAM picture_l_param;
+  const pfc::wide_string &bottom;
+  const pfc::wide_string &top;
+  bool own;
+};
+
+bool shown_already(const shown_status &shown, const status_to_show &to) {
+  return !kept().unapplied && shown.picture == to.picture && shown.bottom == to.bottom && shown.top == to.top;
 }
 
-template <typename Writes>
-bool publish(Writes writes) {
-  keeper.unapplied = true;
-  if (!writes() || !answered(apply_status())) return false;
-  keeper.unapplied = false;
-  return true;
+outcome sent(messenger_result result) {
+  if (!answered(result)) return outcome::unanswered;
+  return keeper.replaced ? outcome::replaced : outcome::landed;
 }
 
-bool publish_users_status(const shown_status &shown) {
+outcome publish(const status_to_show &to) {
   status_record &k = kept();
-  if (already_shown(shown, k.picture.user, k.bottom.user, k.top.user)) {
-    // Whatever the component wrote is the user's own value too: nothing of its own is on display.
-    k.picture.own_count = k.bottom.own_count = k.top.own_count = 0;
-    return true;
+  if (to.own) {
+    may_show(k.picture, to.picture);
+    may_show(k.bottom, to.bottom);
+    may_show(k.top, to.top);
   }
-  const std::int32_t picture = k.picture.user;
-  const bool music_variant = cfg_music_status_only && keeper.wanted.reason != put_back_reason::plain;
-  const LPARAM picture_l_param = music_variant ? music_picture : picture;
-  return publish([&] {
-    return write_users(k.picture, [&] { return select_picture(picture, picture_l_param); }) &&
-           write_users(k.bottom, [&] { return write_text(messenger_windows.bottom_edit, k.bottom.user.c_str()); }) &&
-           write_users(k.top, [&] { return write_text(messenger_windows.top_edit, k.top.user.c_str()); });
-  });
+  k.unapplied = true;
+  keep_record();
+  outcome step = sent(select_picture(to.picture, to.picture_l_param));
+  if (step != outcome::landed) return step;
+  shows_now(k.picture, to.picture, to.own);
+  step = sent(write_text(messenger_windows.bottom_edit, to.bottom.c_str()));
+  if (step != outcome::landed) return step;
+  shows_now(k.bottom, to.bottom, to.own);
+  step = sent(write_text(messenger_windows.top_edit, to.top.c_str()));
+  if (step != outcome::landed) return step;
+  shows_now(k.top, to.top, to.own);
+  // Rule 10.
+  const release_wait wait = keeper.answers_slowly ? release_wait::none : release_wait::answer;
+  if (!answered(apply_status(wait))) return outcome::unanswered;
+  keeper.answers_slowly = false;
+  k.unapplied = false;
+  return outcome::landed;
 }
 
-bool publish_track(const shown_status &shown) {
-  const track_status &track = keeper.wanted.track;
+outcome publish_users_status(const shown_status &shown) {
   status_record &k = kept();
-  // Rule 9a.
+  const bool music_variant = cfg_music_status_only && keeper.wanted.reason != put_back_reason::plain;
+  const status_to_show users = {k.picture.user, music_variant ? music_picture : k.picture.user, k.bottom.user,
+                                k.top.user, false};
+  if (!shown_already(shown, users)) return publish(users);
+  // Whatever the component wrote is the user's own value too: nothing of its own is on display.
+  k.picture.own_count = k.bottom.own_count = k.top.own_count = 0;
+  return outcome::landed;
+}
+
+outcome publish_track(const shown_status &shown) {
+  request &wanted = keeper.wanted;
+  const status_record &k = kept();
+  // Rule 13.
   if (cfg_music_status_only && k.picture.user != music_picture) return publish_users_status(shown);
-  if (track.empty_track) {
-    console_print(empty_track_message);
-    return true;
+  if (wanted.track.empty_track) {
+    if (!wanted.reported) console_print(empty_track_message);
+    wanted.reported = true;
+    return outcome::landed;
   }
   const std::int32_t picture = cfg_keep_status_picture ? k.picture.user : music_picture;
-  const pfc::wide_string top = cfg_keep_first_edit ? k.top.user : track.top;
-  if (already_shown(shown, picture, track.bottom, top)) return true;
-  return publish([&] {
-    return write_own(k.picture, picture, [&] { return select_picture(picture); }) &&
-           write_own(k.bottom, track.bottom,
-                     [&] { return write_text(messenger_windows.bottom_edit, track.bottom.c_str()); }) &&
-           write_own(k.top, top, [&] { return write_text(messenger_windows.top_edit, top.c_str()); });
-  });
+  const status_to_show track = {picture, 0, wanted.track.bottom,
+                                cfg_keep_first_edit ? k.top.user : wanted.track.top, true};
+  return shown_already(shown, track) ? outcome::landed : publish(track);
 }
 
-// Rule 5: the messenger met is the one the record names from now on.
-void note_instance() {
-  kept().messenger_process = messenger_process();
-  kept().status_form = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
+void report_incomplete_dialog() {
+  if (keeper.said_incomplete) return;
+  keeper.said_incomplete = true;
+  console::formatter line;
+  pfc::string8 missing;
+  describe_missing_status_controls(missing);
+  line << "tunesignal: QIP's status dialog lacks " << missing.text()
+       << ", so the track is not shown and your status stays as it is; tracks are shown again once QIP's "
+          "dialog is whole";
 }
 
-bool find_messenger() {
-  if (!messenger_answers_again() || !answered(find_messenger_windows(kept().messenger_process))) return false;
-  if (messenger_windows.status_form != nullptr) note_instance();
-  return true;
+void report_dialog_open() {
+  say_once(keeper.said_dialog_open,
+           keeper.wanted.kind == request_kind::track
+               ? "tunesignal: QIP's status dialog is open, so the track is shown once you close it"
+               : "tunesignal: QIP's status dialog is open, so your own status is put back once you close it");
 }
 
-enum class outcome { finished, unanswered, dialog_in_use };
-
-outcome try_request() {
-  if (!find_messenger()) return outcome::unanswered;
-  // No messenger: nothing to show the request to, and nothing to put back in it.
-  if (messenger_windows.status_form == nullptr) return outcome::finished;
-  if (!status_controls_complete()) {
-    if (keeper.wanted.kind == request_kind::track) console_print(incomplete_dialog_message);
-    return outcome::finished;
+// One try of the request, from the probe of a silent messenger to the apply click.
+outcome attempt() {
+  if (keeper.wanted.kind == request_kind::users_status &&
+      keeper.wanted.reason == put_back_reason::another_track_follows && !keeper.wanted.waited_for_next) {
+    return outcome::not_yet_due;
   }
-  if (status_dialog_on_screen()) return outcome::dialog_in_use;
+  if (!messenger_answers_again() || !find_messenger()) return outcome::unanswered;
+  if (messenger_windows.status_form == nullptr) {
+    if (keeper.wanted.kind == request_kind::track) say_once(keeper.said_not_running, not_running_message);
+    return outcome::absent;
+  }
+  keeper.said_not_running = false;
+  if (keeper.replaced) return outcome::replaced;
+  if (!status_controls_complete()) {
+    if (keeper.wanted.kind == request_kind::track) report_incomplete_dialog();
+    return outcome::incomplete;
+  }
+  keeper.said_incomplete = false;
+  if (status_dialog_on_screen()) {
+    report_dialog_open();
+    return outcome::dialog_in_use;
+  }
+  keeper.said_dialog_open = false;
 
   shown_status shown;
   if (!answered(read_status(shown))) return outcome::unanswered;
+  if (keeper.replaced) return outcome::replaced;
+  if (shown.cut) {
+    say_once(keeper.said_cut, cut_status_message);
+  } else {
+    keeper.said_cut = false;
+  }
+  meet_instance(shown);
   judge(kept().picture, shown.picture);
   judge(kept().bottom, shown.bottom);
   judge(kept().top, shown.top);
-  const bool landed =
-      keeper.wanted.kind == request_kind::track ? publish_track(shown) : publish_users_status(shown);
-  return landed ? outcome::finished : outcome::unanswered;
+  return keeper.wanted.kind == request_kind::track ? publish_track(shown) : publish_users_status(shown);
 }
 
-void try_again();
+// ---- Requests, tries and the timer (rules 6, 7, 8) ----
 
-// Rule 6: what did not land waits for the timer. The record says whether a put-back is still owed,
-// also when there is no timer to do it (at the quit hook, or when switching off).
-void settle(outcome result, bool may_retry) {
-  kept().put_back_pending = result != outcome::finished && keeper.wanted.kind == request_kind::users_status;
-  if (result == outcome::finished || !may_retry) {
-    keeper.wanted = request();
+void timer_fired();
+
+void wait_for(waiting what, unsigned milliseconds) {
+  keeper.timer_for = what;
+  schedule_retry(milliseconds, timer_fired);
+}
+
+void stop_waiting() {
+  keeper.timer_for = waiting::nothing;
+  cancel_retry();
+}
+
+// What follows a try: the timer, set for what the try left to wait for.
+void follow(outcome result) {
+  const bool track = keeper.wanted.kind == request_kind::track;
+  if (keeper.quit) {
+    reset_messenger_windows();
     return;
   }
-  schedule_retry(result == outcome::dialog_in_use ? dialog_check_ms : retry_after_ms, try_again);
+  switch (result) {
+    case outcome::landed:
+    case outcome::incomplete:
+      if (track) {
+        wait_for(waiting::messenger_gone, messenger_look_ms);
+      } else {
+        keeper.wanted = request();
+      }
+      break;
+    case outcome::absent:
+      if (track || kept().anything_owed()) {
+        wait_for(waiting::messenger_there, messenger_look_ms);
+      } else {
+        keeper.wanted = request();
+      }
+      break;
+    case outcome::unanswered:
+    case outcome::replaced:
+      wait_for(waiting::retry, retry_after_ms);
+      break;
+    case outcome::dialog_in_use:
+      wait_for(waiting::dialog_closed, dialog_check_ms);
+      break;
+    case outcome::not_yet_due:
+      wait_for(waiting::next_track, next_track_wait_ms);
+      break;
+  }
 }
 
-void try_again() {
-  if (keeper.quit || keeper.wanted.kind == request_kind::none) return;
-  settle(try_request(), true);
+// Rule 8: a try is never entered twice; what comes meanwhile is taken up when it is done.
+class try_under_way {
+ public:
+  try_under_way() { keeper.busy = true; }
+  ~try_under_way() { keeper.busy = false; }
+  try_under_way(const try_under_way &) = delete;
+  try_under_way &operator=(const try_under_way &) = delete;
+};
+
+void try_request() {
+  if (keeper.busy) {
+    keeper.replaced = true;
+    return;
+  }
+  begin_session();
+  outcome result = outcome::landed;
+  {
+    const try_under_way busy;
+    const shared_deadline deadline;
+    do {
+      keeper.replaced = false;
+      result = keeper.wanted.kind == request_kind::none ? outcome::landed : attempt();
+    } while (keeper.replaced);
+  }
+  follow(result);
+  keep_record();
 }
 
-void ask(const request &wanted, bool may_retry = true) {
-  cancel_retry();
+void timer_fired() {
+  const waiting what = keeper.timer_for;
+  keeper.timer_for = waiting::nothing;
+  if (keeper.quit) return;
+  // Looks that ask the window system only: the try comes once there is something to try.
+  switch (what) {
+    case waiting::messenger_gone:
+      if (messenger_windows_still_there(messenger_process())) return wait_for(what, messenger_look_ms);
+      break;
+    case waiting::messenger_there:
+      if (!is_messenger_running()) return wait_for(what, messenger_look_ms);
+      break;
+    case waiting::dialog_closed:
+      if (messenger_windows_still_there(messenger_process()) && status_dialog_on_screen()) {
+        return wait_for(what, dialog_check_ms);
+      }
+      break;
+    case waiting::next_track:
+      keeper.wanted.waited_for_next = true;
+      break;
+    case waiting::retry:
+    case waiting::nothing:
+      break;
+  }
+  try_request();
+}
+
+void ask(request wanted) {
+  if (keeper.quit) return;
   keeper.wanted = wanted;
-  settle(try_request(), may_retry);
+  if (keeper.busy) {
+    keeper.replaced = true;
+    return;
+  }
+  stop_waiting();
+  try_request();
 }
 
 request users_status_request(put_back_reason reason) {
@@ -219,55 +500,56 @@ request users_status_request(put_back_reason reason) {
 }  // namespace
 
 void show_track(const track_status &track) {
-  if (keeper.quit) return;
   request wanted;
   wanted.kind = request_kind::track;
   wanted.track = track;
   ask(wanted);
 }
 
-void put_users_status_back(put_back_reason reason) {
-  if (keeper.quit) return;
-  if (reason == put_back_reason::another_track_follows) {
-    // Rule 6: the next track, when it comes in time, replaces this request and its timer.
-    cancel_retry();
-    keeper.wanted = users_status_request(reason);
-    schedule_retry(next_track_wait_ms, try_again);
-    return;
-  }
-  ask(users_status_request(reason));
-}
+void put_users_status_back(put_back_reason reason) { ask(users_status_request(reason)); }
 
 void meet_messenger() {
-  if (keeper.quit) return;
-  if (kept().anything_to_put_back()) {
+  if (keeper.quit || keeper.busy) return;
+  begin_session();
+  if (kept().anything_owed()) {
     put_users_status_back(put_back_reason::plain);
-  } else {
-    find_messenger();
+    return;
   }
+  if (!cfg_enabled) return;
+  {
+    const shared_deadline deadline;
+    if (messenger_answers_again()) find_messenger();
+  }
+  keep_record();
 }
 
 void finish_before_quit() {
-  cancel_retry();
-  if (!keeper.quit && cfg_enabled &&
-      (kept().anything_to_put_back() || keeper.wanted.kind != request_kind::none)) {
-    ask(users_status_request(put_back_reason::plain), false);
+  if (keeper.quit) return;
+  begin_session();
+  const bool owed = kept().anything_owed();
+  keeper.quit = true;
+  if (keeper.busy) {
+    // The try under way takes this up when its message is done.
+    keeper.wanted = users_status_request(put_back_reason::plain);
+    keeper.replaced = true;
+    return;
+  }
+  stop_waiting();
+  if (owed) {
+    keeper.wanted = users_status_request(put_back_reason::plain);
+    try_request();
   }
   keeper.wanted = request();
-  keeper.quit = true;
   reset_messenger_windows();
 }
 
-void finish_before_switch_off() {
-  if (keeper.quit) return;
-  ask(users_status_request(put_back_reason::plain), false);
-  reset_messenger_windows();
-}
+void finish_before_switch_off() { put_users_status_back(put_back_reason::plain); }
 
 bool keeper_takes_requests() { return !keeper.quit; }
 
 void reset_status_keeper() {
-  cancel_retry();
+  stop_waiting();
   keeper = keeper_state();
+  last_kept = status_record();
   reset_messenger_windows();
 }

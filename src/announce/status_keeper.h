@@ -6,30 +6,50 @@
 // hooks and the menu switch ask it to show a track or to put the user's status back; it alone
 // decides what reaches the messenger, by these rules:
 //
-// 1. Read before write. Every try reads the dialog first. A field (picture, bottom text, top text,
-//    each on its own) that does not show a value of the component's is the user's, whenever they
-//    set it; one that does keeps the user's value known from before.
-// 1a. Quiet: the dialog is written and applied only when what it is to show differs from what it
-//    shows, or when an earlier write was not applied.
-// 2. The component's values are those it wrote that may still be on display: the last one written
+// 1. Read before write. Every try reads the dialog first (three messages). A field (picture, bottom
+//    text, top text, each on its own) that does not show a value of the component's is the user's,
+//    whenever they set it; one that does keeps the user's value known from before.
+// 2. Quiet: the dialog is written and applied (five messages) only when what it is to show differs
+//    from what it shows, or when an earlier write may not have been published.
+// 3. The component's values are those it wrote that may still be on display: the last one written
 //    to each field, and the one before while that write went unanswered (it may land later).
-// 3. Putting back writes the user's latest values; a field whose user's value has been written back
+// 4. Putting back writes the user's latest values; a field whose user's value has been written back
 //    holds nothing of the component's any more.
-// 4. What may be on display is stored with the settings (cfg_kept_status), so a later session still
-//    knows it for the component's own. Whatever the component meets showing exactly that is its own.
-// 5. One messenger: the instance found first is kept while its status dialog exists; the main window
-//    and the dialog always belong to the same process.
-// 6. The latest request wins. One that the messenger did not answer is tried again every few seconds
-//    until it lands, the messenger is gone, or a newer one replaces it. A stop because another track
-//    starts waits a moment for that track to take its place.
-// 7. One wait per hang: once a message went unanswered, each event and each try starts with a short
-//    probe, and nothing more is sent until a probe is answered.
-// 8. The dialog on the screen belongs to its user: it is neither read nor written, and the request
-//    waits until the dialog is closed.
-// 9. A dialog without both edits, the picture box and the apply panel is left alone.
-// 9a. "Music status only": a track is shown only while the user's own picture is the music one.
-// 10. The quit hook and switching off stop the timer and try what is pending once; after the quit
-//    hook nothing more is started.
+// 5. What is owed (values of the component's that may be on display, a write not known to be
+//    published, an opening of the dialog in flight) is kept with the settings and, the moment it
+//    changes, in the component's own file, each change under the next sequence number. A session
+//    starts from the newer of the two and puts back what is owed at its start, also while switched
+//    off. Whatever the component meets showing exactly its own values is its own; in another
+//    messenger instance than the one it wrote to, only when it shows a text that only the
+//    component wrote (the track's line, or its top line), as a restarted messenger shows what it
+//    published last; the music picture alone tells nothing, as users pick it too.
+// 6. One messenger: the instance found first is kept while its status dialog exists; the main window
+//    and the dialog always belong to the same process. While the windows found before are all there
+//    and belong to that process (asked of the window system, not of the messenger), they are not
+//    looked for again. A messenger that is not there is looked for every 2 s, by a look for its
+//    dialog window only, while a track is to be shown or something is owed; while a track shows,
+//    the same look tells when its messenger has gone.
+// 7. The latest request wins. One that did not land is tried again every 3 s until it lands or a
+//    newer one replaces it; a put-back owed is tried until it lands, also while switched off. A stop
+//    because another track starts waits 600 ms for that track to take its place.
+// 8. Events that come while a message is on its way (the player's thread handles sent messages
+//    while it waits) only leave their request; it is taken up when the message is done, and a try
+//    whose request was replaced sends nothing more for it.
+// 9. One wait per hang: once a message went unanswered, each event and each try starts with a probe
+//    of at most 200 ms, and nothing more is sent until a probe is answered. The sends of one event
+//    or one timer callback share one deadline of 2 s.
+// 10. A slow OK: once a message went unanswered, the next apply click is handed over without
+//    waiting for its answer; the messenger answered everything before it, so it lands once the
+//    messenger is free.
+// 11. The dialog on the screen belongs to its user, unless the component opened it: the component
+//    closes what it opens, even when a click went unanswered, and what a killed session was opening
+//    as the next session starts. While the user's dialog is open, nothing is read or written, and
+//    only its visibility is looked at, every second.
+// 12. A dialog without both edits, the picture box and the apply panel is left alone.
+// 13. "Music status only": a track is shown only while the user's own picture is the music one.
+// 14. The console says a line about the messenger's state once, until the condition clears, and a
+//    line about a track once per track.
+// 15. The quit hook tries what is owed once; after it nothing more is started.
 
 // A track to show: its two texts, ready to publish. An empty track has none and is only reported.
 struct track_status {
@@ -46,20 +66,20 @@ enum class put_back_reason { plain, stop, another_track_follows };
 void show_track(const track_status &track);
 void put_users_status_back(put_back_reason reason);
 
-// At start and when switched on: looks for the messenger, and puts the user's status back where
-// something of the component's may have been left on display.
+// At start and when switched on: puts the user's status back where something is owed, else (when
+// switched on) looks for the messenger.
 void meet_messenger();
 
-// At the quit hook: the user's status goes back if anything of the component's may be on display
-// or pending; then nothing more is started and the messenger's windows are forgotten.
+// At the quit hook: what is owed is tried once; then nothing more is started and the messenger's
+// windows are forgotten.
 void finish_before_quit();
 
-// Before the switch goes off: the user's status goes back once, then the windows are forgotten.
+// Before the switch goes off: the user's status goes back, tried until it lands.
 void finish_before_switch_off();
 
 // False after the quit hook.
 bool keeper_takes_requests();
 
-// Back to the state at load: no request, no timer, the messenger answering, nothing kept. The
+// Back to the state at load: no request, no timer, the messenger answering, no session begun. The
 // stored record is part of the settings and is reset with them.
 void reset_status_keeper();

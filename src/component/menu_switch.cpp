@@ -48,11 +48,12 @@ bool menu_switch::get_display(t_uint32 index, pfc::string_base &text, t_uint32 &
 
 namespace {
 
-// The status first. Should putting it back not land, the stored record still names what is on
-// display, and the component puts it back when it meets the messenger again.
+// Off first, so that a track event that comes while the status goes back (the player's thread
+// takes it while a message waits) is not shown. Should putting it back not land now, it is tried
+// again until it does, while the component is off as well.
 void switch_off() {
-  finish_before_switch_off();
   cfg_enabled = false;
+  finish_before_switch_off();
 }
 
 // A track that plays is shown at once.

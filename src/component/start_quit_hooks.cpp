@@ -2,13 +2,11 @@
 
 #include "announce/status_keeper.h"
 #include "host_access/error_barrier.h"
-#include "settings/config_variables.h"
 
 void start_quit_hooks::on_init() {
-  // A messenger that is not running yet is looked for again when a track starts.
-  run_contained("looking for QIP", "it is looked for again when a track starts", [] {
-    if (cfg_enabled) meet_messenger();
-  });
+  // What an earlier session left owed is put back even while switched off; a messenger that is not
+  // running yet is looked for again when a track starts.
+  run_contained("looking for QIP", "it is looked for again when a track starts", meet_messenger);
 }
 
 void start_quit_hooks::on_quit() {

@@ -1,9 +1,39 @@
 #include "messenger/messenger_channel.h"
 
-messenger_reply send_to_messenger(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
-  return the_window_system().send(target, message, w_param, l_param, messenger_answer_wait_ms);
+namespace {
+
+bool deadline_set = false;
+std::uint64_t deadline = 0;
+
+// The wait a message may have: `longest`, cut to what is left before the deadline.
+UINT wait_allowed(UINT longest) {
+  if (!deadline_set) return longest;
+  const std::uint64_t now = the_clock().now_ms();
+  if (now >= deadline) return 0;
+  return deadline - now < longest ? static_cast<UINT>(deadline - now) : longest;
 }
 
-bool messenger_answers(HWND window) {
-  return the_window_system().send(window, WM_NULL, 0, 0, messenger_probe_wait_ms).answered;
+messenger_reply send_waiting(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT longest) {
+  window_system &windows = the_window_system();
+  const UINT wait = wait_allowed(longest);
+  if (wait == 0) return {!windows.is_window(target), 0};
+  return windows.send(target, message, w_param, l_param, wait);
+}
+
+}  // namespace
+
+messenger_reply send_to_messenger(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
+  return send_waiting(target, message, w_param, l_param, messenger_answer_wait_ms);
+}
+
+bool messenger_answers(HWND window) { return send_waiting(window, WM_NULL, 0, 0, messenger_probe_wait_ms).answered; }
+
+shared_deadline::shared_deadline() : outermost_(!deadline_set) {
+  if (!outermost_) return;
+  deadline_set = true;
+  deadline = the_clock().now_ms() + messenger_answer_wait_ms;
+}
+
+shared_deadline::~shared_deadline() {
+  if (outermost_) deadline_set = false;
 }

@@ -89,9 +89,22 @@ bool classify_status_child(HWND window, void *result) {
   return true;
 }
 
-messenger_result find_messenger_windows(DWORD preferred_process) {
+HWND find_status_form(DWORD preferred_process) { return first_top_level(L"TCusForm", preferred_process); }
+
+bool messenger_windows_still_there(DWORD process) {
+  const messenger_window_table &table = messenger_windows;
+  if (process == 0 || table.status_form == nullptr || table.status_panel == nullptr) return false;
+  const HWND windows[] = {table.main_form,    table.main_panel,  table.status_form, table.status_panel,
+                         table.status_combo, table.bottom_edit, table.top_edit};
+  for (const HWND window : windows) {
+    if (window != nullptr && (!is_valid_window(window) || process_of(window) != process)) return false;
+  }
+  return true;
+}
+
+messenger_result find_messenger_windows(DWORD preferred_process, void (*before_opening)()) {
   reset_messenger_windows();
-  messenger_windows.status_form = first_top_level(L"TCusForm", preferred_process);
+  messenger_windows.status_form = find_status_form(preferred_process);
   if (messenger_windows.status_form == nullptr) {
     return messenger_result::completed;
   }
@@ -107,6 +120,7 @@ messenger_result find_messenger_windows(DWORD preferred_process) {
   if (is_valid_window(messenger_windows.status_panel)) {
     return messenger_result::completed;
   }
+  if (before_opening != nullptr) before_opening();
   if (open_status_dialog() == messenger_result::not_responding) {
     return messenger_result::not_responding;
   }

@@ -26,9 +26,17 @@ void reset_messenger_windows();
 // Fills the table afresh from the top of the window order. The status dialog is the first "TCusForm"
 // of `preferred_process` when that process still has one, else the first of any; the main window is
 // the "TMainForm" of the same process, so that the two never belong to different messengers. Opens
-// the status dialog once when its apply panel is missing. Stops at the first message the messenger
-// does not answer.
-messenger_result find_messenger_windows(DWORD preferred_process = 0);
+// the status dialog once when its apply panel is missing, calling `before_opening` (when given)
+// just before the first click. Stops at the first message the messenger does not answer.
+messenger_result find_messenger_windows(DWORD preferred_process = 0, void (*before_opening)() = nullptr);
+
+// The status dialog that discovery would take: the first "TCusForm" of `preferred_process` when that
+// process has one, else the first of any; null when no messenger runs. Asks the messenger nothing.
+HWND find_status_form(DWORD preferred_process);
+
+// True while every window of the table is there and belongs to `process`, the status dialog and its
+// apply panel among them: the table found before still holds. Asks the messenger nothing.
+bool messenger_windows_still_there(DWORD process);
 
 // True while a status dialog window exists, whatever the table holds.
 bool is_messenger_running();
@@ -41,7 +49,9 @@ bool classify_main_child(HWND window, void *unused);
 bool classify_status_child(HWND window, void *result);
 
 // Clicks the status spot of the main form's panel, which makes the messenger create the dialog's
-// controls, then closes the dialog again.
+// controls and put the dialog on the screen, then closes the dialog again. The close follows the
+// clicks even when one of them went unanswered: handed over without waiting, it is handled after
+// them, so the dialog never stays on the screen.
 messenger_result open_status_dialog();
 
 // The lParam of the opening clicks: 15 pixels below the panel's top and 15 pixels left of its right

@@ -35,12 +35,16 @@ messenger_result open_status_dialog() {
       {panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point},
       {panel, WM_LBUTTONDOWN, MK_LBUTTON, point},
       {panel, WM_LBUTTONUP, MK_LBUTTON, point},
-      {messenger_windows.status_form, WM_SYSCOMMAND, SC_CLOSE, 0},
   };
+  const HWND status_form = messenger_windows.status_form;
   for (const window_message &click : clicks) {
     if (!send_to_messenger(click.target, click.message, click.w_param, click.l_param).answered) {
+      // The click may still open the dialog, now or once the messenger is free: the close goes
+      // after it.
+      the_window_system().notify(status_form, WM_SYSCOMMAND, SC_CLOSE, 0);
       return messenger_result::not_responding;
     }
   }
-  return messenger_result::completed;
+  return send_to_messenger(status_form, WM_SYSCOMMAND, SC_CLOSE, 0).answered ? messenger_result::completed
+                                                                             : messenger_result::not_responding;
 }

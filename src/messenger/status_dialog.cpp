@@ -11,22 +11,20 @@ messenger_result result_of(const messenger_reply &reply) {
 
 // Units read beyond the limit, so that a cut can see whether it would split a character.
 constexpr t_size look_ahead = 2;
+constexpr t_size read_room = pfc::status_text_limit + look_ahead;
 
-// The length first, then the text into a buffer of that size; the messenger may hand out less
-// than it announced (its text changed in between), never more than the buffer holds.
-messenger_result read_text(HWND edit, pfc::wide_string &text) {
-  const messenger_reply length = send_to_messenger(edit, WM_GETTEXTLENGTH, 0, 0);
-  if (!length.answered) return messenger_result::not_responding;
-  t_size wanted = length.value > 0 ? static_cast<t_size>(length.value) : 0;
-  if (wanted > pfc::status_text_limit + look_ahead) wanted = pfc::status_text_limit + look_ahead;
+// The text into room for the limit and the look-ahead; the messenger copies what fits and says how
+// much that was.
+messenger_result read_text(HWND edit, pfc::wide_string &text, bool &cut) {
   pfc::wide_string read;
-  pfc::wide_char *room = read.buffer_for(wanted);
-  const messenger_reply copied =
-      send_to_messenger(edit, WM_GETTEXT, wanted + 1, reinterpret_cast<LPARAM>(room));
+  pfc::wide_char *room = read.buffer_for(read_room);
+  const messenger_reply copied = send_to_messenger(edit, WM_GETTEXT, read_room + 1, reinterpret_cast<LPARAM>(room));
   if (!copied.answered) return messenger_result::not_responding;
   t_size got = copied.value > 0 ? static_cast<t_size>(copied.value) : 0;
-  if (got > wanted) got = wanted;
-  read.set_length(pfc::whole_character_cut(room, got, pfc::status_text_limit));
+  if (got > read_room) got = read_room;
+  const t_size kept = pfc::whole_character_cut(room, got, pfc::status_text_limit);
+  if (kept < got) cut = true;
+  read.set_length(kept);
   text.swap(read);
   return messenger_result::completed;
 }
@@ -38,24 +36,42 @@ bool status_controls_complete() {
          is_valid_window(messenger_windows.status_combo) && is_valid_window(messenger_windows.status_panel);
 }
 
-bool status_dialog_on_screen() {
-  return the_window_system().is_visible(messenger_windows.status_form);
+void describe_missing_status_controls(pfc::string8 &out) {
+  const struct {
+    HWND window;
+    const char *name;
+  } controls[] = {{messenger_windows.bottom_edit, "the status text"},
+                  {messenger_windows.top_edit, "the top line"},
+                  {messenger_windows.status_combo, "the picture box"},
+                  {messenger_windows.status_panel, "the OK panel"}};
+  const char *missing[4];
+  int count = 0;
+  for (const auto &control : controls) {
+    if (!is_valid_window(control.window)) missing[count++] = control.name;
+  }
+  out.assign("");
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) out.append(i + 1 == count ? " and " : ", ");
+    out.append(missing[i]);
+  }
 }
+
+bool status_dialog_on_screen() { return the_window_system().is_visible(messenger_windows.status_form); }
 
 messenger_result read_status(shown_status &shown) {
   // Read into a copy so that a messenger that stops answering halfway leaves no mixed record.
   shown_status fresh;
-  if (read_text(messenger_windows.bottom_edit, fresh.bottom) == messenger_result::not_responding ||
-      read_text(messenger_windows.top_edit, fresh.top) == messenger_result::not_responding) {
+  if (read_text(messenger_windows.bottom_edit, fresh.bottom, fresh.cut) == messenger_result::not_responding ||
+      read_text(messenger_windows.top_edit, fresh.top, fresh.cut) == messenger_result::not_responding) {
     return messenger_result::not_responding;
   }
-  const messenger_reply picture =
-      send_to_messenger(messenger_windows.status_combo, CB_GETCURSEL, 0, 0);
+  const messenger_reply picture = send_to_messenger(messenger_windows.status_combo, CB_GETCURSEL, 0, 0);
   if (!picture.answered) return messenger_result::not_responding;
   fresh.picture = static_cast<std::int32_t>(picture.value);
   shown.picture = fresh.picture;
   shown.bottom.swap(fresh.bottom);
   shown.top.swap(fresh.top);
+  shown.cut = fresh.cut;
   return messenger_result::completed;
 }
 
@@ -68,10 +84,17 @@ messenger_result write_text(HWND edit, const pfc::wide_char *text) {
   return result_of(send_to_messenger(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)));
 }
 
-messenger_result apply_status() {
+messenger_result apply_status(release_wait wait) {
   const HWND panel = messenger_windows.status_panel;
   if (!send_to_messenger(panel, WM_LBUTTONDOWN, apply_click_w_param, apply_click_l_param).answered) {
     return messenger_result::not_responding;
+  }
+  if (wait == release_wait::none) {
+    the_window_system().notify(panel, WM_LBUTTONUP, apply_click_w_param, apply_click_l_param);
+    // A probe behind it gives a handler that is quick again the moment to publish before the
+    // player goes on; a slow one keeps the probe unanswered, which costs no more than a probe.
+    messenger_answers(panel);
+    return messenger_result::completed;
   }
   return result_of(send_to_messenger(panel, WM_LBUTTONUP, apply_click_w_param, apply_click_l_param));
 }

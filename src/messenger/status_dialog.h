@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "messenger/messenger_channel.h"
+#include "support/string8.h"
 #include "support/wide_string.h"
 
 // The messenger's status dialog, driven through the handles of messenger_windows: reading what it
@@ -15,23 +16,30 @@ constexpr std::int32_t music_picture = 11;
 constexpr WPARAM apply_click_w_param = MK_LBUTTON;
 constexpr LPARAM apply_click_l_param = 0x00010001;
 
-// What the dialog shows: its picture (-1 when none is selected) and both texts.
+// What the dialog shows: its picture (-1 when none is selected) and both texts, and whether a text
+// was longer than the component keeps and came cut.
 struct shown_status {
   std::int32_t picture = 0;
   pfc::wide_string bottom;
   pfc::wide_string top;
+  bool cut = false;
 };
 
 // True when the dialog has both edits, the picture box and the apply panel: a status can then be
 // read, written and applied whole.
 bool status_controls_complete();
 
+// The controls the dialog lacks, for a person to read ("the top line and the picture box"); empty
+// when it has them all.
+void describe_missing_status_controls(pfc::string8 &out);
+
 // True while the dialog is on the screen, where its user may be typing.
 bool status_dialog_on_screen();
 
-// Reads the bottom text, the top text and the picture, in that order, each text's length first.
-// A text of up to pfc::status_text_limit units is read whole; a longer one is cut at a whole
-// character. When the messenger stops answering, `shown` is left as it was.
+// Reads the bottom text, the top text and the picture, in that order: three messages, each text
+// into room for the limit and a little more, without asking its length first. A text of up to
+// pfc::status_text_limit units is read whole; a longer one is cut at a whole character. When the
+// messenger stops answering, `shown` is left as it was.
 messenger_result read_status(shown_status &shown);
 
 // CB_SETCURSEL to the picture combo box; the restores pass an lParam of their own.
@@ -41,4 +49,6 @@ messenger_result select_picture(std::int32_t index, LPARAM l_param = 0);
 messenger_result write_text(HWND edit, const pfc::wide_char *text);
 
 // Presses and releases the apply panel; the release is not sent when the press was not answered.
-messenger_result apply_status();
+// Without waiting, the release is handed over, followed by a probe, and counts as answered.
+enum class release_wait { answer, none };
+messenger_result apply_status(release_wait wait = release_wait::answer);

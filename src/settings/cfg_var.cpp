@@ -68,4 +68,5 @@ void cfg_var_writer::save_chain(output_stream &stream, abort_callback &abort) {
     write_uint32_le(stream, size, abort);
     if (size != 0) stream.write(payload.data(), size, abort);
   }
+  for (cfg_var_writer *writer = list_head_; writer != nullptr; writer = writer->next_) writer->chain_saved();
 }

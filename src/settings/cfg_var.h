@@ -42,6 +42,9 @@ class cfg_var_writer {
   // False while the variable has nothing worth storing: the chain then leaves its record out.
   virtual bool has_record() const { return true; }
 
+  // Told once the whole chain has been written, whether or not it had a record.
+  virtual void chain_saved() {}
+
   // The size of what save_value writes, when the variable knows it beforehand: the chain then
   // writes the payload straight into the stream instead of collecting it first to learn its size.
   static constexpr t_size size_unknown = 0xFFFFFFFFu;

@@ -1,40 +1,39 @@
 #include "settings/status_record.h"
 
-#include "settings/record_buffer_writer.h"
+#include "settings/stream_integers.h"
 #include "support/status_text.h"
 
-// The payload: a version byte, the instance (process, dialog window), a byte that is 1 while putting
-// back is pending, then per field the user's
-// value, the count of own values and the values. Integers are four bytes little-endian; a text is
-// its count of UTF-16 units, then the units, two bytes each, little-endian.
+// The payload: a version byte; in version 2 the sequence number; the instance (process, dialog
+// window); a byte that is 1 while a write is not yet published (in version 1: while a put-back is
+// pending); in version 2 the opening in flight (process, dialog window; 0 and 0 for none); then per
+// field the user's value, the count of own values and the values. Integers are four bytes
+// little-endian; a text is its count of UTF-16 units, then the units, two bytes each,
+// little-endian.
 namespace {
 
-constexpr std::uint8_t record_version = 1;
-
-// The largest payload a valid record can have: six texts at the limit and the fixed parts.
-constexpr t_size largest_payload = 1 + 8 + 1 + 4 + 1 + 2 * 4 + 6 * (4 + 2 * pfc::status_text_limit) + 2 * 1;
+constexpr std::uint8_t first_version = 1;
+constexpr std::uint8_t record_version = 2;
 
 class encoder {
  public:
   explicit encoder(record_bytes &out) : out_(out) {}
 
-  void byte(std::uint8_t value) { out_.append(&value, 1); }
+  void byte(std::uint8_t value) { *room(1) = value; }
 
-  void number(std::uint32_t value) {
-    const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                                   static_cast<std::uint8_t>(value >> 16),
-                                   static_cast<std::uint8_t>(value >> 24)};
-    out_.append(bytes, 4);
-  }
+  void number(std::uint32_t value) { put_uint32_le(room(4), value); }
 
   void value(std::int32_t picture) { number(static_cast<std::uint32_t>(picture)); }
 
+  // A text in one piece: its units, two bytes each.
   void value(const pfc::wide_string &text) {
-    number(text.length());
-    for (t_size i = 0; i < text.length(); ++i) {
-      const std::uint16_t unit = static_cast<std::uint16_t>(text.c_str()[i]);
-      const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(unit), static_cast<std::uint8_t>(unit >> 8)};
-      out_.append(bytes, 2);
+    const t_size length = text.length();
+    number(length);
+    std::uint8_t *bytes = room(pfc::checked_multiply(2, length));
+    const pfc::wide_char *units = text.c_str();
+    for (t_size i = 0; i < length; ++i) {
+      const auto unit = static_cast<std::uint16_t>(units[i]);
+      bytes[2 * i] = static_cast<std::uint8_t>(unit);
+      bytes[2 * i + 1] = static_cast<std::uint8_t>(unit >> 8);
     }
   }
 
@@ -46,6 +45,13 @@ class encoder {
   }
 
  private:
+  // `n` more bytes at the end, to be filled.
+  std::uint8_t *room(t_size n) {
+    const t_size at = out_.size();
+    out_.set_size(pfc::checked_add(at, n));
+    return &out_[at];
+  }
+
   record_bytes &out_;
 };
 
@@ -62,9 +68,7 @@ class decoder {
 
   bool number(std::uint32_t &value) {
     if (!take(4)) return false;
-    const std::uint8_t *bytes = at_ - 4;
-    value = static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-            static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+    value = uint32_le_at(at_ - 4);
     return true;
   }
 
@@ -109,22 +113,56 @@ class decoder {
   t_size left_;
 };
 
-bool decode(const record_bytes &payload, status_record &out) {
-  decoder in(payload.data(), payload.size());
-  std::uint8_t version = 0;
-  std::uint8_t pending = 0;
-  if (!in.byte(version) || version != record_version || !in.number(out.messenger_process) ||
-      !in.number(out.status_form) || !in.byte(pending) || pending > 1) {
-    return false;
-  }
-  out.put_back_pending = pending == 1;
-  return in.field(out.picture) && in.field(out.bottom) && in.field(out.top) && in.finished();
+bool decode_owed(decoder &in, std::uint8_t version, status_record &out) {
+  std::uint8_t unapplied = 0;
+  if (!in.byte(unapplied) || unapplied > 1) return false;
+  out.unapplied = unapplied == 1;
+  return version == first_version || (in.number(out.opening_process) && in.number(out.opening_form));
 }
 
 }  // namespace
 
+// The version byte, the sequence, the instance, the unpublished write, the opening, the picture
+// field with two own values, and the two text fields with two own texts each, all at the limit.
+const t_size largest_status_record =
+    1 + 4 + 8 + 1 + 8 + (4 + 1 + 2 * 4) + 2 * (1 + 3 * (4 + 2 * pfc::status_text_limit));
+
+void encode_status_record(const status_record &record, record_bytes &out) {
+  encoder in(out);
+  in.byte(record_version);
+  in.number(record.sequence);
+  in.number(record.messenger_process);
+  in.number(record.status_form);
+  in.byte(record.unapplied ? 1 : 0);
+  in.number(record.opening_process);
+  in.number(record.opening_form);
+  in.field(record.picture);
+  in.field(record.bottom);
+  in.field(record.top);
+}
+
+bool decode_status_record(const std::uint8_t *bytes, t_size size, status_record &out) {
+  decoder in(bytes, size);
+  status_record read;
+  std::uint8_t version = 0;
+  if (!in.byte(version) || (version != first_version && version != record_version)) return false;
+  if (version == record_version && !in.number(read.sequence)) return false;
+  if (!in.number(read.messenger_process) || !in.number(read.status_form) || !decode_owed(in, version, read) ||
+      !in.field(read.picture) || !in.field(read.bottom) || !in.field(read.top) || !in.finished()) {
+    return false;
+  }
+  out = read;
+  return true;
+}
+
+void cfg_status_record::forget() {
+  value = status_record();
+  stored_owes_ = false;
+}
+
 void cfg_status_record::load_value(input_stream &stream, t_size, abort_callback &abort) {
   value = status_record();
+  stored_owes_ = false;
   // Read as the bytes arrive, and never more than a valid record can hold: a size field that claims
   // more costs no memory.
   record_bytes payload;
@@ -132,21 +170,14 @@ void cfg_status_record::load_value(input_stream &stream, t_size, abort_callback 
   for (;;) {
     const t_size got = stream.read(piece, sizeof piece, abort);
     payload.append(piece, got);
-    if (got < sizeof piece || payload.size() > largest_payload) break;
+    if (got < sizeof piece || payload.size() > largest_status_record) break;
   }
-  status_record loaded;
-  if (decode(payload, loaded)) value = loaded;
+  decode_status_record(payload.data(), payload.size(), value);
+  stored_owes_ = value.anything_owed();
 }
 
 void cfg_status_record::save_value(output_stream &stream, abort_callback &abort) {
   record_bytes payload;
-  encoder out(payload);
-  out.byte(record_version);
-  out.number(value.messenger_process);
-  out.number(value.status_form);
-  out.byte(value.put_back_pending ? 1 : 0);
-  out.field(value.picture);
-  out.field(value.bottom);
-  out.field(value.top);
+  encode_status_record(value, payload);
   stream.write(payload.data(), payload.size(), abort);
 }

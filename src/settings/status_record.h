@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "settings/cfg_var.h"
+#include "settings/record_buffer_writer.h"
 #include "support/wide_string.h"
 
 // One field of the messenger's status (the picture, the bottom text or the top text) as the
@@ -23,36 +24,74 @@ struct status_field {
     }
     return false;
   }
+
+  bool operator==(const status_field &other) const {
+    if (user != other.user || own_count != other.own_count) return false;
+    for (std::uint8_t i = 0; i < own_count; ++i) {
+      if (own[i] != other.own[i]) return false;
+    }
+    return true;
+  }
 };
 
-// The user's status and the component's own, field by field, the messenger instance they were last
-// seen in (its process and its status dialog's window), and whether putting the user's status back
-// has yet to be done: a dialog may hold the user's texts again while contacts still see the
-// component's, until the dialog is applied.
+// The user's status and the component's own, field by field, and what the component still owes the
+// messenger: a write into the dialog that may not have been published (applied) yet, and an
+// opening of the dialog (its process and window) that may have left it on the screen. The messenger
+// instance whose dialog was read last names its process and its status dialog's window. Each
+// change that is kept gets the next sequence number, so that of two copies the newer one is known.
 struct status_record {
+  std::uint32_t sequence = 0;
   std::uint32_t messenger_process = 0;
   std::uint32_t status_form = 0;
-  bool put_back_pending = false;
+  bool unapplied = false;
+  std::uint32_t opening_process = 0;
+  std::uint32_t opening_form = 0;  // 0: no opening in flight
   status_field<std::int32_t> picture;
   status_field<pfc::wide_string> bottom;
   status_field<pfc::wide_string> top;
 
   bool holds_own() const { return picture.own_count + bottom.own_count + top.own_count > 0; }
-  bool anything_to_put_back() const { return put_back_pending || holds_own(); }
+  bool anything_owed() const { return holds_own() || unapplied || opening_form != 0; }
+
+  // The same content, whatever the sequence numbers.
+  bool same_as(const status_record &other) const {
+    return messenger_process == other.messenger_process && status_form == other.status_form &&
+           unapplied == other.unapplied && opening_process == other.opening_process &&
+           opening_form == other.opening_form && picture == other.picture &&
+           bottom == other.bottom && top == other.top;
+  }
 };
 
+// The record's bytes, the same with the settings and in the component's own file. A record that is
+// damaged, cut short or of an unknown version does not decode; one of the first version does, with
+// sequence 0 and its pending put-back as a write not yet published.
+void encode_status_record(const status_record &record, record_bytes &out);
+bool decode_status_record(const std::uint8_t *bytes, t_size size, status_record &out);
+
+// The largest payload a valid record can have.
+extern const t_size largest_status_record;
+
 // The record as a stored variable, so that a later session still tells the component's own texts
-// from the user's. It is stored only while something of the component's may be on display; the
-// rest of the time the chain leaves it out, and the stored settings are what they are without it.
+// from the user's. It is stored only while something is owed; the rest of the time the chain leaves
+// it out, and the stored settings are what they are without it.
 class cfg_status_record : public cfg_var {
  public:
   explicit cfg_status_record(const GUID &guid) : cfg_var(guid) {}
 
   status_record value;
 
-  bool has_record() const override { return value.anything_to_put_back(); }
+  // Whether the copy in the host's stored settings (as loaded, or as last saved) owes something:
+  // a later session would start from it unless a newer copy says otherwise.
+  bool stored_copy_owes() const { return stored_owes_; }
 
-  // A record that is damaged, cut short or of another version leaves nothing kept.
+  // Back to the state at load: nothing known, nothing stored.
+  void forget();
+
+  bool has_record() const override { return value.anything_owed(); }
   void load_value(input_stream &stream, t_size size_hint, abort_callback &abort) override;
   void save_value(output_stream &stream, abort_callback &abort) override;
+  void chain_saved() override { stored_owes_ = value.anything_owed(); }
+
+ private:
+  bool stored_owes_ = false;
 };

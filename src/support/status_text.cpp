@@ -84,7 +84,10 @@ t_size whole_character_cut(const wide_char *text, t_size length, t_size limit) {
   if (length <= limit) return length;
   t_size cut = limit;
   while (cut > 0 && splits_character(text, length, cut)) --cut;
-  return cut;
+  if (cut > 0 || limit == 0) return cut;
+  // One character longer than the limit, a letter under a pile of marks: it is kept up to the
+  // limit's code point boundary rather than lost whole.
+  return is_low_surrogate(text[limit]) && is_high_surrogate(text[limit - 1]) ? limit - 1 : limit;
 }
 
 }  // namespace pfc

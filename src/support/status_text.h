@@ -14,7 +14,9 @@ constexpr t_size status_text_limit = 4096;
 // The length at which `text` (of `length` units) is cut to at most `limit` units without splitting
 // a character: never inside a surrogate pair, and never between a character and the marks, variation
 // selectors, joiners and emoji modifiers that follow it to form one character with it. Units past
-// `limit` are looked at, when present, to tell whether the cut would split one.
+// `limit` are looked at, when present, to tell whether the cut would split one. A single character
+// longer than the limit is cut at a code point boundary instead: a text that was not empty never
+// comes back empty.
 t_size whole_character_cut(const wide_char *text, t_size length, t_size limit);
 
 // Makes a text one line: each line break (CR, LF, CR LF, U+2028, U+2029) and each tab becomes one

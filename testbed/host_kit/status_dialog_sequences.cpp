@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+const messages probe = {{"status_form", WM_NULL, 0, 0}};
+
 messages opening(std::optional<std::uint32_t> point) {
   return {{"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, point},
           {"main_panel", WM_LBUTTONDBLCLK, MK_LBUTTON, point},

@@ -13,6 +13,10 @@
 
 using messages = std::vector<window_message>;
 
+// The probe with which a search for the messenger's windows starts: a messenger that hangs costs no
+// full wait there.
+extern const messages probe;
+
 // The clicks that open the status dialog from the main window's panel, at `point` there (its
 // lParam, which depends on where the window is), then the close that hides the dialog again.
 messages opening(std::optional<std::uint32_t> point = any);

@@ -12,6 +12,7 @@
 #include "component/menu_switch.h"
 #include "component/service_impl.h"
 #include "messenger_standin.h"
+#include "own_app_data.h"
 #include "status_dialog_sequences.h"
 
 // The component's announcement linked into the test, with a player made of plain objects, against
@@ -39,6 +40,7 @@ class announcing : public ::testing::Test {
   static void let_time_pass(DWORD milliseconds);
   play_callback &events() { return callbacks; }
 
+  own_app_data app_data;
   bound_player player;
   service_impl_single_t<playback_events> callbacks;
   service_impl_single_t<menu_switch> menu;

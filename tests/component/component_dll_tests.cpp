@@ -9,6 +9,7 @@
 #include "fake_host.h"
 #include "messenger_standin.h"
 #include "component_loader.h"
+#include "own_app_data.h"
 #include "program_folder.h"
 #include "slot_call.h"
 #include "support/string8.h"
@@ -43,6 +44,7 @@ class component_dll : public ::testing::Test {
     return copy;
   }
 
+  own_app_data app_data;
   component_loader component{(program_folder() + L"foo_tunesignal.dll").c_str()};
   fake_host host;
   foobar2000_client *client = nullptr;
@@ -147,7 +149,8 @@ TEST_F(component_dll, start_hook_looks_for_the_messenger_only_when_switched_on) 
 
   set_config(record(enabled, {1}));
   call_slot<void>(hooks, 3);
-  EXPECT_TRUE(matches({"main_panel", WM_LBUTTONDOWN}, messenger.messages().at(2)))
+  EXPECT_TRUE(matches({"status_form", WM_NULL}, messenger.messages().at(0))) << "a probe goes first";
+  EXPECT_TRUE(matches({"main_panel", WM_LBUTTONDOWN}, messenger.messages().at(3)))
       << "the status dialog is opened by its clicks";
 }
 

@@ -10,6 +10,7 @@
 #include "abi_bridge.h"
 #include "fake_host.h"
 #include "component_loader.h"
+#include "own_app_data.h"
 #include "program_folder.h"
 
 using namespace chain_bytes;
@@ -63,6 +64,7 @@ class fresh_component {
   }
 
  private:
+  own_app_data app_data_;
   component_loader component_{(program_folder() + L"foo_tunesignal.dll").c_str()};
   fake_host host_;
   foobar2000_client *client_;

@@ -37,15 +37,14 @@ class status_dialog : public messenger_windows_test {
   HWND apply = nullptr;
 };
 
-TEST_F(status_dialog, reading_takes_each_texts_length_then_the_text_bottom_first_then_the_picture) {
+TEST_F(status_dialog, reading_takes_each_text_without_asking_its_length_bottom_first_then_the_picture) {
   windows.start_recording();
   shown_status shown;
   EXPECT_EQ(read_status(shown), messenger_result::completed);
 
-  EXPECT_EQ(first_difference({{"bottom_edit", WM_GETTEXTLENGTH, 0, 0},
-                              {"bottom_edit", WM_GETTEXT, 17, any},
-                              {"top_edit", WM_GETTEXTLENGTH, 0, 0},
-                              {"top_edit", WM_GETTEXT, 8, any},
+  // Room for the limit, two units more to see whether a cut would split a character, and the end.
+  EXPECT_EQ(first_difference({{"bottom_edit", WM_GETTEXT, 4099, any},
+                              {"top_edit", WM_GETTEXT, 4099, any},
                               {"status_combo", CB_GETCURSEL, 0, 0}},
                              windows.recorded),
             "");
@@ -67,6 +66,14 @@ TEST_F(status_dialog, a_long_text_is_read_whole_up_to_the_limit_and_cut_beyond_i
   SetWindowTextW(bottom, (std::wstring(4095, L'b') + L"\U0001F3B5").c_str());
   ASSERT_EQ(read_status(shown), messenger_result::completed);
   EXPECT_EQ(std::wstring(shown.bottom.c_str()), std::wstring(4095, L'b'));
+  EXPECT_TRUE(shown.cut);
+
+  // One letter under more marks than the limit holds has no whole character to cut at: it is cut at
+  // the limit, never to nothing.
+  SetWindowTextW(bottom, (L"e" + std::wstring(5000, L'\u0301')).c_str());
+  SetWindowTextW(top, L"At home");
+  ASSERT_EQ(read_status(shown), messenger_result::completed);
+  EXPECT_EQ(std::wstring(shown.bottom.c_str()), L"e" + std::wstring(4095, L'\u0301'));
 }
 
 TEST_F(status_dialog, no_selected_picture_reads_as_minus_one_and_selecting_it_clears_the_selection) {

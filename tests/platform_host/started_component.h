@@ -5,9 +5,10 @@
 #include "boundary/boundary.h"
 #include "component_loader.h"
 #include "no_copy.h"
+#include "own_app_data.h"
 
 // components\foo_tunesignal.dll, loaded as the player loads it and started with the host's API
-// object; each step that fails is a failed check.
+// object, with an application data folder of its own; each step that fails is a failed check.
 class started_component : private no_copy {
  public:
   explicit started_component(foobar2000_api &api);
@@ -22,6 +23,7 @@ class started_component : private no_copy {
   }
 
  private:
+  own_app_data app_data_;
   component_loader loader_;
   foobar2000_client *client_ = nullptr;
 };
