@@ -1,0 +1,209 @@
+#include "player.h"
+
+#include "announce/announcement.h"
+#include "announce/status_keeper.h"
+#include "host_streams.h"
+#include "settings/config_variables.h"
+#include "settings_reset.h"
+#include "support/status_text.h"
+#include "support/wide_text.h"
+
+namespace sim {
+
+const std::vector<track_entry> tracks = {
+    {"Gruppa krovi", "Kino"},
+    {"Svefn-g-englar", "Sigur R\xC3\xB3s"},
+    {"Line one\r\nLine two\tand a tab", "Band"},
+    {"", ""},
+    {nullptr, "Z"},  // a huge title, made below
+    {"Dance \xF0\x9F\x92\x83 Tonight", "The \xF0\x9F\x8E\xB5 Band"},
+};
+const std::vector<std::string> scripts = {"%artist% - %title%", "%title%", "   ", "%title% $("};
+const std::vector<std::string> top_lines = {"Now Playing:", "\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E:", "",
+                                            "%artist%"};
+
+namespace {
+
+// A megabyte of title with a note straddling the cut.
+std::string huge_title() { return std::string(4091, 'a') + "\xF0\x9F\x8E\xB5" + std::string(5000, 'b'); }
+
+std::string title_of(int number) {
+  return tracks[static_cast<std::size_t>(number)].title != nullptr ? tracks[static_cast<std::size_t>(number)].title
+                                                                   : huge_title();
+}
+
+std::string formatted(const std::string &script, int number) {
+  std::string out = script;
+  const std::string title = title_of(number);
+  const std::string artist = tracks[static_cast<std::size_t>(number)].artist;
+  for (const auto &[name, value] : {std::pair<std::string, std::string>{"%title%", title}, {"%artist%", artist}}) {
+    for (std::size_t at = out.find(name); at != std::string::npos; at = out.find(name, at + value.size())) {
+      out.replace(at, name.size(), value);
+    }
+  }
+  return out;
+}
+
+// As the component publishes a text: one line, cut at a whole character.
+text published_text(const std::string &utf8) {
+  const pfc::wide_text_from_utf8 wide(utf8.c_str());
+  pfc::wide_string line(wide.get(), wide.units() - 1);
+  pfc::make_one_line(line);
+  line.set_length(pfc::whole_character_cut(line.c_str(), line.length(), pfc::status_text_limit));
+  return text(line.c_str(), line.length());
+}
+
+}  // namespace
+
+track_texts texts_of(int number) {
+  const std::string script = cfg_active_script.text();
+  track_texts out;
+  out.bottom = published_text(formatted(script, number));
+  out.top = published_text(formatted(cfg_top_text.text(), number));
+  out.shown = script.find("$(") == std::string::npos && out.bottom.find_first_not_of(u' ') != text::npos;
+  return out;
+}
+
+player::player(world &w) : world_(w) {
+  use_window_system(&w);
+  use_clock(&w);
+  use_status_file(&w);
+  reset_status_keeper();
+  reset_settings();
+  note_track_playing(false);
+  for (std::size_t i = 0; i < tracks.size(); ++i) {
+    track_objects_.emplace_back(title_of(static_cast<int>(i)), tracks[i].artist);
+  }
+  w.set_caller([this](const std::function<void()> &body) { call(body); });
+}
+
+player::~player() {
+  host.playback.playing = nullptr;
+  reset_status_keeper();
+  reset_settings();
+  note_track_playing(false);
+  use_window_system(nullptr);
+  use_clock(nullptr);
+  use_status_file(nullptr);
+}
+
+void player::call(const std::function<void()> &body) {
+  if (depth == 0) {
+    call_started_ = world_.now();
+    world_.sends_in_call = 0;
+  }
+  if (call_begins) call_begins(depth == 0);
+  ++depth;
+  body();
+  --depth;
+  if (depth == 0) after_call();
+}
+
+void player::after_call() {
+  if (world_.player_dead()) {
+    session = false;
+    world_.kill_timer();
+  }
+  if (call_ends) call_ends(call_started_);
+}
+
+void player::start_session() {
+  if (session) return;
+  world_.new_player_process();
+  reset_status_keeper();
+  reset_settings();
+  note_track_playing(false);
+  host.playback.playing = nullptr;
+  stored_bytes_stream in(saved.data(), static_cast<t_size>(saved.size()));
+  abort_flag go_on;
+  cfg_var_reader::load_chain(in, go_on);
+  session = true;
+  session_started = world_.now();
+  state = playback::stopped;
+  track = -1;
+  call([this] { hooks_.on_init(); });
+}
+
+void player::quit() {
+  if (!session) return;
+  call([this] { hooks_.on_quit(); });
+  session = false;
+  world_.kill_timer();
+}
+
+void player::kill() {
+  session = false;
+  world_.kill_timer();
+}
+
+void player::save() {
+  if (!session) return;
+  collected_bytes_stream out;
+  abort_flag go_on;
+  cfg_var_writer::save_chain(out, go_on);
+  saved.assign(out.data(), out.data() + out.size());
+}
+
+void player::new_track(int number) {
+  if (!session) return;
+  fake_track *object = &track_objects_[static_cast<std::size_t>(number)];
+  state = playback::playing;
+  track = number;
+  track_event = world_.now();
+  ++track_events;
+  host.playback.playing = object;
+  object->service_add_ref();
+  call([&] { events_.on_playback_new_track(object); });
+}
+
+void player::stop(int reason) {
+  if (!session) return;
+  state = playback::stopped;
+  host.playback.playing = nullptr;
+  call([&] { events_.on_playback_stop(reason); });
+}
+
+void player::pause(bool paused) {
+  if (!session || state == playback::stopped || (state == playback::paused) == paused) return;
+  state = paused ? playback::paused : playback::playing;
+  if (!paused) {
+    track_event = world_.now();
+    ++track_events;
+  }
+  call([&] { events_.on_playback_pause(paused); });
+}
+
+void player::menu() {
+  if (!session) return;
+  track_event = world_.now();
+  ++track_events;
+  call([this] { menu_.execute(0, nullptr); });
+}
+
+void player::option(int which) {
+  if (!session) return;
+  cfg_int_t<bool> *const options[] = {&cfg_music_status_only, &cfg_keep_status_picture, &cfg_keep_first_edit};
+  *options[which] = !*options[which];
+  settings_changed();
+}
+
+void player::top_line(int which) {
+  if (!session) return;
+  cfg_top_text.assign(top_lines[static_cast<std::size_t>(which)].c_str());
+  settings_changed();
+}
+
+void player::script(int which) {
+  if (!session) return;
+  cfg_active_script.assign(scripts[static_cast<std::size_t>(which)].c_str());
+  settings_changed();
+}
+
+// As the preferences page does: a changed setting shows at once.
+void player::settings_changed() {
+  track_event = world_.now();
+  ++track_events;
+  call([] { show_settings_change(); });
+}
+
+}  // namespace sim

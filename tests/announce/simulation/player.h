@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "announce/playback_events.h"
+#include "component/menu_switch.h"
+#include "component/service_impl.h"
+#include "component/start_quit_hooks.h"
+#include "fake_player.h"
+#include "world.h"
+
+// The player around the component in the simulated world: the host's services, the component's
+// real services, and sessions that start from what the host saved and the file holds, end at the
+// quit hook or die at any moment.
+namespace sim {
+
+enum class playback { stopped, playing, paused };
+
+// The tracks, scripts and top lines the steps choose from, by number.
+struct track_entry {
+  const char *title;
+  const char *artist;
+};
+extern const std::vector<track_entry> tracks;
+extern const std::vector<std::string> scripts;
+extern const std::vector<std::string> top_lines;
+
+// A track of the player's, kept in place for as long as the player lives.
+class player_track final : public fake_track {
+ public:
+  using fake_track::fake_track;
+};
+
+class player {
+ public:
+  explicit player(world &w);
+  ~player();
+  player(const player &) = delete;
+  player &operator=(const player &) = delete;
+
+  // Calls into the component (an event, a hook, the timer): each is told to `call_begins` (with
+  // whether it is the outermost), the outermost one to `call_ends`.
+  void call(const std::function<void()> &body);
+  std::function<void(bool outermost)> call_begins;
+  std::function<void(time_ms started)> call_ends;
+
+  void start_session();
+  void quit();
+  void kill();
+  void save();
+
+  void new_track(int number);
+  void stop(int reason);
+  void pause(bool paused);
+  void menu();
+  void option(int which);
+  void top_line(int which);
+  void script(int which);
+
+  bool session = false;
+  time_ms session_started = 0;
+  playback state = playback::stopped;
+  int track = -1;
+  // A track event since which the track is the one to show (new track, resume, a changed setting).
+  time_ms track_event = 0;
+  std::uint64_t track_events = 0;
+  std::vector<std::uint8_t> saved;
+  bound_player host;
+  int depth = 0;
+
+ private:
+  void after_call();
+  void settings_changed();
+
+  world &world_;
+  std::deque<player_track> track_objects_;  // in place: the component holds their addresses
+  service_impl_single_t<playback_events> events_;
+  service_impl_single_t<menu_switch> menu_;
+  service_impl_single_t<start_quit_hooks> hooks_;
+  time_ms call_started_ = 0;
+};
+
+// The component's texts for a track as the user's settings make them (one line, cut), and whether
+// the track is shown at all (a blank text or a script that does not compile is not).
+struct track_texts {
+  bool shown;
+  text bottom;
+  text top;
+};
+track_texts texts_of(int track);
+
+}  // namespace sim

@@ -1,0 +1,326 @@
+#include "promise.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "settings/config_variables.h"
+#include "support/status_text.h"
+
+namespace sim {
+
+namespace {
+
+// How long the world must hold still before the user's status must be back, and how long a playing
+// track may take to show: a retry period and the probe or look that may start it.
+constexpr time_ms rest_ms = 10000;
+constexpr time_ms one_retry_ms = 4000;
+
+// The user's text as shown: whole, or cut to what the component keeps.
+bool is_users(const text &shown, const text &users) {
+  if (shown.size() == users.size()) return shown == users;
+  if (users.size() <= pfc::status_text_limit) return false;
+  const t_size kept = pfc::whole_character_cut(users.data(), static_cast<t_size>(users.size()), pfc::status_text_limit);
+  return shown.size() == kept && users.compare(0, kept, shown) == 0;
+}
+
+bool one_line(const text &t) {
+  return std::none_of(t.begin(), t.end(), [](char16_t unit) { return unit < 0x20 || unit == 0x2028 || unit == 0x2029; });
+}
+
+bool blank(const text &t) { return t.find_first_not_of(u' ') == text::npos; }
+
+std::string narrow(const text &t) {
+  std::string out;
+  for (char16_t unit : t.substr(0, 40)) out += unit < 0x80 ? static_cast<char>(unit) : '?';
+  if (t.size() > 40) out += "...(" + std::to_string(t.size()) + ")";
+  return out;
+}
+
+std::string describe(const status &s) {
+  return "[" + std::to_string(s.picture) + "] \"" + narrow(s.top) + "\" / \"" + narrow(s.bottom) + "\"";
+}
+
+const char *condition_of(const std::string &line) {
+  static const std::pair<const char *, const char *> kinds[] = {
+      {"tunesignal: QIP is not responding", "not responding"},
+      {"tunesignal: QIP is not running", "not running"},
+      {"tunesignal: QIP's status dialog is open", "dialog open"},
+      {"tunesignal: QIP's status dialog lacks", "incomplete"},
+      {"tunesignal: your status in QIP is longer", "cut"},
+      {"tunesignal: Track is empty", "track"},
+      {"tunesignal: the active script", "track"},
+  };
+  for (const auto &[start, kind] : kinds) {
+    if (line.rfind(start, 0) == 0) return kind;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+promise::promise(world &w, player &p)
+    : world_(w), player_(p), console_(*this), tracing_(std::getenv("SIMULATION_TRACE") != nullptr) {
+  player_.host.host.add(console_receiver::class_guid, &console_);
+}
+
+void promise::fail(const std::string &check, const std::string &why) {
+  if (!check_.empty()) return;
+  check_ = check;
+  why_ = why + " (at " + std::to_string(world_.now()) + " ms)";
+}
+
+bool promise::users_own(const messenger &m, const status &shown) const {
+  return shown.picture == m.users.picture && is_users(shown.top, m.users.top) && is_users(shown.bottom, m.users.bottom);
+}
+
+void promise::before_step(bool event, bool floor_applies) {
+  if (event) {
+    last_event_ = world_.now();
+    ++changes_;
+  }
+  floor_applies_ = floor_applies && !world_.inside_pending();
+}
+
+void promise::session_started() {
+  served_ = nullptr;
+  floor_ready_ = false;
+  // A new player process has a console of its own and knows nothing of what the last one said.
+  condition_cleared_.clear();
+}
+
+void promise::note_track_texts() {
+  const std::string key = std::string(cfg_active_script.text()) + '\n' + cfg_top_text.text();
+  if (key == texts_key_) return;
+  texts_key_ = key;
+  // The texts depend on the settings alone: worked out once for every run.
+  static std::map<std::string, std::vector<track_texts>> texts_by_settings;
+  auto known = texts_by_settings.find(key);
+  if (known == texts_by_settings.end()) {
+    std::vector<track_texts> all;
+    for (int track = 0; track < static_cast<int>(tracks.size()); ++track) all.push_back(texts_of(track));
+    known = texts_by_settings.emplace(key, std::move(all)).first;
+  }
+  texts_ = &known->second;
+  for (const track_texts &texts : *texts_) {
+    if (texts.shown) track_bottoms_.insert(texts.bottom);
+    track_tops_.insert(texts.top);
+  }
+}
+
+void promise::call_begins(bool outermost) {
+  note_track_texts();
+  if (!outermost) return;
+  call_messages_.clear();
+  call_clean_ = true;
+  floor_now_ = floor_applies_ && floor_ready_ && !apply_pending_ && served_ != nullptr && served_->running &&
+               served_->idle(world_.now()) && !served_->visible && served_->shape.whole() && served_->controls();
+}
+
+void promise::call_ends(time_ms started) {
+  if (world_.now() - started > 2000) {
+    fail("one deadline per call", "a call into the component waited " + std::to_string(world_.now() - started) + " ms");
+  }
+  if (world_.player_dead()) return;
+  check_round_trips();
+  const bool read = std::count(call_messages_.begin(), call_messages_.end(), WM_GETTEXT) > 0;
+  // After a message went unanswered, the next apply click goes without waiting, and a probe after it.
+  if (std::count(call_messages_.begin(), call_messages_.end(), WM_LBUTTONUP) > 0) apply_pending_ = false;
+  // A call that used up its deadline may have left messages unsent, which only the keeper knows.
+  if (world_.now() - started >= 2000) apply_pending_ = true;
+  if (!call_clean_ || world_.now() - started >= 2000) {
+    floor_ready_ = false;
+  } else if (read) {
+    floor_ready_ = true;
+  }
+}
+
+void promise::sent(const messenger &to, role target, UINT message, bool answered, unsigned waited, unsigned allowed) {
+  if (tracing_) {
+    std::printf("  %llu ms: to %d role %d message 0x%X %s after %u ms\n", static_cast<unsigned long long>(world_.now()),
+                to.number, static_cast<int>(target), message, answered ? "answered" : "UNANSWERED", waited);
+  }
+  // The messenger served is the first whose dialog the component reads or writes, while it runs.
+  const bool dialog_message = message == WM_GETTEXT || message == WM_SETTEXT || message == CB_GETCURSEL ||
+                              message == CB_SETCURSEL || (message == WM_LBUTTONUP && target == role::apply_panel);
+  if (served_ == nullptr || !served_->running) {
+    if (dialog_message) {
+      served_ = &to;
+      floor_ready_ = false;
+    }
+  } else if (&to != served_ && dialog_message) {
+    fail("one messenger", "a message went to messenger " + std::to_string(to.number) + " while messenger " +
+                              std::to_string(served_->number) + " is served");
+  }
+  if (&to == served_) call_messages_.push_back(message);
+  if (answered) {
+    condition_cleared_["not responding"] = true;
+    return;
+  }
+  call_clean_ = false;
+  floor_ready_ = false;
+  apply_pending_ = true;
+  if (allowed <= 200) return;
+  const time_ms sent_at = world_.now() - waited;
+  const bool hung = to.hung_until > sent_at;
+  const auto key = std::make_tuple(to.number, hung ? to.hangs : 0u, hung ? 0 : changes_);
+  if (!waits_.insert(key).second) {
+    fail("one wait", std::string("a second full wait ") + (hung ? "in one hang" : "for one change") + " (message " +
+                         std::to_string(message) + " to role " + std::to_string(static_cast<int>(target)) + ")");
+  }
+}
+
+void promise::notified(const messenger &to, UINT message) {
+  if (&to == served_) call_messages_.push_back(message);
+}
+
+void promise::published(const messenger &by, bool by_component, const status &) {
+  if (!by_component) {
+    condition_cleared_["cut"] = true;
+    return;
+  }
+  const status &shown = by.published;
+  if (tracing_) std::printf("  published by the component in %d: %s\n", by.number, describe(shown).c_str());
+  if (!one_line(shown.bottom) || !one_line(shown.top)) fail("one line", "published " + describe(shown));
+  if (!users_own(by, shown)) {
+    const bool track_text = track_bottoms_.count(shown.bottom) > 0 && !blank(shown.bottom);
+    const bool top = track_tops_.count(shown.top) > 0 || is_users(shown.top, by.users.top);
+    const bool picture = shown.picture == 11 || shown.picture == by.users.picture;
+    if (!track_text || !top || !picture) {
+      fail("whole statuses", "published " + describe(shown) + ", neither the user's " + describe(by.users) +
+                                 " nor a track's");
+    }
+  }
+  if (++publishes_[std::make_pair(by.number, changes_)] > 2) {
+    fail("at most twice", "published " + describe(shown) + ", a third time for one change");
+  }
+}
+
+void promise::dialog_touched(const messenger &m, role target, UINT message) {
+  if (!m.visible || !m.opened_by_user) return;
+  const bool touches = message == WM_GETTEXT || message == WM_SETTEXT || message == CB_GETCURSEL ||
+                       message == CB_SETCURSEL || message == WM_SYSCOMMAND ||
+                       (message == WM_LBUTTONUP && target == role::apply_panel);
+  if (touches) fail("the user's dialog", "message " + std::to_string(message) + " reached a dialog its user has open");
+}
+
+void promise::after_step() {
+  std::vector<int> instances;
+  for (const messenger *m : world_.running()) {
+    instances.push_back(m->number);
+    // A dialog closed since the console told of an open one.
+    if (m->dialog_closed_at >= dialog_line_at_ && m->dialog_closed_at > 0) condition_cleared_["dialog open"] = true;
+  }
+  if (!instances.empty()) condition_cleared_["not running"] = true;
+  if (instances != instances_) {
+    instances_changed_at_ = world_.now();
+    condition_cleared_["not responding"] = true;
+    condition_cleared_["dialog open"] = true;
+    condition_cleared_["incomplete"] = true;
+    condition_cleared_["cut"] = true;
+    instances_ = instances;
+  }
+  check_dialogs();
+  check_at_rest();
+  check_track_shown();
+}
+
+void promise::console_line(const std::string &line) {
+  if (tracing_) std::printf("  console: %s\n", line.c_str());
+  const char *kind = condition_of(line);
+  if (kind == nullptr) {
+    fail("console: unexpected", line);
+    return;
+  }
+  // A track's trouble is told once per track event, those inside a send included.
+  if (std::string(kind) == "track" && player_.track_events != track_line_events_) {
+    condition_cleared_["track"] = true;
+    track_line_events_ = player_.track_events;
+  }
+  const auto cleared = condition_cleared_.find(kind);
+  if (cleared != condition_cleared_.end() && !cleared->second) {
+    fail("console: " + std::string(kind) + " said again", line);
+  }
+  condition_cleared_[kind] = false;
+  if (std::string(kind) == "dialog open") dialog_line_at_ = world_.now();
+}
+
+void promise::check_dialogs() {
+  if (!player_.session) return;
+  const time_ms now = world_.now();
+  for (const messenger *m : world_.running()) {
+    if (!m->visible || m->opened_by_user || !m->idle(now)) continue;
+    if (now >= std::max({m->shown_at, m->free_at, player_.session_started}) + one_retry_ms) {
+      fail("the component closes its dialog", "messenger " + std::to_string(m->number) + "'s dialog stays open");
+    }
+  }
+}
+
+void promise::check_at_rest() {
+  if (!player_.session || (cfg_enabled && player_.state == playback::playing)) return;
+  const time_ms now = world_.now();
+  time_ms since = std::max(last_event_, player_.session_started);
+  for (const messenger *m : world_.running()) {
+    if (!m->idle(now) || m->visible) return;
+    since = std::max(since, m->quiet_since());
+  }
+  if (now < since + rest_ms) return;
+  for (const messenger *m : world_.running()) {
+    // A dialog whose controls no main window can make is out of the component's reach.
+    if (!m->controls() && !m->shape.main_window) continue;
+    if (!users_own(*m, m->published)) {
+      fail("at rest", "messenger " + std::to_string(m->number) + "'s contacts see " + describe(m->published) +
+                          ", not the user's " + describe(m->users));
+    } else if (m->controls() && !users_own(*m, m->dialog)) {
+      fail("at rest", "messenger " + std::to_string(m->number) + "'s dialog shows " + describe(m->dialog) +
+                          ", not the user's " + describe(m->users));
+    }
+  }
+}
+
+void promise::check_track_shown() {
+  if (!player_.session || !cfg_enabled || player_.state != playback::playing || player_.track < 0) return;
+  const bool served = served_ != nullptr && served_->running;
+  // With no messenger served yet, the one to show the track is plain only when it runs alone.
+  if (!served && world_.running().size() != 1) return;
+  messenger *shows = served ? world_.owner_of(served_->status_form) : world_.topmost();
+  // The one served before has gone, or none is served yet: the one to serve is found within a look
+  // once the messengers running are the ones they are now.
+  const time_ms found_since = served ? 0 : instances_changed_at_;
+  const time_ms now = world_.now();
+  // A dialog that lacks a control, or whose controls no main window can make, is left alone.
+  if (shows == nullptr || !shows->idle(now) || shows->visible || !shows->shape.whole() ||
+      !(shows->controls() || shows->shape.main_window)) {
+    return;
+  }
+  if (shows->user_published_at >= player_.track_event && shows->user_published_at > 0) return;
+  const time_ms since = std::max({player_.track_event, shows->quiet_since(), player_.session_started, found_since});
+  if (now < since + one_retry_ms) return;
+  note_track_texts();
+  const track_texts &texts = (*texts_)[static_cast<std::size_t>(player_.track)];
+  const status &seen = shows->published;
+  bool right = false;
+  if ((cfg_music_status_only && shows->users.picture != 11) || !texts.shown) {
+    right = users_own(*shows, seen);
+  } else {
+    right = seen.picture == (cfg_keep_status_picture ? shows->users.picture : 11) && seen.bottom == texts.bottom &&
+            (cfg_keep_first_edit ? is_users(seen.top, shows->users.top) : seen.top == texts.top);
+  }
+  if (!right) {
+    fail("track shown", "messenger " + std::to_string(shows->number) + "'s contacts see " + describe(seen) +
+                            " while track " + std::to_string(player_.track) + " plays");
+  }
+}
+
+void promise::check_round_trips() {
+  if (!floor_now_) return;
+  static const std::vector<UINT> reads = {WM_GETTEXT, WM_GETTEXT, CB_GETCURSEL};
+  static const std::vector<UINT> publish = {WM_GETTEXT,  WM_GETTEXT, CB_GETCURSEL,   CB_SETCURSEL,
+                                            WM_SETTEXT,  WM_SETTEXT, WM_LBUTTONDOWN, WM_LBUTTONUP};
+  if (call_messages_.empty() || call_messages_ == reads || call_messages_ == publish) return;
+  std::string seen;
+  for (UINT message : call_messages_) seen += std::to_string(message) + " ";
+  fail("round trips", "an event sent the messages " + seen);
+}
+
+}  // namespace sim

@@ -1,0 +1,230 @@
+#include "steps.h"
+
+#include <sstream>
+#include <utility>
+
+namespace sim {
+
+namespace {
+
+const std::vector<std::pair<std::string, text>> tops = {
+    {"work", u"At work"}, {"weekend", u"Weekend"}, {"dacha", u"\u041D\u0430 \u0434\u0430\u0447\u0435"}, {"busy", u"Busy"}};
+
+text long_text(char16_t unit, std::size_t count) { return text(count, unit); }
+
+const std::vector<std::pair<std::string, text>> bottoms = {
+    {"meeting", u"In a meeting"},
+    {"two", u"Back at two"},
+    {"call", u"Do not call me"},
+    // Longer than the component keeps: a plain one, one letter under five thousand marks, and one
+    // whose note the limit would split.
+    {"long", long_text(u'x', 5000)},
+    {"marks", u"e" + long_text(u'\u0301', 5000)},
+    {"pair", long_text(u'b', 4095) + u"\U0001F3B5 and more"},
+};
+
+const std::vector<std::string> shapes = {"whole", "nopicture", "onetext", "nomain", "atstart"};
+
+template <typename T>
+const T &pick(std::mt19937_64 &random, const std::vector<T> &from) {
+  return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+}
+
+int number(std::mt19937_64 &random, int low, int high) {
+  return std::uniform_int_distribution<int>(low, high)(random);
+}
+
+std::string text_of(int value) { return std::to_string(value); }
+
+// The user's texts, short ones mostly.
+std::string some_top(std::mt19937_64 &random) { return pick(random, tops).first; }
+std::string some_bottom(std::mt19937_64 &random) {
+  return number(random, 0, 9) == 0 ? bottoms[static_cast<std::size_t>(number(random, 3, 5))].first
+                                   : bottoms[static_cast<std::size_t>(number(random, 0, 2))].first;
+}
+std::string some_picture(std::mt19937_64 &random) {
+  return text_of(number(random, 0, 3) == 0 ? 11 : number(random, 0, 12));
+}
+
+step messenger_start(std::mt19937_64 &random) {
+  const int shape = number(random, 0, 19);
+  return {"messenger", "start", some_picture(random), some_top(random), some_bottom(random),
+          shape < 15 ? "whole" : shapes[static_cast<std::size_t>(shape - 15)]};
+}
+
+// Which running messenger: the oldest, mostly.
+std::string which(std::mt19937_64 &random, world &w) {
+  const std::size_t count = w.running().size();
+  return text_of(count > 1 && number(random, 0, 3) == 0 ? 1 : 0);
+}
+
+step player_event(std::mt19937_64 &random) {
+  const int track = number(random, 0, static_cast<int>(tracks.size()) - 1);
+  switch (number(random, 0, 14)) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+      return {"track", text_of(number(random, 0, 3) == 0 ? track : number(random, 0, 1))};
+    case 4:
+    case 5:
+      return {"switch", text_of(track)};
+    case 6:
+    case 7:
+      return {"stop", text_of(number(random, 0, 4) == 0 ? 2 : 0)};
+    case 8:
+      return {"pause"};
+    case 9:
+      return {"resume"};
+    case 10:
+      return {"menu"};
+    case 11:
+      return {"option", text_of(number(random, 0, 2))};
+    case 12:
+      return {"top", text_of(number(random, 0, 3) == 0 ? number(random, 1, 3) : 0)};
+    case 13:
+      return {"script", text_of(number(random, 0, 2) == 0 ? number(random, 1, 3) : 0)};
+    default:
+      return {"track", text_of(track)};
+  }
+}
+
+// Nothing tells the component which of two messengers is the restart of the one it served, so a
+// restart comes while no other messenger runs, and a second messenger starts only beside ones the
+// component could tell apart.
+bool may_restart(const world &w) { return w.running().size() == 1; }
+bool may_start_another(const world &w) {
+  for (const messenger *m : w.running()) {
+    if (m->restarted) return false;
+  }
+  return true;
+}
+
+step messenger_fault(std::mt19937_64 &random, world &w) {
+  const std::string i = which(random, w);
+  switch (number(random, 0, 11)) {
+    case 0:
+    case 1:
+      return {"messenger", "hang", i};
+    case 2:
+    case 3:
+      return {"messenger", "hang", i, text_of(number(random, 1, 12) * 500)};
+    case 4:
+    case 5:
+      return {"messenger", "resume", i};
+    case 6:
+      return {"messenger", "slow-apply", i, text_of(number(random, 0, 1) * 2500)};
+    case 7:
+      return {"messenger", "slow-open", i, text_of(number(random, 0, 1) * 2500)};
+    case 8:
+      if (may_restart(w)) return {"messenger", "restart", i};
+      return {"messenger", "quit", i};
+    case 9:
+      return {"messenger", "quit", i};
+    default:
+      if (may_start_another(w)) return messenger_start(random);
+      return {"messenger", "resume", i};
+  }
+}
+
+step waiting(std::mt19937_64 &random);
+
+step users_action(std::mt19937_64 &random, world &w) {
+  const std::string i = which(random, w);
+  const messenger *m = w.running().empty() ? nullptr : w.running()[static_cast<std::size_t>(std::stoi(i))];
+  if (m != nullptr && m->restarted && !m->read_by_component) return waiting(random);
+  switch (number(random, 0, 9)) {
+    case 0:
+    case 1:
+      return {"user", "open", i};
+    case 2:
+      return {"user", "type", i, "picture", some_picture(random)};
+    case 3:
+      return {"user", "type", i, "top", some_top(random)};
+    case 4:
+    case 5:
+      return {"user", "type", i, "bottom", some_bottom(random)};
+    case 6:
+    case 7:
+      return {"user", "ok", i};
+    default:
+      return {"user", "cancel", i};
+  }
+}
+
+step waiting(std::mt19937_64 &random) {
+  switch (number(random, 0, 9)) {
+    case 0:
+      return {"wait", "11000"};
+    case 1:
+    case 2:
+    case 3:
+      return {"wait", text_of(number(random, 10, 35) * 100)};
+    default:
+      return {"wait", text_of(number(random, 1, 9) * 100)};
+  }
+}
+
+step session_step(std::mt19937_64 &random) {
+  switch (number(random, 0, 5)) {
+    case 0:
+      return {"session", "quit"};
+    case 1:
+      return {"session", "kill"};
+    case 2:
+      return {"session", "kill-at", text_of(number(random, 1, 12))};
+    default:
+      return {"session", "save"};
+  }
+}
+
+}  // namespace
+
+std::string to_text(const step &s) {
+  std::string line;
+  for (const std::string &word : s) line += (line.empty() ? "" : " ") + word;
+  return line;
+}
+
+step parse_step(const std::string &line) {
+  std::istringstream words(line);
+  step s;
+  for (std::string word; words >> word;) s.push_back(word);
+  return s;
+}
+
+text users_top(const std::string &name) {
+  for (const auto &[key, value] : tops) {
+    if (key == name) return value;
+  }
+  return u"";
+}
+
+text users_bottom(const std::string &name) {
+  for (const auto &[key, value] : bottoms) {
+    if (key == name) return value;
+  }
+  return u"";
+}
+
+std::vector<step> opening_steps(std::mt19937_64 &random) {
+  return {{"mode", number(random, 0, 1) == 0 ? "windows" : "wine"}, messenger_start(random), {"session", "start"}};
+}
+
+step next_step(std::mt19937_64 &random, world &w, const player &p) {
+  if (!p.session && number(random, 0, 2) != 0) return {"session", "start"};
+  if (w.running().empty() && number(random, 0, 3) == 0) return messenger_start(random);
+  const int kind = number(random, 0, 99);
+  if (kind < 30) return waiting(random);
+  if (kind < 62) return player_event(random);
+  if (kind < 66) {
+    step inside = player_event(random);
+    inside.insert(inside.begin(), "inside");
+    return inside;
+  }
+  if (kind < 70) return session_step(random);
+  if (kind < 82) return messenger_fault(random, w);
+  return users_action(random, w);
+}
+
+}  // namespace sim

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "player.h"
+#include "world.h"
+
+// The steps of a simulation, one per line in a steps file, each a few words:
+//   mode windows|wine                 how a send that timed out ends (handled later, or taken back)
+//   messenger start PICTURE TOP BOTTOM [SHAPE]    SHAPE: whole, nopicture, onetext, nomain, atstart
+//   messenger restart|quit|resume I   I: which running messenger, 0 the oldest
+//   messenger hang I [MS]             until resumed, or for MS
+//   messenger slow-apply|slow-open I MS
+//   user open|ok|cancel I             the messenger's user, in its status dialog
+//   user type I picture N | user type I top NAME | user type I bottom NAME
+//   session start|quit|kill|save      the player's process, and the host saving its settings
+//   session kill-at N                 the player dies before its N-th next message
+//   track N | switch N | stop REASON | pause | resume | menu | option N | top N | script N
+//   inside STEP                       the player step comes while the next message waits
+//   wait MS
+// TOP and BOTTOM name texts of the user's (steps.cpp); track, script and top numbers index the
+// player's lists (player.h).
+namespace sim {
+
+using step = std::vector<std::string>;
+
+std::string to_text(const step &s);
+step parse_step(const std::string &line);
+
+// The user's texts by name.
+text users_top(const std::string &name);
+text users_bottom(const std::string &name);
+
+// The next step for the world as it is now, chosen by `random`.
+step next_step(std::mt19937_64 &random, world &w, const player &p);
+
+// The steps a run starts with: the mode, a messenger with its user's status, the player's session.
+std::vector<step> opening_steps(std::mt19937_64 &random);
+
+}  // namespace sim

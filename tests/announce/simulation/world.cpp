@@ -1,0 +1,471 @@
+#include "world.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sim {
+
+bool operator==(const status &a, const status &b) {
+  return a.picture == b.picture && a.top == b.top && a.bottom == b.bottom;
+}
+
+time_ms messenger::quiet_since() const {
+  if (hung_until == forever) return forever;
+  return std::max({free_at, hung_until, started_at, dialog_closed_at});
+}
+
+namespace {
+
+const char *class_of(role what) {
+  switch (what) {
+    case role::main_form:
+      return "TMainForm";
+    case role::status_form:
+      return "TCusForm";
+    case role::bottom_edit:
+    case role::top_edit:
+      return "TEdit";
+    case role::combo:
+      return "TComboBox";
+    default:
+      return "TPanel";
+  }
+}
+
+std::size_t caption_length(role what) {
+  if (what == role::apply_panel) return 2;   // "OK"
+  if (what == role::cancel_panel) return 6;  // "Cancel"
+  return 0;
+}
+
+bool same_class(const wchar_t *wide, const char *narrow) {
+  for (; *wide != 0 && *narrow != 0; ++wide, ++narrow) {
+    if (*wide != static_cast<unsigned char>(*narrow)) return false;
+  }
+  return *wide == 0 && *narrow == 0;
+}
+
+// What the dialog publishes: no picture without a picture box, no top text without a top edit.
+status as_published(const messenger &m, const status &shown) {
+  status out = shown;
+  if (!m.shape.picture_box) out.picture = -1;
+  if (!m.shape.top_edit) out.top.clear();
+  return out;
+}
+
+}  // namespace
+
+world::world() = default;
+world::~world() = default;
+
+HWND world::make_window(messenger &m, role what) {
+  windows_.push_back({&m, what, true});
+  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(windows_.size() * 4));
+}
+
+messenger *world::owner_of(HWND window) {
+  const std::uintptr_t value = reinterpret_cast<std::uintptr_t>(window);
+  if (value == 0 || value % 4 != 0 || value / 4 > windows_.size()) return nullptr;
+  const window_entry &entry = windows_[value / 4 - 1];
+  return entry.alive ? entry.owner : nullptr;
+}
+
+role world::role_of(HWND window) const {
+  return windows_[reinterpret_cast<std::uintptr_t>(window) / 4 - 1].what;
+}
+
+messenger *world::topmost() {
+  for (HWND window : order_) {
+    if (role_of(window) == role::status_form) return owner_of(window);
+  }
+  return nullptr;
+}
+
+messenger &world::start_messenger(const dialog_shape &shape, const status &users) {
+  messengers.push_back(std::make_unique<messenger>());
+  messenger &m = *messengers.back();
+  running_.push_back(&m);
+  m.number = next_number_++;
+  m.process = 4000 + 4 * static_cast<DWORD>(m.number);
+  m.shape = shape;
+  m.started_at = now_;
+  m.users = as_published(m, users);
+  m.published = m.dialog = m.users;
+  m.status_form = make_window(m, role::status_form);
+  order_.insert(order_.begin(), m.status_form);
+  if (shape.main_window) {
+    m.main_form = make_window(m, role::main_form);
+    m.list_panel = make_window(m, role::list_panel);
+    m.main_panel = make_window(m, role::main_panel);
+    m.main_children = {m.list_panel, m.main_panel};
+    order_.insert(order_.begin(), m.main_form);
+  }
+  if (shape.controls_at_start) create_controls(m);
+  return m;
+}
+
+void world::create_controls(messenger &m) {
+  if (m.controls()) return;
+  // In the order other programs meet them: the first edit is the bottom one, the last the top one.
+  m.bottom_edit = make_window(m, role::bottom_edit);
+  m.dialog_children.push_back(m.bottom_edit);
+  if (m.shape.top_edit) {
+    m.top_edit = make_window(m, role::top_edit);
+    m.dialog_children.push_back(m.top_edit);
+  }
+  if (m.shape.picture_box) {
+    m.combo = make_window(m, role::combo);
+    m.dialog_children.push_back(m.combo);
+  }
+  m.cancel_panel = make_window(m, role::cancel_panel);
+  m.apply_panel = make_window(m, role::apply_panel);
+  m.dialog_children.push_back(m.cancel_panel);
+  m.dialog_children.push_back(m.apply_panel);
+}
+
+messenger &world::restart(messenger &old) {
+  const status published = old.published;
+  const status users = old.users;
+  const dialog_shape shape = old.shape;
+  quit(old);
+  messenger &fresh = start_messenger(shape, users);
+  fresh.published = fresh.dialog = published;
+  fresh.restarted = true;
+  return fresh;
+}
+
+void world::quit(messenger &m) {
+  const auto listed = std::find(running_.begin(), running_.end(), &m);
+  if (listed != running_.end()) running_.erase(listed);
+  m.running = false;
+  m.stopped_at = now_;
+  m.queue.clear();
+  for (window_entry &entry : windows_) {
+    if (entry.owner == &m) entry.alive = false;
+  }
+  order_.erase(std::remove_if(order_.begin(), order_.end(), [&](HWND w) { return owner_of(w) == nullptr; }),
+               order_.end());
+}
+
+void world::hang(messenger &m, unsigned milliseconds) {
+  run_queues(now_);
+  ++m.hangs;
+  m.hung_until = milliseconds == 0 ? forever : std::max(m.hung_until, now_ + milliseconds);
+}
+
+void world::resume(messenger &m) {
+  if (m.hung_until > now_) m.hung_until = now_;
+  run_queues(now_);
+}
+
+bool world::user_opens(messenger &m) {
+  if (!m.running || !m.idle(now_) || m.visible) return false;
+  create_controls(m);
+  m.visible = true;
+  m.opened_by_user = true;
+  m.shown_at = now_;
+  m.opened_with = m.dialog;
+  return true;
+}
+
+bool world::user_types(messenger &m, field which, const status &values) {
+  if (!m.running || !m.idle(now_) || !m.visible || !m.opened_by_user) return false;
+  if ((which == field::picture && !m.shape.picture_box) || (which == field::top && !m.shape.top_edit)) return false;
+  if (which == field::picture) m.dialog.picture = values.picture;
+  if (which == field::top) m.dialog.top = values.top;
+  if (which == field::bottom) m.dialog.bottom = values.bottom;
+  return true;
+}
+
+bool world::user_presses_ok(messenger &m) {
+  if (!m.running || !m.idle(now_) || !m.visible || !m.opened_by_user) return false;
+  // A field the user changed is theirs; one they left as it was, a track's text say, is not: a
+  // value typed over the same value is no change that anyone could see.
+  if (m.dialog.picture != m.opened_with.picture) m.users.picture = m.dialog.picture;
+  if (m.dialog.top != m.opened_with.top) m.users.top = m.dialog.top;
+  if (m.dialog.bottom != m.opened_with.bottom) m.users.bottom = m.dialog.bottom;
+  m.user_published_at = now_;
+  publish(m, false);
+  return true;
+}
+
+bool world::user_cancels(messenger &m) {
+  if (!m.running || !m.idle(now_) || !m.visible || !m.opened_by_user) return false;
+  m.dialog = m.published;
+  hide_dialog(m, now_);
+  return true;
+}
+
+void world::publish(messenger &m, bool by_component) {
+  const status before = m.published;
+  m.published = as_published(m, m.dialog);
+  hide_dialog(m, now_);
+  if (watcher_ != nullptr) watcher_->published(m, by_component, before);
+}
+
+void world::hide_dialog(messenger &m, time_ms at) {
+  if (m.visible) m.dialog_closed_at = at;
+  m.visible = false;
+  m.opened_by_user = false;
+}
+
+unsigned world::handling_of(const messenger &m, HWND target, UINT message) const {
+  if (message != WM_LBUTTONUP) return 0;
+  if (target == m.apply_panel) return m.slow_apply;
+  if (target == m.main_panel) return m.slow_open;
+  return 0;
+}
+
+time_ms world::start_of_next(const messenger &m, time_ms sent_at) const {
+  if (m.hung_until == forever) return forever;
+  time_ms at = std::max(m.free_at, m.hung_until);
+  for (const auto &q : m.queue) at = std::max(at, q->sent_at) + q->handling;
+  return std::max(at, sent_at);
+}
+
+void world::run_queues(time_ms until) {
+  for (const auto &owned : messengers) {
+    messenger &m = *owned;
+    while (m.running && !m.queue.empty() && m.hung_until != forever) {
+      const std::shared_ptr<queued_message> q = m.queue.front();
+      const time_ms at = std::max({m.free_at, m.hung_until, q->sent_at});
+      if (at > until) break;
+      m.queue.pop_front();
+      m.free_at = at + q->handling;
+      handle(m, *q, at);
+    }
+  }
+}
+
+void world::handle(messenger &m, queued_message &q, time_ms at) {
+  q.handled = true;
+  const role target = role_of(q.target);
+  if (watcher_ != nullptr && q.from_component) watcher_->dialog_touched(m, target, q.message);
+  text *edit_text = target == role::bottom_edit ? &m.dialog.bottom : target == role::top_edit ? &m.dialog.top : nullptr;
+  switch (q.message) {
+    case WM_GETTEXTLENGTH:
+      q.answer = static_cast<LRESULT>(edit_text != nullptr ? edit_text->size() : caption_length(target));
+      break;
+    case WM_GETTEXT:
+      if (q.from_component) m.read_by_component = true;
+      if (edit_text != nullptr && q.w_param > 0) {
+        const std::size_t count = std::min<std::size_t>(edit_text->size(), q.w_param - 1);
+        if (q.waited_for) {
+          auto *buffer = reinterpret_cast<char16_t *>(q.l_param);
+          std::memcpy(buffer, edit_text->data(), count * sizeof(char16_t));
+          buffer[count] = 0;
+        }
+        q.answer = static_cast<LRESULT>(count);
+      }
+      break;
+    case WM_SETTEXT:
+      if (edit_text != nullptr) *edit_text = q.written;
+      q.answer = 1;
+      break;
+    case CB_GETCURSEL:
+      if (target == role::combo) q.answer = m.dialog.picture;
+      break;
+    case CB_SETCURSEL:
+      if (target == role::combo) {
+        const auto index = static_cast<std::intptr_t>(q.w_param);
+        m.dialog.picture = index >= 0 && index <= 12 ? static_cast<int>(index) : -1;
+        q.answer = m.dialog.picture;
+      }
+      break;
+    case WM_LBUTTONUP:
+      if (target == role::apply_panel) {
+        publish(m, q.from_component);
+      } else if (target == role::main_panel) {
+        // The status spot opens the dialog on the screen, as the real messenger does.
+        create_controls(m);
+        if (!m.visible) {
+          m.opened_by_user = false;
+          m.shown_at = at;
+        }
+        m.visible = true;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      if (target == role::status_form && q.w_param == SC_CLOSE) {
+        m.dialog = m.published;
+        hide_dialog(m, at);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+bool world::dead_for_now() {
+  if (kill_countdown_ > 0 && --kill_countdown_ == 0) player_dead_ = true;
+  return player_dead_;
+}
+
+void world::new_player_process() {
+  player_dead_ = false;
+  kill_countdown_ = 0;
+  inside_ = nullptr;
+  kill_timer();
+}
+
+messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT wait_ms) {
+  ++sends_in_call;
+  if (dead_for_now()) return {false, 0};
+  run_queues(now_);
+  messenger *m = owner_of(target);
+  if (m == nullptr) return {true, 0};
+  const auto owned = std::make_shared<queued_message>();
+  queued_message &q = *owned;
+  q.sent_at = now_;
+  q.target = target;
+  q.message = message;
+  q.w_param = w_param;
+  q.l_param = l_param;
+  if (message == WM_SETTEXT) q.written = reinterpret_cast<const char16_t *>(l_param);
+  q.handling = handling_of(*m, target, message);
+  q.waited_for = true;
+  q.from_component = true;
+  const time_ms start = start_of_next(*m, now_);
+  m->queue.push_back(owned);
+  if (inside_) {
+    // The player's thread takes a message sent to it while it waits.
+    const std::function<void()> event = std::move(inside_);
+    inside_ = nullptr;
+    caller_(event);
+  }
+  const time_ms gave_up = q.sent_at + wait_ms;
+  if (start != forever && start + q.handling <= gave_up) {
+    run_queues(start);
+    now_ = std::max(now_, start + q.handling);
+    run_queues(now_);
+    if (watcher_ != nullptr) {
+      watcher_->sent(*m, role_of(target), message, true, static_cast<unsigned>(start + q.handling - q.sent_at), wait_ms);
+    }
+    return {true, q.answer};
+  }
+  q.waited_for = false;
+  if (!windows_semantics && (start == forever || start > gave_up)) {
+    // Taken back before the messenger received it.
+    const auto waiting = std::find(m->queue.begin(), m->queue.end(), owned);
+    if (waiting != m->queue.end()) m->queue.erase(waiting);
+  }
+  now_ = std::max(now_, gave_up);
+  run_queues(now_);
+  if (watcher_ != nullptr) watcher_->sent(*m, role_of(target), message, false, wait_ms, wait_ms);
+  return {false, 0};
+}
+
+void world::notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
+  if (player_dead_) return;
+  messenger *m = owner_of(target);
+  if (m == nullptr) return;
+  auto q = std::make_shared<queued_message>();
+  q->sent_at = now_;
+  q->target = target;
+  q->message = message;
+  q->w_param = w_param;
+  q->l_param = l_param;
+  q->handling = handling_of(*m, target, message);
+  q->waited_for = false;
+  q->from_component = true;
+  m->queue.push_back(std::move(q));
+  if (watcher_ != nullptr) watcher_->notified(*m, message);
+  run_queues(now_);
+}
+
+void world::set_timer(unsigned milliseconds, void (*action)()) {
+  if (player_dead_) return;
+  timer_action_ = action;
+  timer_at_ = now_ + milliseconds;
+}
+
+void world::kill_timer() {
+  timer_action_ = nullptr;
+  timer_at_ = forever;
+}
+
+void world::pass_time_to(time_ms until) {
+  while (timer_at_ <= until) {
+    const time_ms at = std::max(timer_at_, now_);
+    run_queues(at);
+    now_ = at;
+    void (*const action)() = timer_action_;
+    kill_timer();
+    caller_([action] { action(); });
+  }
+  run_queues(until);
+  now_ = std::max(now_, until);
+}
+
+HWND world::find_top_level(const wchar_t *window_class, HWND after) {
+  auto at = order_.begin();
+  if (after != nullptr) {
+    at = std::find(order_.begin(), order_.end(), after);
+    if (at == order_.end()) return nullptr;
+    ++at;
+  }
+  for (; at != order_.end(); ++at) {
+    if (same_class(window_class, class_of(role_of(*at)))) return *at;
+  }
+  return nullptr;
+}
+
+void world::visit_descendants(HWND parent, bool (*visit)(HWND, void *), void *context) {
+  messenger *m = owner_of(parent);
+  if (m == nullptr) return;
+  const std::vector<HWND> children = parent == m->main_form     ? m->main_children
+                                     : parent == m->status_form ? m->dialog_children
+                                                                : std::vector<HWND>();
+  for (HWND child : children) {
+    if (!visit(child, context)) return;
+  }
+}
+
+bool world::class_name(HWND window, char *out, int room) {
+  if (owner_of(window) == nullptr || room <= 0) return false;
+  const char *name = class_of(role_of(window));
+  const std::size_t length = std::min<std::size_t>(std::strlen(name), static_cast<std::size_t>(room - 1));
+  std::memcpy(out, name, length);
+  out[length] = 0;
+  return true;
+}
+
+bool world::is_window(HWND window) { return owner_of(window) != nullptr; }
+
+bool world::is_visible(HWND window) {
+  messenger *m = owner_of(window);
+  return m != nullptr && window == m->status_form && m->visible;
+}
+
+bool world::window_rect(HWND window, RECT &rect) {
+  messenger *m = owner_of(window);
+  if (m == nullptr) return false;
+  rect = window == m->main_panel ? RECT{40, 440, 400, 470} : RECT{40, 40, 400, 480};
+  return true;
+}
+
+DWORD world::process_of(HWND window) {
+  messenger *m = owner_of(window);
+  return m != nullptr ? m->process : 0;
+}
+
+bool world::read(record_bytes &out, t_size most) {
+  if (!file_there || file.size() > most) return false;
+  out.set_size(0);
+  out.append(file.data(), static_cast<t_size>(file.size()));
+  return true;
+}
+
+void world::replace(const std::uint8_t *bytes, t_size size) {
+  if (player_dead_) return;
+  file.assign(bytes, bytes + size);
+  file_there = true;
+}
+
+void world::remove() {
+  if (player_dead_) return;
+  file.clear();
+  file_there = false;
+}
+
+}  // namespace sim

@@ -1,0 +1,209 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "announce/status_file.h"
+#include "messenger/window_system.h"
+
+// A simulated world for the status keeper: messengers with their windows, a clock, the player's
+// timer and the component's file, in one process and without a window system. Every message the
+// component sends is handled by the simulated messenger as the real one would, with the faults the
+// steps choose: a messenger that hangs, slow handlers (the effect at once, the answer late), and a
+// send that times out either handled later (as Windows does) or taken back before it was received
+// (as Wine does).
+namespace sim {
+
+using time_ms = std::uint64_t;
+constexpr time_ms forever = ~time_ms(0);
+
+using text = std::u16string;
+
+struct status {
+  int picture = 0;
+  text top;
+  text bottom;
+};
+bool operator==(const status &a, const status &b);
+inline bool operator!=(const status &a, const status &b) { return !(a == b); }
+
+// The dialog's make-up: a whole one, or one that lacks the picture box or the top edit.
+struct dialog_shape {
+  bool picture_box = true;
+  bool top_edit = true;
+  bool main_window = true;
+  bool controls_at_start = false;
+  bool whole() const { return picture_box && top_edit; }
+};
+
+enum class role { main_form, list_panel, main_panel, status_form, bottom_edit, top_edit, combo, cancel_panel, apply_panel };
+
+enum class field { picture, top, bottom };
+
+// A message that reached a messenger's queue: handled when the messenger's thread is free.
+struct queued_message {
+  time_ms sent_at;
+  HWND target;
+  UINT message;
+  WPARAM w_param;
+  LPARAM l_param;
+  text written;      // WM_SETTEXT: the text, copied when sent, as the system does
+  unsigned handling;  // how long the handler holds the answer
+  bool waited_for;    // the sender still waits: only then does WM_GETTEXT fill its buffer
+  bool from_component;
+  LRESULT answer = 0;
+  bool handled = false;
+};
+
+struct messenger {
+  int number = 0;
+  DWORD process = 0;
+  dialog_shape shape;
+  bool running = true;
+  HWND main_form = nullptr, list_panel = nullptr, main_panel = nullptr, status_form = nullptr;
+  HWND bottom_edit = nullptr, top_edit = nullptr, combo = nullptr, cancel_panel = nullptr, apply_panel = nullptr;
+  bool visible = false;
+  bool opened_by_user = false;
+  status opened_with;  // what the dialog showed when its user opened it
+  status dialog;     // what its fields hold
+  status published;  // what its user's contacts were last shown
+  status users;      // the status its user set last, field by field
+  time_ms hung_until = 0;
+  unsigned slow_apply = 0;
+  unsigned slow_open = 0;
+  time_ms free_at = 0;  // its thread is busy until then
+  time_ms started_at = 0;
+  time_ms stopped_at = 0;
+  time_ms dialog_closed_at = 0;
+  time_ms shown_at = 0;          // when the dialog last came on the screen
+  time_ms user_published_at = 0;
+  unsigned hangs = 0;            // hangs begun, to tell one from the next
+  // Started again showing what the one before published; until the component has read its dialog,
+  // its user leaves the dialog alone, since nothing would tell the component a status the user
+  // changed there from the one it published before the restart.
+  bool restarted = false;
+  bool read_by_component = false;
+  std::deque<std::shared_ptr<queued_message>> queue;
+  std::vector<HWND> main_children;    // in the order they were made
+  std::vector<HWND> dialog_children;
+
+  bool controls() const { return apply_panel != nullptr; }
+  bool idle(time_ms now) const { return hung_until <= now && free_at <= now && queue.empty(); }
+  // Since when it has answered at once and shown no dialog (forever while it hangs for good).
+  time_ms quiet_since() const;
+};
+
+// What the promise is told as it happens.
+struct world_watcher {
+  virtual void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited, unsigned allowed) = 0;
+  virtual void published(const messenger &by, bool by_component, const status &before) = 0;
+  virtual void notified(const messenger &to, UINT message) = 0;
+  virtual void dialog_touched(const messenger &m, role target, UINT message) = 0;
+  virtual ~world_watcher() = default;
+};
+
+class world final : public window_system, public clock_source, public status_file {
+ public:
+  world();
+  ~world();
+  world(const world &) = delete;
+  world &operator=(const world &) = delete;
+
+  // ---- The world's own steps ----
+  messenger &start_messenger(const dialog_shape &shape, const status &users);
+  // The messenger quits (or is killed; the same to others) and a new one starts showing what it
+  // published last, as the real one restores its status.
+  messenger &restart(messenger &old);
+  void quit(messenger &m);
+  void hang(messenger &m, unsigned milliseconds);  // 0: until resumed
+  void resume(messenger &m);
+  // The user's actions, done by the messenger itself; only while it is idle. False when not done.
+  bool user_opens(messenger &m);
+  bool user_types(messenger &m, field which, const status &values);
+  bool user_presses_ok(messenger &m);
+  bool user_cancels(messenger &m);
+
+  // Lets time pass to `until`, the timer firing on the way.
+  void pass_time_to(time_ms until);
+  time_ms now() const { return now_; }
+
+  // The component's calls: counted, and the timer's action run through them.
+  void set_caller(std::function<void(std::function<void()>)> caller) { caller_ = std::move(caller); }
+  void set_watcher(world_watcher *watcher) { watcher_ = watcher; }
+  // The next send runs `event` while it waits, as the player's thread does with a message sent to it.
+  void deliver_inside_next_send(std::function<void()> event) { inside_ = std::move(event); }
+  bool inside_pending() const { return static_cast<bool>(inside_); }
+  // The player's process dies before its n-th next send (1: the next one); 0: not.
+  void kill_before_send(unsigned n) { kill_countdown_ = n; }
+  bool player_dead() const { return player_dead_; }
+  // A new player process: its timer is gone; the file stays.
+  void new_player_process();
+
+  bool windows_semantics = true;  // false: a timed-out send is taken back, as Wine does
+  std::vector<std::unique_ptr<messenger>> messengers;
+  std::vector<std::uint8_t> file;  // the component's file, empty when there is none
+  bool file_there = false;
+  unsigned sends_in_call = 0;
+
+  messenger *owner_of(HWND window);
+  role role_of(HWND window) const;
+  const std::vector<messenger *> &running() const { return running_; }
+  // The running messenger whose dialog is at the top of the window order: the one found first.
+  messenger *topmost();
+
+  // ---- window_system ----
+  HWND find_top_level(const wchar_t *window_class, HWND after) override;
+  void visit_descendants(HWND parent, bool (*visit)(HWND, void *), void *context) override;
+  bool class_name(HWND window, char *out, int room) override;
+  bool is_window(HWND window) override;
+  bool is_visible(HWND window) override;
+  bool window_rect(HWND window, RECT &rect) override;
+  DWORD process_of(HWND window) override;
+  messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT wait_ms) override;
+  void notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) override;
+  void set_timer(unsigned milliseconds, void (*action)()) override;
+  void kill_timer() override;
+  // ---- clock_source ----
+  std::uint64_t now_ms() override { return now_; }
+  // ---- status_file ----
+  bool read(record_bytes &out, t_size most) override;
+  void replace(const std::uint8_t *bytes, t_size size) override;
+  void remove() override;
+
+ private:
+  struct window_entry {
+    messenger *owner;
+    role what;
+    bool alive;
+  };
+
+  HWND make_window(messenger &m, role what);
+  void create_controls(messenger &m);
+  unsigned handling_of(const messenger &m, HWND target, UINT message) const;
+  // When the messenger would start on a message queued now.
+  time_ms start_of_next(const messenger &m, time_ms sent_at) const;
+  void handle(messenger &m, queued_message &q, time_ms at);
+  void run_queues(time_ms until);
+  void publish(messenger &m, bool by_component);
+  void hide_dialog(messenger &m, time_ms at);
+  bool dead_for_now();
+
+  time_ms now_ = 1000;
+  std::vector<window_entry> windows_;
+  std::vector<HWND> order_;  // top-level windows, top first
+  std::vector<messenger *> running_;  // oldest first
+  void (*timer_action_)() = nullptr;
+  time_ms timer_at_ = forever;
+  std::function<void(std::function<void()>)> caller_;
+  world_watcher *watcher_ = nullptr;
+  std::function<void()> inside_;
+  unsigned kill_countdown_ = 0;
+  bool player_dead_ = false;
+  int next_number_ = 1;
+};
+
+}  // namespace sim
