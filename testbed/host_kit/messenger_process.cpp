@@ -91,10 +91,21 @@ HWND messenger_process::status_form() const {
   return nullptr;
 }
 
-void messenger_process::hang(DWORD milliseconds) {
-  const UINT hang_request = RegisterWindowMessageW(L"TunesignalMessengerHang");
-  SendMessageW(status_form(), hang_request, milliseconds, 0);
+// The messenger's own requests are registered messages to its status form, the time in wParam; a
+// messenger that hangs already does not take them.
+void messenger_process::steer(const wchar_t *request, DWORD milliseconds) const {
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(status_form(), RegisterWindowMessageW(request), milliseconds, 0, SMTO_ABORTIFHUNG,
+                      answer_limit_ms, &answer);
 }
+
+void messenger_process::hang(DWORD milliseconds) { steer(L"TunesignalMessengerHang", milliseconds); }
+
+void messenger_process::slow_apply(DWORD milliseconds) {
+  steer(L"TunesignalMessengerSlowApply", milliseconds);
+}
+
+void messenger_process::slow_open(DWORD milliseconds) { steer(L"TunesignalMessengerSlowOpen", milliseconds); }
 
 void messenger_process::resume() {
   wchar_t name[64];

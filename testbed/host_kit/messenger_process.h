@@ -30,6 +30,12 @@ class messenger_process : private no_copy {
   void hang(DWORD milliseconds);
   void resume();
 
+  // As on a slow network: another program's click on the dialog's OK (apply) or on the status spot
+  // (open, which then puts the dialog on screen) takes effect at once, and its answer comes
+  // `milliseconds` late; 0 answers at once. Returns once the messenger has taken the change.
+  void slow_apply(DWORD milliseconds);
+  void slow_open(DWORD milliseconds);
+
   // Ends the process at once, as a crash would.
   void kill();
 
@@ -38,6 +44,8 @@ class messenger_process : private no_copy {
   void ask(unsigned command, const wchar_t *data, DWORD length) const;
 
  private:
+  void steer(const wchar_t *request, DWORD milliseconds) const;
+
   PROCESS_INFORMATION process_ = {};
   bool ready_ = false;
   wchar_t status_log_[MAX_PATH + 64] = {};

@@ -28,6 +28,11 @@ class messenger_standin : private no_copy {
   void hang(DWORD milliseconds = 0) { process_.hang(milliseconds); }
   void resume() { process_.resume(); }
 
+  // As on a slow network: another program's click on OK, or on the status spot (which then puts
+  // the dialog on screen), takes effect at once and is answered `milliseconds` late; 0: at once.
+  void slow_apply(DWORD milliseconds) { process_.slow_apply(milliseconds); }
+  void slow_open(DWORD milliseconds) { process_.slow_open(milliseconds); }
+
   // Ends the messenger's process at once, as a crash would.
   void kill() { process_.kill(); }
 

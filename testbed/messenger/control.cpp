@@ -13,6 +13,16 @@ UINT hang_message() {
   return message;
 }
 
+UINT slow_apply_message() {
+  static const UINT message = RegisterWindowMessageW(L"TunesignalMessengerSlowApply");
+  return message;
+}
+
+UINT slow_open_message() {
+  static const UINT message = RegisterWindowMessageW(L"TunesignalMessengerSlowOpen");
+  return message;
+}
+
 std::wstring resume_event_name(DWORD process_id) {
   return L"TunesignalMessengerResume." + std::to_wstring(process_id);
 }
@@ -23,7 +33,8 @@ bool is_control_message(UINT message, LPARAM l_param) {
     return code >= static_cast<ULONG_PTR>(user_command::open) &&
            code <= static_cast<ULONG_PTR>(user_command::set);
   }
-  return message == quit_message() || message == hang_message();
+  return message == quit_message() || message == hang_message() || message == slow_apply_message() ||
+         message == slow_open_message();
 }
 
 namespace {
@@ -79,6 +90,15 @@ bool send_user_command(HWND status_form, const options &request, DWORD_PTR &answ
                              answer_limit_ms, &answer) != 0;
 }
 
+// The registered message that carries a request about the messenger itself; 0 for a user's action.
+UINT steering_message(const std::wstring &control) {
+  if (control == L"quit") return quit_message();
+  if (control == L"hang") return hang_message();
+  if (control == L"slow-apply") return slow_apply_message();
+  if (control == L"slow-open") return slow_open_message();
+  return 0;
+}
+
 int not_the_stand_in(HWND status_form) {
   DWORD process_id = 0;
   GetWindowThreadProcessId(status_form, &process_id);
@@ -127,13 +147,13 @@ int run_control(const options &request) {
     return resume(status_form);
   }
   DWORD_PTR answer = 0;
-  const bool users_action = request.control != L"quit" && request.control != L"hang";
+  const UINT message = steering_message(request.control);
+  const bool users_action = message == 0;
   bool answered = false;
   if (users_action) {
     answered = send_user_command(status_form, request, answer);
   } else {
-    const UINT message = request.control == L"quit" ? quit_message() : hang_message();
-    answered = SendMessageTimeoutW(status_form, message, request.hang_ms, 0, SMTO_ABORTIFHUNG,
+    answered = SendMessageTimeoutW(status_form, message, request.control_ms, 0, SMTO_ABORTIFHUNG,
                                    answer_limit_ms, &answer) != 0;
   }
   if (!answered) {

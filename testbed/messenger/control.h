@@ -10,6 +10,9 @@
 // user_command.h) to its status form, and a named event that ends a hang.
 UINT quit_message();
 UINT hang_message();
+// wParam: the delay of the answers to another program's click on OK, or on the status spot.
+UINT slow_apply_message();
+UINT slow_open_message();
 std::wstring resume_event_name(DWORD process_id);
 
 // True for the messages above, which the message log leaves out: they are no part of what the

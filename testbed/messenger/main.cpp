@@ -102,6 +102,14 @@ bool handle_control_message(UINT message, WPARAM w_param) {
     hang(static_cast<DWORD>(w_param));
     return true;
   }
+  if (message == slow_apply_message()) {
+    settings.slow_apply_ms = static_cast<unsigned>(w_param);
+    return true;
+  }
+  if (message == slow_open_message()) {
+    settings.slow_open_ms = static_cast<unsigned>(w_param);
+    return true;
+  }
   return false;
 }
 

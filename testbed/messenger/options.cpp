@@ -28,6 +28,13 @@ const wchar_t usage_text[] =
     L"  --message-log FILE    append each message that another program sends to the windows as one\n"
     L"                        UTF-8 line: window, message (hex), wParam, lParam, text of WM_SETTEXT\n"
     L"  --ready-event NAME    set the named event once the windows exist\n"
+    L"  --slow-apply MS       as on a slow network: when another program sends a click (WM_LBUTTONUP)\n"
+    L"                        to the dialog's OK, the status is published and the dialog closed at\n"
+    L"                        once, but the answer comes MS milliseconds late, the messenger handling\n"
+    L"                        no other message meanwhile; 0 (the default) answers at once\n"
+    L"  --slow-open MS        likewise for a click sent to the status spot: the dialog opens on screen\n"
+    L"                        at once (without this option such a click only makes its controls), and\n"
+    L"                        the answer comes MS milliseconds late\n"
     L"  --wait-for-options NAME\n"
     L"                        start ahead of need and wait for the other options from the program\n"
     L"                        that will drive it (testbed/messenger/waiting_start.h)\n"
@@ -37,6 +44,9 @@ const wchar_t usage_text[] =
     L"  --control quit        ask it to quit\n"
     L"  --control hang [MS]   make it stop answering for MS milliseconds, or until resumed\n"
     L"  --control resume      make a hanging messenger answer again\n"
+    L"  --control slow-apply MS\n"
+    L"  --control slow-open MS\n"
+    L"                        as --slow-apply and --slow-open, in the running messenger; 0 ends it\n"
     L"What its user does in the status dialog, done by the messenger itself (so its message log does\n"
     L"not record it), each answered once done:\n"
     L"  --control open        open the dialog on screen, as a click on the status spot does\n"
@@ -56,10 +66,12 @@ const wchar_t usage_text[] =
     L"when it does not answer.\n"
     L"\n"
     L"In the logs, tab, line end and backslash are written as \\t, \\n and \\\\.\n"
-    L"Programs can send the registered messages \"TunesignalMessengerQuit\" and\n"
-    L"\"TunesignalMessengerHang\" (wParam: milliseconds, 0 until resumed) to the TCusForm window, and\n"
-    L"set the event \"TunesignalMessengerResume.<process id>\" to end a hang. The user's actions are\n"
-    L"WM_COPYDATA to that window; testbed/messenger/user_command.h describes them.\n";
+    L"Programs can send the registered messages \"TunesignalMessengerQuit\",\n"
+    L"\"TunesignalMessengerHang\" (wParam: milliseconds, 0 until resumed),\n"
+    L"\"TunesignalMessengerSlowApply\" and \"TunesignalMessengerSlowOpen\" (wParam: milliseconds, 0 at\n"
+    L"once) to the TCusForm window, and set the event \"TunesignalMessengerResume.<process id>\" to end\n"
+    L"a hang. The user's actions are WM_COPYDATA to that window; testbed/messenger/user_command.h\n"
+    L"describes them.\n";
 
 namespace {
 
@@ -84,9 +96,18 @@ bool parse_name(const std::wstring &text, std::wstring &result) {
   return !text.empty() && text.size() <= 255;
 }
 
+constexpr long longest_ms = 3600000;
+
+bool parse_milliseconds(const wchar_t *text, long low, unsigned &result) {
+  int milliseconds = 0;
+  if (!parse_number(text, low, longest_ms, milliseconds)) return false;
+  result = static_cast<unsigned>(milliseconds);
+  return true;
+}
+
 bool known_control(const std::wstring &word) {
-  for (const wchar_t *known :
-       {L"quit", L"hang", L"resume", L"open", L"type", L"ok", L"cancel", L"close", L"set"}) {
+  for (const wchar_t *known : {L"quit", L"hang", L"resume", L"slow-apply", L"slow-open", L"open", L"type",
+                               L"ok", L"cancel", L"close", L"set"}) {
     if (word == known) return true;
   }
   return false;
@@ -95,14 +116,20 @@ bool known_control(const std::wstring &word) {
 // Takes the values that follow --control WORD; `i` is left on the last one taken.
 bool parse_control_values(int argc, wchar_t **argv, int &i, options &result, std::wstring &error) {
   if (!known_control(result.control)) {
-    return refuse(error, L"--control takes quit, hang, resume, open, type, ok, cancel, close or set");
+    return refuse(error,
+                  L"--control takes quit, hang, resume, slow-apply, slow-open, open, type, ok, cancel, close "
+                  L"or set");
   }
   if (result.control == L"hang" && i + 1 < argc && argv[i + 1][0] != L'-') {
-    int milliseconds = 0;
-    if (!parse_number(argv[++i], 1, 3600000, milliseconds)) {
+    if (!parse_milliseconds(argv[++i], 1, result.control_ms)) {
       return refuse(error, L"--control hang takes milliseconds from 1 to 3600000");
     }
-    result.hang_ms = static_cast<unsigned>(milliseconds);
+  }
+  if (result.control == L"slow-apply" || result.control == L"slow-open") {
+    // Unlike hang's, the time cannot be left out: 0 is what switches the delay off.
+    if (i + 1 >= argc || !parse_milliseconds(argv[++i], 0, result.control_ms)) {
+      return refuse(error, L"--control " + result.control + L" takes milliseconds from 0 to 3600000");
+    }
   }
   if (result.control == L"type" || result.control == L"set") {
     // The texts are taken whole, even when they start with a dash.
@@ -151,6 +178,12 @@ bool parse_options(int argc, wchar_t **argv, options &result, std::wstring &erro
       result.message_log = value();
     } else if (name == L"--ready-event") {
       result.ready_event = value();
+    } else if (name == L"--slow-apply") {
+      if (!parse_milliseconds(argv[++i], 0, result.slow_apply_ms))
+        return refuse(error, L"--slow-apply takes milliseconds from 0 to 3600000");
+    } else if (name == L"--slow-open") {
+      if (!parse_milliseconds(argv[++i], 0, result.slow_open_ms))
+        return refuse(error, L"--slow-open takes milliseconds from 0 to 3600000");
     } else if (name == L"--wait-for-options") {
       result.wait_for_options = value();
     } else if (name == L"--name") {

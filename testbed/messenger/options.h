@@ -17,11 +17,15 @@ struct options {
   std::wstring ready_event;
   std::wstring name;              // by which --control --to finds this one among several
   std::wstring wait_for_options;  // started ahead of need: the rest comes later (waiting_start.h)
+  // A messenger on a slow network: another program's click on OK, or on the status spot, takes
+  // effect at once, but its answer comes this many milliseconds late; 0: at once.
+  unsigned slow_apply_ms = 0;
+  unsigned slow_open_ms = 0;
 
   // --control: act on a running stand-in instead of being one.
   std::wstring control;
-  std::wstring to;       // empty: the first stand-in found
-  unsigned hang_ms = 0;  // 0: until resumed
+  std::wstring to;          // empty: the first stand-in found
+  unsigned control_ms = 0;  // hang: 0 until resumed; slow-apply, slow-open: 0 at once
   // What type and set put into the dialog.
   int typed_picture = 0;
   std::wstring typed_top;

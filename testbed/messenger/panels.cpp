@@ -98,10 +98,14 @@ void paint(HWND window) {
 void click(HWND window, LPARAM point, bool by_another_program) {
   if (window == windows.status_bar) {
     if (in_status_spot(window, {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))})) {
-      open_status_dialog(!by_another_program);
+      // A slow messenger shows the dialog at a program's click too, as the real one does.
+      const bool slow = by_another_program && settings.slow_open_ms != 0;
+      open_status_dialog(!by_another_program || slow);
+      if (slow) answer_late(settings.slow_open_ms);
     }
   } else if (window == windows.apply_panel) {
     publish_status();
+    if (by_another_program && settings.slow_apply_ms != 0) answer_late(settings.slow_apply_ms);
   } else if (window == windows.cancel_panel) {
     cancel_status_dialog();
   }

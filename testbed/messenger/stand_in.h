@@ -47,7 +47,8 @@ bool in_status_spot(HWND status_bar, POINT point);
 
 // The dialog's controls come into being at the first status click (or at start when asked).
 void create_status_controls();
-// A program that opens the dialog closes it again at once; only a person's click puts it on screen.
+// A program that opens the dialog closes it again at once; only a person's click puts it on screen,
+// or a program's on a slow messenger (--slow-open).
 void open_status_dialog(bool on_screen);
 // Picks the picture and writes the texts into whichever of the boxes the dialog has.
 void put_into_dialog(const published_status &status);
@@ -64,7 +65,11 @@ LRESULT CALLBACK main_form_procedure(HWND window, UINT message, WPARAM w_param, 
 LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
 LRESULT CALLBACK panel_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
 
-// Answers the control messages (quit, hang); true when the message was one of them.
+// As a messenger on a slow network: what another program's click did is shown at once, and only
+// the answer to it comes `milliseconds` late, the messenger handling no other message meanwhile.
+void answer_late(DWORD milliseconds);
+
+// Answers the control messages (quit, hang, the slow answers); true when the message was one of them.
 bool handle_control_message(UINT message, WPARAM w_param);
 // Does what a user's command (user_command.h) asks; false for a request that is none.
 bool carry_out_user_command(const COPYDATASTRUCT &request);

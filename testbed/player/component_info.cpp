@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "app_data.h"
 #include "support/string8.h"
+#include "text_conversion.h"
 
 namespace {
 
@@ -73,5 +75,7 @@ void print_component_info(service_registry &registry, foobar2000_client &client)
   }
   print_menu_commands(registry);
   print_preferences_pages(registry);
+  // Not the component's own word, but where it keeps its file.
+  std::printf("application data folder: %s\n", utf8_from_wide(app_data_folder()).c_str());
   std::fflush(stdout);
 }

@@ -10,6 +10,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "app_data.h"
 #include "command_input.h"
 #include "command_table.h"
 #include "component_info.h"
@@ -50,7 +51,7 @@ void add_session_commands(command_table &commands, component_module &component, 
   commands.add("save", "save the component's configuration now", [&](const auto &) {
     if (component.save_config(config)) std::printf("player: configuration saved\n");
   });
-  commands.add("info", "show what the component says about itself",
+  commands.add("info", "show what the component says about itself and its application data folder",
                [&](const auto &) { print_component_info(registry, component.client()); });
   commands.add("quit", "save, stop the component and exit", [&](const auto &) { commands.stop(); });
   commands.add("help", "list the commands", [&](const auto &) { commands.print_help(); });
@@ -91,6 +92,7 @@ int run(const options &opts) {
   bool own_input = false;
   const HANDLE input = opts.info ? nullptr : open_commands(opts, own_input);
   CreateDirectoryW(opts.profile.c_str(), nullptr);
+  use_app_data_folder(opts.app_data);
   service_registry registry;
   host_services services(registry);
   playlist tracks = opts.playlist.empty() ? playlist{} : load_playlist(opts.playlist);

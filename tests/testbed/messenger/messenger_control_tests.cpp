@@ -2,6 +2,7 @@
 // what was asked. One messenger at a time on the desktop: this runs under the messenger lock.
 #include <gtest/gtest.h>
 
+#include "messenger_layout.h"
 #include "messenger_standin.h"
 #include "player_output.h"
 #include "player_run.h"
@@ -18,7 +19,7 @@ bool ends_within_limit(const messenger_standin &messenger) {
 
 TEST(messenger_control, says_when_no_messenger_is_running) {
   scratch_profile profile;
-  for (const wchar_t *request : {L"quit", L"hang", L"resume", L"ok"}) {
+  for (const wchar_t *request : {L"quit", L"hang", L"resume", L"slow-open 0", L"ok"}) {
     SCOPED_TRACE(std::string(request, request + wcslen(request)));
     const player_result run = run_program(profile, L"messenger.exe", std::wstring(L"--control ") + request);
     EXPECT_EQ(run.exit_code, 2u);
@@ -45,6 +46,76 @@ TEST(messenger_control, a_hanging_messenger_is_said_to_hang_and_quits_once_resum
 }
 
 using status_lines = std::vector<std::vector<std::string>>;
+
+// A slow messenger holds its answer this long; a send that gives up after `short_wait_ms` finds it
+// busy still. The gap is wide, so that a loaded machine does not close it.
+constexpr DWORD hold_ms = 4000;
+constexpr DWORD short_wait_ms = 500;
+constexpr DWORD long_wait_ms = 30000;
+
+bool answers_within(HWND window, UINT message, WPARAM w_param, LPARAM l_param, DWORD limit_ms) {
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutW(window, message, w_param, l_param, SMTO_NORMAL, limit_ms, &answer) != 0;
+}
+
+bool closes_within_limit(const messenger_standin &messenger) {
+  for (DWORD waited = 0; waited < quit_limit_ms && messenger.dialog_on_screen(); waited += poll_ms)
+    Sleep(poll_ms);
+  return !messenger.dialog_on_screen();
+}
+
+TEST(messenger_control, a_slow_messenger_publishes_at_the_click_on_ok_and_answers_late) {
+  messenger_standin messenger;
+  messenger.user_types(11, L"Now Playing:", L"Kino");
+  messenger.slow_apply(hold_ms);
+  const messenger_layout layout = layout_of(messenger.status_form());
+  ASSERT_NE(layout.status_panel, nullptr);
+  // Idle now, so the click below is taken at once.
+  ASSERT_TRUE(answers_within(layout.status_form, WM_NULL, 0, 0, long_wait_ms));
+
+  EXPECT_FALSE(
+      answers_within(layout.status_panel, WM_LBUTTONUP, MK_LBUTTON, MAKELPARAM(1, 1), short_wait_ms));
+  EXPECT_EQ(messenger.status_log(), (status_lines{{"11", "Now Playing:", "Kino"}}));
+  EXPECT_FALSE(messenger.dialog_on_screen());
+  EXPECT_FALSE(answers_within(layout.status_form, WM_NULL, 0, 0, short_wait_ms)) << "busy, not waiting";
+  EXPECT_TRUE(answers_within(layout.status_form, WM_NULL, 0, 0, long_wait_ms));
+}
+
+TEST(messenger_control, a_slow_messenger_shows_the_dialog_at_a_programs_click_until_closed) {
+  messenger_standin messenger;
+  scratch_profile profile;
+  ASSERT_EQ(
+      run_program(profile, L"messenger.exe", L"--control slow-open " + std::to_wstring(hold_ms)).exit_code,
+      0u);
+  const messenger_layout layout = layout_of(messenger.status_form());
+  RECT bar = {};
+  ASSERT_TRUE(GetClientRect(layout.main_panel, &bar));
+  const LPARAM spot = MAKELPARAM(bar.right - 15, 15);
+
+  EXPECT_FALSE(answers_within(layout.main_panel, WM_LBUTTONUP, MK_LBUTTON, spot, short_wait_ms));
+  EXPECT_TRUE(messenger.dialog_on_screen());
+  EXPECT_TRUE(answers_within(layout.status_form, WM_NULL, 0, 0, long_wait_ms));
+  EXPECT_TRUE(messenger.dialog_on_screen()) << "it stays until it is closed";
+  EXPECT_TRUE(answers_within(layout.status_form, WM_SYSCOMMAND, SC_CLOSE, 0, long_wait_ms));
+  EXPECT_TRUE(closes_within_limit(messenger));
+
+  // Off again: a program's click makes the dialog's controls only.
+  messenger.slow_open(0);
+  EXPECT_TRUE(answers_within(layout.main_panel, WM_LBUTTONUP, MK_LBUTTON, spot, long_wait_ms));
+  EXPECT_FALSE(messenger.dialog_on_screen());
+}
+
+TEST(messenger_control, slow_answers_take_milliseconds_from_0_to_an_hour) {
+  scratch_profile profile;
+  for (const wchar_t *request :
+       {L"--control slow-apply", L"--control slow-open -1", L"--control slow-apply 3600001",
+        L"--control slow-open 5s", L"--slow-apply x"}) {
+    SCOPED_TRACE(std::string(request, request + wcslen(request)));
+    const player_result run = run_program(profile, L"messenger.exe", request);
+    EXPECT_EQ(run.exit_code, 2u);
+    EXPECT_TRUE(contains(run.output, "takes milliseconds from 0 to 3600000\n")) << run.output;
+  }
+}
 
 TEST(messenger_control, only_ok_publishes_what_was_typed_cancel_and_the_close_box_put_the_status_back) {
   messenger_standin messenger({L"--picture", L"3", L"--top", L"At work", L"--bottom", L"Busy"});

@@ -51,6 +51,26 @@ DWORD end_of(PROCESS_INFORMATION &process) {
   return code;
 }
 
+// The player makes folders in the profile too (its application data folder).
+void remove_folder(const std::wstring &folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        remove_folder(path);
+      } else {
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
 std::wstring player_arguments(const scratch_profile &profile, const std::wstring &arguments) {
   return L"--profile \"" + profile.folder() + L"\" " + arguments;
 }
@@ -67,17 +87,7 @@ scratch_profile::scratch_profile() {
   folder_ = unique;
 }
 
-scratch_profile::~scratch_profile() {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      DeleteFileW(file(found.cFileName).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder_.c_str());
-}
+scratch_profile::~scratch_profile() { remove_folder(folder_); }
 
 bytes scratch_profile::read(const wchar_t *name) const {
   std::ifstream in(narrow(file(name)), std::ios::binary);

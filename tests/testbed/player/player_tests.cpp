@@ -66,6 +66,22 @@ TEST(player, info_shows_what_the_component_says_about_itself_and_saves_nothing) 
   EXPECT_FALSE(profile.exists(stored));
 }
 
+// Wine gives every process the same APPDATA; the player gives the component one of the profile's.
+TEST(player, gives_the_component_the_profiles_application_data_folder_or_the_one_asked_for) {
+  scratch_profile profile;
+  const std::wstring chosen = profile.file(L"chosen");
+  for (const auto &[arguments, folder] : {std::pair{std::wstring(), profile.file(L"AppData")},
+                                          std::pair{L"--app-data \"" + chosen + L"\"", chosen}}) {
+    const player_result run = run_player(profile, arguments + L" --info", "");
+    EXPECT_EQ(run.exit_code, 0u) << run.output;
+    EXPECT_TRUE(
+        contains(run.output, "application data folder: " + std::string(folder.begin(), folder.end()) + "\n"))
+        << run.output;
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+  }
+}
+
 TEST(player, refuses_a_file_that_is_not_a_component) {
   scratch_profile profile;
   const player_result run = run_player(profile, L"missing_component.dll", "quit\n");
