@@ -78,9 +78,11 @@ bool classify_status_child(HWND window, void *result) {
       messenger_windows.status_panel = window;
     }
   } else if (name.is("TEdit")) {
+    // A dialog of one edit has no top line: its edit, met again in a second search, stays the bottom
+    // one only.
     if (messenger_windows.bottom_edit == nullptr) {
       messenger_windows.bottom_edit = window;
-    } else {
+    } else if (window != messenger_windows.bottom_edit) {
       messenger_windows.top_edit = window;
     }
   } else if (name.is("TComboBox")) {

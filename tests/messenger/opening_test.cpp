@@ -42,7 +42,7 @@ TEST_F(opening_the_dialog, the_dialog_opened_by_the_clicks_is_searched_again_at_
   ASSERT_NE(apply, nullptr);
   EXPECT_EQ(messenger_windows.status_panel, apply);
   EXPECT_EQ(messenger_windows.bottom_edit, bottom);
-  EXPECT_EQ(messenger_windows.top_edit, top) << "the second pass gives every edit to the top edit";
+  EXPECT_EQ(messenger_windows.top_edit, top) << "the second search gives every other edit to the top edit";
 }
 
 TEST_F(opening_the_dialog, an_apply_panel_already_there_means_no_clicks_and_a_single_search) {
