@@ -29,7 +29,8 @@ constexpr const char *cut_status_message =
     "tunesignal: your status in QIP is longer than 4096 characters, so only its first 4096 are kept, and "
     "that is what comes back when the music stops";
 
-enum class request_kind { none, track, users_status };
+// A look finds the messenger's windows only, so that the first track is shown the sooner.
+enum class request_kind { none, look, track, users_status };
 
 struct request {
   request_kind kind = request_kind::none;
@@ -217,19 +218,20 @@ bool find_messenger() {
 
 // ---- Judging and publishing (rules 1 to 4, 10) ----
 
-// Rule 1.
+// Rule 1. With everything the component wrote published, the dialog shows the only value of the
+// component's there may be; until then, what was published may come back to it.
 template <typename T>
-void judge(status_field<T> &field, const T &shown) {
-  if (field.shows_own(shown)) {
-    field.own[0] = shown;
-    field.own_count = 1;
-  } else {
-    field.user = shown;
-    field.own_count = 0;
-  }
+void judge(status_field<T> &field, const T &shown, bool all_published) {
+  const bool own = field.shows_own(shown);
+  if (!own) field.user = shown;
+  if (!all_published) return;
+  field.own_count = 0;
+  if (own) field.own[field.own_count++] = shown;
 }
 
-// Rule 3: a value of the component's may be on display from the moment it is sent.
+// Rule 3: a value of the component's may be on display from the moment it is sent. The first value
+// (the one published) is kept; when room runs out, the latest of the values written since makes
+// way.
 template <typename T>
 void may_show(status_field<T> &field, const T &value) {
   if (field.shows_own(value)) return;
@@ -238,20 +240,21 @@ void may_show(status_field<T> &field, const T &value) {
   field.own[at] = value;
 }
 
-// Once the messenger answered a write, the field shows the value written: the component's own, or
-// (rule 4) the user's, and then nothing of the component's.
+// Once published, a field shows the value written: the component's own, or (rule 4) the user's,
+// and then nothing of the component's.
 template <typename T>
-void shows_now(status_field<T> &field, const T &value, bool own) {
+void published_now(status_field<T> &field, const T &value, bool own) {
   field.own_count = 0;
   if (own) field.own[field.own_count++] = value;
 }
 
-// A whole status to publish: the picture message's two parameters and the texts.
+// A whole status to publish: the picture message's two parameters and the texts, its own copies:
+// an event that comes while it is written replaces the request they came from.
 struct status_to_show {
   std::int32_t picture;
   LPARAM picture_l_param;
-  const pfc::wide_string &bottom;
-  const pfc::wide_string &top;
+  pfc::wide_string bottom;
+  pfc::wide_string top;
   bool own;
 };
 
@@ -274,19 +277,18 @@ outcome publish(const status_to_show &to) {
   k.unapplied = true;
   keep_record();
   outcome step = sent(select_picture(to.picture, to.picture_l_param));
+  if (step == outcome::landed) step = sent(write_text(messenger_windows.bottom_edit, to.bottom.c_str()));
+  if (step == outcome::landed) step = sent(write_text(messenger_windows.top_edit, to.top.c_str()));
+  if (step == outcome::landed) step = sent(press_apply());
   if (step != outcome::landed) return step;
-  shows_now(k.picture, to.picture, to.own);
-  step = sent(write_text(messenger_windows.bottom_edit, to.bottom.c_str()));
-  if (step != outcome::landed) return step;
-  shows_now(k.bottom, to.bottom, to.own);
-  step = sent(write_text(messenger_windows.top_edit, to.top.c_str()));
-  if (step != outcome::landed) return step;
-  shows_now(k.top, to.top, to.own);
   // Rule 10.
   const release_wait wait = keeper.answers_slowly ? release_wait::none : release_wait::answer;
-  if (!answered(apply_status(wait))) return outcome::unanswered;
+  if (!answered(release_apply(wait))) return outcome::unanswered;
   keeper.answers_slowly = false;
   k.unapplied = false;
+  published_now(k.picture, to.picture, to.own);
+  published_now(k.bottom, to.bottom, to.own);
+  published_now(k.top, to.top, to.own);
   return outcome::landed;
 }
 
@@ -348,6 +350,7 @@ outcome attempt() {
   }
   keeper.said_not_running = false;
   if (keeper.replaced) return outcome::replaced;
+  if (keeper.wanted.kind == request_kind::look) return outcome::landed;
   if (!status_controls_complete()) {
     if (keeper.wanted.kind == request_kind::track) report_incomplete_dialog();
     return outcome::incomplete;
@@ -368,9 +371,10 @@ outcome attempt() {
     keeper.said_cut = false;
   }
   meet_instance(shown);
-  judge(kept().picture, shown.picture);
-  judge(kept().bottom, shown.bottom);
-  judge(kept().top, shown.top);
+  const bool all_published = !kept().unapplied;
+  judge(kept().picture, shown.picture, all_published);
+  judge(kept().bottom, shown.bottom, all_published);
+  judge(kept().top, shown.top, all_published);
   return keeper.wanted.kind == request_kind::track ? publish_track(shown) : publish_users_status(shown);
 }
 
@@ -393,6 +397,11 @@ void follow(outcome result) {
   const bool track = keeper.wanted.kind == request_kind::track;
   if (keeper.quit) {
     reset_messenger_windows();
+    return;
+  }
+  // A look is done with its one try, whatever came of it: the next event looks again.
+  if (keeper.wanted.kind == request_kind::look) {
+    keeper.wanted = request();
     return;
   }
   switch (result) {
@@ -433,11 +442,8 @@ class try_under_way {
   try_under_way &operator=(const try_under_way &) = delete;
 };
 
+// Rule 8: never entered while a try is under way; ask() leaves the request for that try instead.
 void try_request() {
-  if (keeper.busy) {
-    keeper.replaced = true;
-    return;
-  }
   begin_session();
   outcome result = outcome::landed;
   {
@@ -509,18 +515,15 @@ void show_track(const track_status &track) {
 void put_users_status_back(put_back_reason reason) { ask(users_status_request(reason)); }
 
 void meet_messenger() {
-  if (keeper.quit || keeper.busy) return;
+  if (keeper.quit) return;
   begin_session();
   if (kept().anything_owed()) {
     put_users_status_back(put_back_reason::plain);
-    return;
+  } else if (cfg_enabled) {
+    request look;
+    look.kind = request_kind::look;
+    ask(look);
   }
-  if (!cfg_enabled) return;
-  {
-    const shared_deadline deadline;
-    if (messenger_answers_again()) find_messenger();
-  }
-  keep_record();
 }
 
 void finish_before_quit() {

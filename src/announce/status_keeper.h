@@ -11,8 +11,9 @@
 //    whenever they set it; one that does keeps the user's value known from before.
 // 2. Quiet: the dialog is written and applied (five messages) only when what it is to show differs
 //    from what it shows, or when an earlier write may not have been published.
-// 3. The component's values are those it wrote that may still be on display: the last one written
-//    to each field, and the one before while that write went unanswered (it may land later).
+// 3. The component's values are those it wrote that may still be on display or published: the one
+//    it published last in each field, and, until a later write is published, the values written
+//    since (an unanswered one may land later; the dialog's Cancel brings back what was published).
 // 4. Putting back writes the user's latest values; a field whose user's value has been written back
 //    holds nothing of the component's any more.
 // 5. What is owed (values of the component's that may be on display, a write not known to be

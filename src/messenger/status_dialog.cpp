@@ -84,11 +84,13 @@ messenger_result write_text(HWND edit, const pfc::wide_char *text) {
   return result_of(send_to_messenger(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)));
 }
 
-messenger_result apply_status(release_wait wait) {
+messenger_result press_apply() {
+  return result_of(
+      send_to_messenger(messenger_windows.status_panel, WM_LBUTTONDOWN, apply_click_w_param, apply_click_l_param));
+}
+
+messenger_result release_apply(release_wait wait) {
   const HWND panel = messenger_windows.status_panel;
-  if (!send_to_messenger(panel, WM_LBUTTONDOWN, apply_click_w_param, apply_click_l_param).answered) {
-    return messenger_result::not_responding;
-  }
   if (wait == release_wait::none) {
     the_window_system().notify(panel, WM_LBUTTONUP, apply_click_w_param, apply_click_l_param);
     // A probe behind it gives a handler that is quick again the moment to publish before the

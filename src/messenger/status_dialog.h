@@ -48,7 +48,8 @@ messenger_result select_picture(std::int32_t index, LPARAM l_param = 0);
 // WM_SETTEXT of a NUL-terminated UTF-16 text to one of the dialog's edits.
 messenger_result write_text(HWND edit, const pfc::wide_char *text);
 
-// Presses and releases the apply panel; the release is not sent when the press was not answered.
-// Without waiting, the release is handed over, followed by a probe, and counts as answered.
+// The apply click, press then release; the release publishes, so a caller may still stop between
+// the two. Without waiting, the release is handed over, followed by a probe, and counts as answered.
 enum class release_wait { answer, none };
-messenger_result apply_status(release_wait wait = release_wait::answer);
+messenger_result press_apply();
+messenger_result release_apply(release_wait wait);

@@ -123,9 +123,10 @@ bool decode_owed(decoder &in, std::uint8_t version, status_record &out) {
 }  // namespace
 
 // The version byte, the sequence, the instance, the unpublished write, the opening, the picture
-// field with two own values, and the two text fields with two own texts each, all at the limit.
+// field with its own values, and the two text fields with theirs, all at the limit.
+constexpr t_size most_own = status_field<std::int32_t>::most_own;
 const t_size largest_status_record =
-    1 + 4 + 8 + 1 + 8 + (4 + 1 + 2 * 4) + 2 * (1 + 3 * (4 + 2 * pfc::status_text_limit));
+    1 + 4 + 8 + 1 + 8 + (4 + 1 + most_own * 4) + 2 * (1 + (1 + most_own) * (4 + 2 * pfc::status_text_limit));
 
 void encode_status_record(const status_record &record, record_bytes &out) {
   encoder in(out);

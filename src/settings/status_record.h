@@ -8,11 +8,12 @@
 
 // One field of the messenger's status (the picture, the bottom text or the top text) as the
 // component knows it: the user's own value, and the values of the component's own that may be on
-// display in it: none; the one it wrote last; or, while that write went unanswered, also the one
-// before it.
+// display in it or published to the user's contacts: none; the one it published last; and, until a
+// later write is published, the values written since (the dialog's Cancel brings back what was
+// published).
 template <typename T>
 struct status_field {
-  static constexpr std::uint8_t most_own = 2;
+  static constexpr std::uint8_t most_own = 3;
 
   T user{};
   T own[most_own]{};

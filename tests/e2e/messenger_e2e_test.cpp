@@ -27,8 +27,9 @@ class against_the_standin : public ::testing::Test {
                                    std::int32_t picture) {
     if (select_picture(picture) == messenger_result::completed &&
         write_text(messenger_windows.bottom_edit, bottom.c_str()) == messenger_result::completed &&
-        write_text(messenger_windows.top_edit, top.c_str()) == messenger_result::completed) {
-      return apply_status();
+        write_text(messenger_windows.top_edit, top.c_str()) == messenger_result::completed &&
+        press_apply() == messenger_result::completed) {
+      return release_apply(release_wait::answer);
     }
     return messenger_result::not_responding;
   }
@@ -74,7 +75,8 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
   ASSERT_EQ(select_picture(users.picture, users.picture), messenger_result::completed);
   ASSERT_EQ(write_text(messenger_windows.bottom_edit, users.bottom.c_str()), messenger_result::completed);
   ASSERT_EQ(write_text(messenger_windows.top_edit, users.top.c_str()), messenger_result::completed);
-  ASSERT_EQ(apply_status(), messenger_result::completed);
+  ASSERT_EQ(press_apply(), messenger_result::completed);
+  ASSERT_EQ(release_apply(release_wait::answer), messenger_result::completed);
 
   const std::vector<fields> published = {
       {"11", "Now Playing:", utf8_from_wide(track_text)},
@@ -119,7 +121,8 @@ TEST_F(against_the_standin, a_long_text_is_read_whole_and_an_empty_picture_as_mi
 
   ASSERT_EQ(select_picture(music_picture), messenger_result::completed);
   ASSERT_EQ(select_picture(users.picture, music_picture), messenger_result::completed);
-  ASSERT_EQ(apply_status(), messenger_result::completed);
+  ASSERT_EQ(press_apply(), messenger_result::completed);
+  ASSERT_EQ(release_apply(release_wait::answer), messenger_result::completed);
   ASSERT_EQ(messenger.status_log().size(), 1u);
   EXPECT_EQ(messenger.status_log()[0][0], "-1") << "the selection is cleared again";
 }

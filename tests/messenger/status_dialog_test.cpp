@@ -97,7 +97,8 @@ TEST_F(status_dialog, writing_selecting_and_applying_send_exactly_their_messages
   EXPECT_EQ(select_picture(music_picture), messenger_result::completed);
   EXPECT_EQ(write_text(messenger_windows.bottom_edit, track), messenger_result::completed);
   EXPECT_EQ(write_text(messenger_windows.top_edit, top_line), messenger_result::completed);
-  EXPECT_EQ(apply_status(), messenger_result::completed);
+  EXPECT_EQ(press_apply(), messenger_result::completed);
+  EXPECT_EQ(release_apply(release_wait::answer), messenger_result::completed);
 
   EXPECT_EQ(first_difference(publishing(11, 0, utf8_from_wide(track), "Now Playing:"), windows.recorded), "");
   EXPECT_EQ(text_of(bottom), track);

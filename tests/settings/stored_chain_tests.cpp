@@ -298,9 +298,9 @@ TEST_F(stored_chain, the_status_record_follows_the_seven_only_while_something_is
   EXPECT_TRUE(cfg_kept_status.value.bottom.shows_own(wide("Kino - Star")));
 
   // A record of another version, one cut short, one with an unknown mark of an unpublished write
-  // and one with a count past two leave nothing kept.
+  // and one with a count past three leave nothing kept.
   bytes too_many = payload;
-  too_many[1 + 4 + 8 + 1 + 8 + 4 + 1 + 4 + 4 + 2 * 12] = 3;
+  too_many[1 + 4 + 8 + 1 + 8 + 4 + 1 + 4 + 4 + 2 * 12] = 4;
   bytes unknown_flags = payload;
   unknown_flags[1 + 4 + 8] = 2;
   for (const bytes &damaged : {cat({{3}, bytes(payload.begin() + 1, payload.end())}),
