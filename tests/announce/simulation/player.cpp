@@ -5,7 +5,6 @@
 #include "host_streams.h"
 #include "settings/config_variables.h"
 #include "settings_reset.h"
-#include "support/status_text.h"
 #include "support/wide_text.h"
 
 namespace sim {
@@ -44,16 +43,30 @@ std::string formatted(const std::string &script, int number) {
   return out;
 }
 
-// As the component publishes a text: one line, cut at a whole character.
+// As the component publishes a text: one line (each line break and tab a space), cut.
 text published_text(const std::string &utf8) {
   const pfc::wide_text_from_utf8 wide(utf8.c_str());
-  pfc::wide_string line(wide.get(), wide.units() - 1);
-  pfc::make_one_line(line);
-  line.set_length(pfc::whole_character_cut(line.c_str(), line.length(), pfc::status_text_limit));
-  return text(line.c_str(), line.length());
+  const text whole(wide.get(), wide.units() - 1);
+  text line;
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    const char16_t unit = whole[i];
+    if (unit == u'\r' && i + 1 < whole.size() && whole[i + 1] == u'\n') continue;
+    if (unit == u'\r' || unit == u'\n' || unit == u'\t' || unit == 0x2028 || unit == 0x2029) {
+      line += u' ';
+    } else if (unit >= 0x20 && (unit < 0x7F || unit > 0x9F)) {
+      line += unit;
+    }
+  }
+  return line.substr(0, kept_length(line));
 }
 
 }  // namespace
+
+std::size_t kept_length(const text &t) {
+  constexpr std::size_t limit = 4096;
+  if (t.size() <= limit) return t.size();
+  return (t[limit] & 0xFC00) == 0xDC00 ? limit - 1 : limit;
+}
 
 track_texts texts_of(int number) {
   const std::string script = cfg_active_script.text();

@@ -84,6 +84,11 @@ class player {
   time_ms call_started_ = 0;
 };
 
+// How much of a text the component keeps: up to the limit of 4096 units, at the last code point
+// boundary. (Every text here that is longer ends in letters, a surrogate pair or one letter under
+// marks, where the component's cut at a whole character comes to the same.)
+std::size_t kept_length(const text &t);
+
 // The component's texts for a track as the user's settings make them (one line, cut), and whether
 // the track is shown at all (a blank text or a script that does not compile is not).
 struct track_texts {

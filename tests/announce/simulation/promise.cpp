@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "settings/config_variables.h"
-#include "support/status_text.h"
 
 namespace sim {
 
@@ -19,8 +18,7 @@ constexpr time_ms one_retry_ms = 4000;
 // The user's text as shown: whole, or cut to what the component keeps.
 bool is_users(const text &shown, const text &users) {
   if (shown.size() == users.size()) return shown == users;
-  if (users.size() <= pfc::status_text_limit) return false;
-  const t_size kept = pfc::whole_character_cut(users.data(), static_cast<t_size>(users.size()), pfc::status_text_limit);
+  const std::size_t kept = kept_length(users);
   return shown.size() == kept && users.compare(0, kept, shown) == 0;
 }
 
@@ -74,7 +72,9 @@ bool promise::users_own(const messenger &m, const status &shown) const {
   return shown.picture == m.users.picture && is_users(shown.top, m.users.top) && is_users(shown.bottom, m.users.bottom);
 }
 
-void promise::before_step(bool event, bool floor_applies) {
+void promise::before_step(bool event, bool floor_applies, bool switching) {
+  switching_ = switching;
+  put_back_while_switching_ = false;
   if (event) {
     last_event_ = world_.now();
     ++changes_;
@@ -108,9 +108,16 @@ void promise::note_track_texts() {
   }
 }
 
+void promise::inner_event() {
+  const bool track_due = cfg_enabled && player_.state == playback::playing && player_.track >= 0;
+  due_after_inner_ = track_due ? player_.track : -1;
+  inner_after_message_ = world_.messages_from_component();
+}
+
 void promise::call_begins(bool outermost) {
   note_track_texts();
   if (!outermost) return;
+  due_after_inner_ = -2;
   call_messages_.clear();
   call_clean_ = true;
   floor_now_ = floor_applies_ && floor_ready_ && !apply_pending_ && served_ != nullptr && served_->running &&
@@ -174,15 +181,21 @@ void promise::notified(const messenger &to, UINT message) {
   if (&to == served_) call_messages_.push_back(message);
 }
 
-void promise::published(const messenger &by, bool by_component, const status &) {
-  if (!by_component) {
+void promise::published(const messenger &by, std::uint64_t cause, const status &) {
+  if (cause == 0) {
     condition_cleared_["cut"] = true;
     return;
   }
   const status &shown = by.published;
   if (tracing_) std::printf("  published by the component in %d: %s\n", by.number, describe(shown).c_str());
   if (!one_line(shown.bottom) || !one_line(shown.top)) fail("one line", "published " + describe(shown));
-  if (!users_own(by, shown)) {
+  if (users_own(by, shown)) {
+    if ((shown.top != by.users.top || shown.bottom != by.users.bottom) && !said_cut_) {
+      fail("cut said", "put back " + describe(shown) + ", cut, without saying so");
+    }
+    put_back_while_switching_ = switching_;
+  } else {
+    if (put_back_while_switching_) fail("no flicker", "the user's status was published between two tracks");
     const bool track_text = track_bottoms_.count(shown.bottom) > 0 && !blank(shown.bottom);
     const bool top = track_tops_.count(shown.top) > 0 || is_users(shown.top, by.users.top);
     const bool picture = shown.picture == 11 || shown.picture == by.users.picture;
@@ -190,6 +203,11 @@ void promise::published(const messenger &by, bool by_component, const status &) 
       fail("whole statuses", "published " + describe(shown) + ", neither the user's " + describe(by.users) +
                                  " nor a track's");
     }
+  }
+  if (due_after_inner_ != -2 && cause > inner_after_message_ && !users_own(by, shown)) {
+    note_track_texts();
+    const bool replaced = due_after_inner_ == -1 || (*texts_)[static_cast<std::size_t>(due_after_inner_)].bottom != shown.bottom;
+    if (replaced) fail("replaced request", "published " + describe(shown) + " after an event inside a send replaced it");
   }
   if (++publishes_[std::make_pair(by.number, changes_)] > 2) {
     fail("at most twice", "published " + describe(shown) + ", a third time for one change");
@@ -243,6 +261,7 @@ void promise::console_line(const std::string &line) {
   }
   condition_cleared_[kind] = false;
   if (std::string(kind) == "dialog open") dialog_line_at_ = world_.now();
+  if (std::string(kind) == "cut") said_cut_ = true;
 }
 
 void promise::check_dialogs() {

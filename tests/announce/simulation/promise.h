@@ -17,6 +17,10 @@
 // - While a track plays, the component is on, the messenger answers and its dialog is closed, its
 //   contacts are shown the track within one retry period, unless its user published a status of
 //   their own since.
+// - Picking another track by hand publishes no user's status between the two tracks. A status cut
+//   to the cap is said on the console before it is put back cut.
+// - After an event that came inside a send, the rest of the call publishes nothing of the request it
+//   replaced.
 // - The component publishes either its user's status or a whole track status, never a mix, never a
 //   blank or multi-line track text; each change (each step that may change what is due) at most
 //   twice.
@@ -35,10 +39,12 @@ class promise final : public world_watcher {
   promise(world &w, player &p);
 
   // Around each step: `event` for one that changes the world; `floor_applies` for a player's event
-  // whose messages are counted.
-  void before_step(bool event, bool floor_applies);
+  // whose messages are counted; `switching` for a track picked by hand, which stops the one before.
+  void before_step(bool event, bool floor_applies, bool switching);
   void after_step();
   void session_started();
+  // A player's event came while a message of the call under way waited.
+  void inner_event();
   void call_begins(bool outermost);
   void call_ends(time_ms started);
 
@@ -48,7 +54,7 @@ class promise final : public world_watcher {
 
   void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited, unsigned allowed) override;
   void notified(const messenger &to, UINT message) override;
-  void published(const messenger &by, bool by_component, const status &before) override;
+  void published(const messenger &by, std::uint64_t cause, const status &before) override;
   void dialog_touched(const messenger &m, role target, UINT message) override;
 
  private:
@@ -99,6 +105,14 @@ class promise final : public world_watcher {
   bool floor_now_ = false;
   bool call_clean_ = true;
   bool apply_pending_ = false;  // a message went unanswered since the last apply click
+  // What an event inside a send made due, for the rest of the call: nothing said (-2), the user's
+  // status (-1), or a track.
+  int due_after_inner_ = -2;
+  std::uint64_t inner_after_message_ = 0;  // messages up to this one were on their way before it
+  // Within a step that switches tracks: the user's status was published, as it must not be.
+  bool switching_ = false;
+  bool put_back_while_switching_ = false;
+  bool said_cut_ = false;  // in any session: the user was told
   std::vector<UINT> call_messages_;
   std::vector<int> instances_;
   time_ms instances_changed_at_ = 0;

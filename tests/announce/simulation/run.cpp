@@ -54,7 +54,7 @@ class simulation {
     if (s.empty()) return;
     if (std::getenv("SIMULATION_TRACE") != nullptr) std::printf("%s\n", to_text(s).c_str());
     const std::string &verb = s[0];
-    promise_.before_step(verb != "wait" && verb != "mode", player_event(verb));
+    promise_.before_step(verb != "wait" && verb != "mode", player_event(verb), verb == "switch");
     if (verb == "wait") {
       const int milliseconds = index_of(s, 1, 3600000);
       if (milliseconds > 0) world_.pass_time_to(world_.now() + static_cast<time_ms>(milliseconds));
@@ -66,9 +66,12 @@ class simulation {
       users_step(s);
     } else if (verb == "session") {
       session_step(s);
-    } else if (verb == "inside" && s.size() > 1 && player_event(s[1])) {
-      const step event(s.begin() + 1, s.end());
-      world_.deliver_inside_next_send([this, event] { player_step(event); });
+    } else if (verb == "inside" && s.size() > 2 && index_of(s, 1, 100) > 0 && player_event(s[2])) {
+      const step event(s.begin() + 2, s.end());
+      world_.deliver_inside_send(static_cast<unsigned>(index_of(s, 1, 100)), [this, event] {
+        player_step(event);
+        promise_.inner_event();
+      });
     } else {
       player_step(s);
     }

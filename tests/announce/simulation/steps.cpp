@@ -219,7 +219,7 @@ step next_step(std::mt19937_64 &random, world &w, const player &p) {
   if (kind < 62) return player_event(random);
   if (kind < 66) {
     step inside = player_event(random);
-    inside.insert(inside.begin(), "inside");
+    inside.insert(inside.begin(), {"inside", text_of(number(random, 0, 1) == 0 ? 1 : number(random, 2, 9))});
     return inside;
   }
   if (kind < 70) return session_step(random);

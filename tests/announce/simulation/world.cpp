@@ -131,6 +131,12 @@ messenger &world::restart(messenger &old) {
   messenger &fresh = start_messenger(shape, users);
   fresh.published = fresh.dialog = published;
   fresh.restarted = true;
+  // The user's own texts under a picture of the component's (their OK published the track's picture
+  // with them): nothing tells that picture from one the user picked, so after the restart it is
+  // theirs.
+  if (published.top == fresh.users.top && published.bottom == fresh.users.bottom) {
+    fresh.users.picture = published.picture;
+  }
   return fresh;
 }
 
@@ -185,7 +191,7 @@ bool world::user_presses_ok(messenger &m) {
   if (m.dialog.top != m.opened_with.top) m.users.top = m.dialog.top;
   if (m.dialog.bottom != m.opened_with.bottom) m.users.bottom = m.dialog.bottom;
   m.user_published_at = now_;
-  publish(m, false);
+  publish(m, 0);
   return true;
 }
 
@@ -196,11 +202,11 @@ bool world::user_cancels(messenger &m) {
   return true;
 }
 
-void world::publish(messenger &m, bool by_component) {
+void world::publish(messenger &m, std::uint64_t cause) {
   const status before = m.published;
   m.published = as_published(m, m.dialog);
   hide_dialog(m, now_);
-  if (watcher_ != nullptr) watcher_->published(m, by_component, before);
+  if (watcher_ != nullptr) watcher_->published(m, cause, before);
 }
 
 void world::hide_dialog(messenger &m, time_ms at) {
@@ -274,7 +280,7 @@ void world::handle(messenger &m, queued_message &q, time_ms at) {
       break;
     case WM_LBUTTONUP:
       if (target == role::apply_panel) {
-        publish(m, q.from_component);
+        publish(m, q.from_component ? q.number : 0);
       } else if (target == role::main_panel) {
         // The status spot opens the dialog on the screen, as the real messenger does.
         create_controls(m);
@@ -316,6 +322,7 @@ messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_
   if (m == nullptr) return {true, 0};
   const auto owned = std::make_shared<queued_message>();
   queued_message &q = *owned;
+  q.number = ++messages_;
   q.sent_at = now_;
   q.target = target;
   q.message = message;
@@ -327,7 +334,7 @@ messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_
   q.from_component = true;
   const time_ms start = start_of_next(*m, now_);
   m->queue.push_back(owned);
-  if (inside_) {
+  if (inside_ && --inside_at_ == 0) {
     // The player's thread takes a message sent to it while it waits.
     const std::function<void()> event = std::move(inside_);
     inside_ = nullptr;
@@ -360,6 +367,7 @@ void world::notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
   messenger *m = owner_of(target);
   if (m == nullptr) return;
   auto q = std::make_shared<queued_message>();
+  q->number = ++messages_;
   q->sent_at = now_;
   q->target = target;
   q->message = message;

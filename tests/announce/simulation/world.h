@@ -46,6 +46,7 @@ enum class field { picture, top, bottom };
 
 // A message that reached a messenger's queue: handled when the messenger's thread is free.
 struct queued_message {
+  std::uint64_t number;  // the how-manieth message from the component
   time_ms sent_at;
   HWND target;
   UINT message;
@@ -100,7 +101,8 @@ struct messenger {
 // What the promise is told as it happens.
 struct world_watcher {
   virtual void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited, unsigned allowed) = 0;
-  virtual void published(const messenger &by, bool by_component, const status &before) = 0;
+  // `cause`: the number of the component's message that published (0 for the user's OK).
+  virtual void published(const messenger &by, std::uint64_t cause, const status &before) = 0;
   virtual void notified(const messenger &to, UINT message) = 0;
   virtual void dialog_touched(const messenger &m, role target, UINT message) = 0;
   virtual ~world_watcher() = default;
@@ -134,14 +136,21 @@ class world final : public window_system, public clock_source, public status_fil
   // The component's calls: counted, and the timer's action run through them.
   void set_caller(std::function<void(std::function<void()>)> caller) { caller_ = std::move(caller); }
   void set_watcher(world_watcher *watcher) { watcher_ = watcher; }
-  // The next send runs `event` while it waits, as the player's thread does with a message sent to it.
-  void deliver_inside_next_send(std::function<void()> event) { inside_ = std::move(event); }
+  // The `n`-th next send (1: the next one) runs `event` while it waits, as the player's thread does
+  // with a message sent to it.
+  void deliver_inside_send(unsigned n, std::function<void()> event) {
+    inside_at_ = n;
+    inside_ = std::move(event);
+  }
   bool inside_pending() const { return static_cast<bool>(inside_); }
   // The player's process dies before its n-th next send (1: the next one); 0: not.
   void kill_before_send(unsigned n) { kill_countdown_ = n; }
   bool player_dead() const { return player_dead_; }
   // A new player process: its timer is gone; the file stays.
   void new_player_process();
+
+  // How many messages the component has sent or handed over so far.
+  std::uint64_t messages_from_component() const { return messages_; }
 
   bool windows_semantics = true;  // false: a timed-out send is taken back, as Wine does
   std::vector<std::unique_ptr<messenger>> messengers;
@@ -188,7 +197,7 @@ class world final : public window_system, public clock_source, public status_fil
   time_ms start_of_next(const messenger &m, time_ms sent_at) const;
   void handle(messenger &m, queued_message &q, time_ms at);
   void run_queues(time_ms until);
-  void publish(messenger &m, bool by_component);
+  void publish(messenger &m, std::uint64_t cause);
   void hide_dialog(messenger &m, time_ms at);
   bool dead_for_now();
 
@@ -201,6 +210,8 @@ class world final : public window_system, public clock_source, public status_fil
   std::function<void(std::function<void()>)> caller_;
   world_watcher *watcher_ = nullptr;
   std::function<void()> inside_;
+  unsigned inside_at_ = 0;
+  std::uint64_t messages_ = 0;
   unsigned kill_countdown_ = 0;
   bool player_dead_ = false;
   int next_number_ = 1;
