@@ -36,6 +36,21 @@ TEST_F(announcing, every_publish_reads_the_dialog_first_and_stop_brings_back_the
             "");
 }
 
+TEST_F(announcing, while_the_windows_stay_the_same_a_track_costs_eight_messages_and_a_repeated_one_three) {
+  messenger_standin messenger(users_own_status_options);
+  start(kino);
+  std::size_t before = messenger.messages().size();
+  start(sigur);
+  // Every message, the length questions included: three reads and five writes.
+  const messages seen = messenger.messages();
+  EXPECT_EQ(first_difference(joined({reading, publishing(11, 0, sigur_line, "Now Playing:")}),
+                             messages(seen.begin() + static_cast<std::ptrdiff_t>(before), seen.end())),
+            "");
+  before = messenger.messages().size();
+  start(sigur);
+  EXPECT_EQ(messenger.messages().size() - before, reading.size());
+}
+
 TEST_F(announcing, a_stop_for_another_track_that_does_not_come_puts_the_status_back_within_a_moment) {
   messenger_standin messenger(users_own_status_options);
   start(kino);
