@@ -2,15 +2,16 @@
 
 #include <string>
 
-// One announcement as a bare loop makes it, once the status dialog is known: the same Win32 calls
-// and the same messages to the same windows as the component, in the same order, without the
-// component. The running check (FindWindowExW for "TCusForm"); finding the windows: FindWindowExW
-// for "TCusForm" and "TMainForm", GetWindowThreadProcessId as often as the component asks it,
-// EnumChildWindows with GetClassNameA over each form's children, the caption-length questions to
-// the status form's panels (twice for a panel with a caption), IsWindow of the apply panel; the
-// checks of the four controls (IsWindow) and of the dialog (IsWindowVisible); reading both texts
-// (length, then text) and the picture; then publishing: CB_SETCURSEL, two WM_SETTEXT and the apply
-// press and release. Every message goes by SendMessageTimeoutW with the component's flags and wait.
+// One announcement as a bare loop makes it, once the messenger's windows are known: the same Win32
+// calls and the same messages to the same windows as the component, in the same order, without the
+// component. The check that the windows found before are there (IsWindow and
+// GetWindowThreadProcessId of each), the checks of the four controls (IsWindow) and of the dialog
+// (IsWindowVisible); reading both texts (into room for 4,098 units, without asking their length)
+// and the picture; then publishing: CB_SETCURSEL, two WM_SETTEXT and the apply press and release.
+// Every message goes by SendMessageTimeoutW with the component's flags and wait. Before the writes
+// and after the release, a record of what is owed is written to a file as the component writes
+// its own (under a temporary name, then renamed). The windows are found once, at the first
+// announcement, as the component finds them.
 struct published_texts {
   std::wstring bottom;
   std::wstring top;
