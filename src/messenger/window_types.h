@@ -4,15 +4,10 @@
 // values: the real ones on Windows, the same shapes elsewhere, where a simulated world stands in
 // for the window system.
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#else
-#include <cstdint>
-
 #include "boundary/boundary.h"
+
+#ifndef _WIN32
+#include <cstdint>
 
 using UINT = unsigned int;
 using LONG = std::int32_t;

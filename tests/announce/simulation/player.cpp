@@ -103,7 +103,6 @@ player::~player() {
 void player::call(const std::function<void()> &body) {
   if (depth == 0) {
     call_started_ = world_.now();
-    world_.sends_in_call = 0;
   }
   if (call_begins) call_begins(depth == 0);
   ++depth;

@@ -181,7 +181,7 @@ void promise::notified(const messenger &to, UINT message) {
   if (&to == served_) call_messages_.push_back(message);
 }
 
-void promise::published(const messenger &by, std::uint64_t cause, const status &) {
+void promise::published(const messenger &by, std::uint64_t cause) {
   if (cause == 0) {
     condition_cleared_["cut"] = true;
     return;

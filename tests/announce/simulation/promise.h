@@ -54,7 +54,7 @@ class promise final : public world_watcher {
 
   void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited, unsigned allowed) override;
   void notified(const messenger &to, UINT message) override;
-  void published(const messenger &by, std::uint64_t cause, const status &before) override;
+  void published(const messenger &by, std::uint64_t cause) override;
   void dialog_touched(const messenger &m, role target, UINT message) override;
 
  private:

@@ -203,10 +203,9 @@ bool world::user_cancels(messenger &m) {
 }
 
 void world::publish(messenger &m, std::uint64_t cause) {
-  const status before = m.published;
   m.published = as_published(m, m.dialog);
   hide_dialog(m, now_);
-  if (watcher_ != nullptr) watcher_->published(m, cause, before);
+  if (watcher_ != nullptr) watcher_->published(m, cause);
 }
 
 void world::hide_dialog(messenger &m, time_ms at) {
@@ -315,7 +314,6 @@ void world::new_player_process() {
 }
 
 messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT wait_ms) {
-  ++sends_in_call;
   if (dead_for_now()) return {false, 0};
   run_queues(now_);
   messenger *m = owner_of(target);

@@ -102,7 +102,7 @@ struct messenger {
 struct world_watcher {
   virtual void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited, unsigned allowed) = 0;
   // `cause`: the number of the component's message that published (0 for the user's OK).
-  virtual void published(const messenger &by, std::uint64_t cause, const status &before) = 0;
+  virtual void published(const messenger &by, std::uint64_t cause) = 0;
   virtual void notified(const messenger &to, UINT message) = 0;
   virtual void dialog_touched(const messenger &m, role target, UINT message) = 0;
   virtual ~world_watcher() = default;
@@ -156,7 +156,6 @@ class world final : public window_system, public clock_source, public status_fil
   std::vector<std::unique_ptr<messenger>> messengers;
   std::vector<std::uint8_t> file;  // the component's file, empty when there is none
   bool file_there = false;
-  unsigned sends_in_call = 0;
 
   messenger *owner_of(HWND window);
   role role_of(HWND window) const;
