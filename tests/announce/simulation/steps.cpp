@@ -71,7 +71,8 @@ step player_event(std::mt19937_64 &random) {
       return {"switch", text_of(track)};
     case 6:
     case 7:
-      return {"stop", text_of(number(random, 0, 4) == 0 ? 2 : 0)};
+      // By the user, at the end of the playlist, for another track, at the player's shutdown.
+      return {"stop", text_of(number(random, 0, 4) == 0 ? number(random, 1, 3) : 0)};
     case 8:
       return {"pause"};
     case 9:
