@@ -33,10 +33,12 @@ void create_resume_event() {
 }
 
 void hang(DWORD milliseconds) {
-  // A resume that came while nothing hung (a readiness probe, say) must not end this hang at once.
+  // A resume that came while nothing hung (a readiness probe, say) must not end this hang at once,
+  // but one sent as soon as the request is answered must: the event is cleared before the answer.
   ResetEvent(resume_event);
   hang_on = true;
   hang_end = milliseconds != 0 ? GetTickCount64() + milliseconds : 0;
+  ReplyMessage(0);
   wait_out();
 }
 

@@ -12,7 +12,8 @@
 // a stand-in from another program.
 void create_resume_event();
 
-// Hangs from the current message on; `milliseconds` 0 hangs until resumed.
+// Answers the current message, the request to hang, and hangs from then on; `milliseconds` 0
+// hangs until resumed.
 void hang(DWORD milliseconds);
 
 bool hanging();
