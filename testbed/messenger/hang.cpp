@@ -44,4 +44,13 @@ void hang(DWORD milliseconds) {
 
 bool hanging() { return hang_on; }
 
-void leave_unanswered() { wait_out(); }
+bool leave_unanswered() {
+  // The wait above may wake for a message and hand over one sent after the resume: such a message
+  // came to a messenger that answers again.
+  if (WaitForSingleObject(resume_event, 0) == WAIT_OBJECT_0) {
+    hang_on = false;
+    return false;
+  }
+  wait_out();
+  return true;
+}

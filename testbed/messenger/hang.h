@@ -19,5 +19,6 @@ void hang(DWORD milliseconds);
 bool hanging();
 
 // Called for each message sent from another program while hanging: it stays unanswered until the
-// hang ends.
-void leave_unanswered();
+// hang ends. False when the resume had come already: the hang is over, and the message is handled
+// as any other.
+bool leave_unanswered();
