@@ -209,6 +209,10 @@ void random_session::hang(DWORD milliseconds) {
   hang_may_be_on_ = true;
 }
 
+void random_session::user_did(bool done) {
+  if (!done) fail("the messenger did not carry out its user's action");
+}
+
 void random_session::messenger_answers_again() {
   if (!hang_may_be_on_) return;
   note("messenger resumes");
@@ -238,7 +242,7 @@ void random_session::user_sets_status() {
   messenger_answers_again();
   const fields &status = own_statuses[below(static_cast<int>(own_statuses.size()))];
   note("messenger: user sets " + shown(status));
-  messenger_->user_sets_status(std::stoi(status[0]), wide_from_utf8(status[1]), wide_from_utf8(status[2]));
+  user_did(messenger_->user_sets_status(std::stoi(status[0]), wide_from_utf8(status[1]), wide_from_utf8(status[2])));
   latest_ = status;
   dialog_open_ = false;
   typed_.reset();
@@ -247,7 +251,7 @@ void random_session::user_sets_status() {
 void random_session::user_opens_dialog() {
   messenger_answers_again();
   note("messenger: user opens the dialog");
-  messenger_->user_opens_dialog();
+  user_did(messenger_->user_opens_dialog());
   dialog_open_ = true;
 }
 
@@ -255,7 +259,7 @@ void random_session::user_types() {
   messenger_answers_again();
   const fields &status = own_statuses[below(static_cast<int>(own_statuses.size()))];
   note("messenger: user types " + shown(status) + " and leaves the dialog open");
-  messenger_->user_types(std::stoi(status[0]), wide_from_utf8(status[1]), wide_from_utf8(status[2]));
+  user_did(messenger_->user_types(std::stoi(status[0]), wide_from_utf8(status[1]), wide_from_utf8(status[2])));
   dialog_open_ = true;
   typed_ = status;
 }
@@ -264,7 +268,7 @@ void random_session::user_presses_ok() {
   messenger_answers_again();
   note("messenger: user presses OK");
   const std::size_t before = published().size();
-  messenger_->user_presses_ok();
+  user_did(messenger_->user_presses_ok());
   const std::vector<fields> after = published();
   if (std::find(after.begin() + static_cast<long>(before), after.end(), *typed_) != after.end()) {
     latest_ = *typed_;
@@ -283,11 +287,7 @@ void random_session::user_presses_ok() {
 void random_session::user_leaves_dialog(bool by_close_box) {
   messenger_answers_again();
   note(by_close_box ? "messenger: user closes the dialog by its close box" : "messenger: user presses Cancel");
-  if (by_close_box) {
-    messenger_->user_closes_dialog();
-  } else {
-    messenger_->user_cancels();
-  }
+  user_did(by_close_box ? messenger_->user_closes_dialog() : messenger_->user_cancels());
   dialog_open_ = false;
   typed_.reset();
 }

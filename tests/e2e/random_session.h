@@ -61,6 +61,8 @@ class random_session : private listening_session {
   // the status spot, comes late; 0 ends it.
   void make_slow(bool opening, DWORD milliseconds);
   DWORD other_slowness(DWORD now);
+  // A user's action the messenger did not carry out is the stand-in's failure, not the component's.
+  void user_did(bool done);
   void user_sets_status();
   void user_types();
   void user_opens_dialog();
