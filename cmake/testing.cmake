@@ -2,6 +2,7 @@
 #   SLOW       gtest patterns of the cases that wait on purpose (a hung messenger, a retry, a fault
 #              at every step). They run as a test of their own, <name>_slow, labelled `slow`, so
 #              that `ctest -LE slow` is the quick loop and a plain `ctest` still runs everything.
+#              `SLOW *`: every case of the program waits, and it runs as <name>_slow only.
 #   MESSENGER  the program starts messengers or announces to any on the desktop: top-level windows
 #              are shared by every program, so one such test runs at a time.
 function(tunesignal_test name)
@@ -9,7 +10,11 @@ function(tunesignal_test name)
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest_main)
   set(tests ${name})
-  if(arg_SLOW)
+  if(arg_SLOW STREQUAL "*")
+    add_test(NAME ${name}_slow COMMAND ${name})
+    set_tests_properties(${name}_slow PROPERTIES LABELS slow)
+    set(tests ${name}_slow)
+  elseif(arg_SLOW)
     list(JOIN arg_SLOW ":" slow_cases)
     add_test(NAME ${name} COMMAND ${name} --gtest_filter=-${slow_cases})
     add_test(NAME ${name}_slow COMMAND ${name} --gtest_filter=${slow_cases})

@@ -121,10 +121,12 @@ void messenger_process::kill() {
   WaitForSingleObject(process_.hProcess, answer_limit_ms);
 }
 
-void messenger_process::ask(unsigned command, const wchar_t *data, DWORD length) const {
+bool messenger_process::ask(unsigned command, const wchar_t *data, DWORD length) const {
   COPYDATASTRUCT request = {command, length * static_cast<DWORD>(sizeof(wchar_t)),
                             const_cast<wchar_t *>(data)};
   DWORD_PTR answer = 0;
-  SendMessageTimeoutW(status_form(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_ABORTIFHUNG,
-                      answer_limit_ms, &answer);
+  // The messenger answers 1 for an action done.
+  return SendMessageTimeoutW(status_form(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_ABORTIFHUNG,
+                             answer_limit_ms, &answer) != 0 &&
+         answer == 1;
 }

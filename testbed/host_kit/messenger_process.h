@@ -40,8 +40,9 @@ class messenger_process : private no_copy {
   void kill();
 
   // Asks the messenger to do one of its user's actions (a code of its own) and waits until it is
-  // done; `data` is the action's text, `length` its count of wide characters.
-  void ask(unsigned command, const wchar_t *data, DWORD length) const;
+  // done; `data` is the action's text, `length` its count of wide characters. False when the
+  // messenger did not do it (it hung, say, or is gone).
+  bool ask(unsigned command, const wchar_t *data, DWORD length) const;
 
  private:
   void steer(const wchar_t *request, DWORD milliseconds) const;

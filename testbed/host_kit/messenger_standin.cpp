@@ -47,24 +47,24 @@ std::vector<std::vector<std::string>> read_lines(const std::wstring &path) {
 messenger_standin::messenger_standin(const std::vector<std::wstring> &arguments, logs kept)
     : process_(joined(arguments).c_str(), kept == logs::kept) {}
 
-void messenger_standin::ask(unsigned command, const std::wstring &data) const {
-  process_.ask(command, data.data(), static_cast<DWORD>(data.size()));
+bool messenger_standin::ask(unsigned command, const std::wstring &data) const {
+  return process_.ask(command, data.data(), static_cast<DWORD>(data.size()));
 }
 
-void messenger_standin::user_opens_dialog() { ask(static_cast<unsigned>(user_command::open)); }
+bool messenger_standin::user_opens_dialog() { return ask(static_cast<unsigned>(user_command::open)); }
 
-void messenger_standin::user_types(int picture, const std::wstring &top, const std::wstring &bottom) {
-  ask(static_cast<unsigned>(user_command::type), user_command_data(picture, top, bottom));
+bool messenger_standin::user_types(int picture, const std::wstring &top, const std::wstring &bottom) {
+  return ask(static_cast<unsigned>(user_command::type), user_command_data(picture, top, bottom));
 }
 
-void messenger_standin::user_presses_ok() { ask(static_cast<unsigned>(user_command::ok)); }
+bool messenger_standin::user_presses_ok() { return ask(static_cast<unsigned>(user_command::ok)); }
 
-void messenger_standin::user_cancels() { ask(static_cast<unsigned>(user_command::cancel)); }
+bool messenger_standin::user_cancels() { return ask(static_cast<unsigned>(user_command::cancel)); }
 
-void messenger_standin::user_closes_dialog() { ask(static_cast<unsigned>(user_command::close)); }
+bool messenger_standin::user_closes_dialog() { return ask(static_cast<unsigned>(user_command::close)); }
 
-void messenger_standin::user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom) {
-  ask(static_cast<unsigned>(user_command::set), user_command_data(picture, top, bottom));
+bool messenger_standin::user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom) {
+  return ask(static_cast<unsigned>(user_command::set), user_command_data(picture, top, bottom));
 }
 
 bool messenger_standin::dialog_on_screen() const { return IsWindowVisible(process_.status_form()) != FALSE; }

@@ -37,15 +37,16 @@ class messenger_standin : private no_copy {
   void kill() { process_.kill(); }
 
   // What the user does in the status dialog of this messenger. The messenger does it itself, so its
-  // message log does not count these actions as another program's; each returns once it is done.
-  void user_opens_dialog();
+  // message log does not count these actions as another program's; each returns once it is done,
+  // true when the messenger did it.
+  bool user_opens_dialog();
   // Picks the picture and types both texts, opening the dialog when needed; it stays open.
-  void user_types(int picture, const std::wstring &top, const std::wstring &bottom);
-  void user_presses_ok();
-  void user_cancels();
-  void user_closes_dialog();  // by its close box
+  bool user_types(int picture, const std::wstring &top, const std::wstring &bottom);
+  bool user_presses_ok();
+  bool user_cancels();
+  bool user_closes_dialog();  // by its close box
   // Types, then presses OK.
-  void user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom);
+  bool user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom);
   bool dialog_on_screen() const;
 
   // The published statuses, one entry per line: picture, top text, bottom text; from entry `from` on.
@@ -54,7 +55,7 @@ class messenger_standin : private no_copy {
   std::vector<window_message> messages() const;
 
  private:
-  void ask(unsigned command, const std::wstring &data = {}) const;
+  bool ask(unsigned command, const std::wstring &data = {}) const;
 
   messenger_process process_;
 };

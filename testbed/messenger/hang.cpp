@@ -33,13 +33,24 @@ void create_resume_event() {
 }
 
 void hang(DWORD milliseconds) {
-  // A resume that came while nothing hung (a readiness probe, say) must not end this hang at once.
+  // A resume that came while nothing hung (a readiness probe, say) must not end this hang at once,
+  // but one sent as soon as the request is answered must: the event is cleared before the answer.
   ResetEvent(resume_event);
   hang_on = true;
   hang_end = milliseconds != 0 ? GetTickCount64() + milliseconds : 0;
+  ReplyMessage(0);
   wait_out();
 }
 
 bool hanging() { return hang_on; }
 
-void leave_unanswered() { wait_out(); }
+bool leave_unanswered() {
+  // The wait above may wake for a message and hand over one sent after the resume: such a message
+  // came to a messenger that answers again.
+  if (WaitForSingleObject(resume_event, 0) == WAIT_OBJECT_0) {
+    hang_on = false;
+    return false;
+  }
+  wait_out();
+  return true;
+}

@@ -12,11 +12,13 @@
 // a stand-in from another program.
 void create_resume_event();
 
-// Hangs from the current message on; `milliseconds` 0 hangs until resumed.
+// Answers the current message, the request to hang, and hangs from then on; `milliseconds` 0
+// hangs until resumed.
 void hang(DWORD milliseconds);
 
 bool hanging();
 
 // Called for each message sent from another program while hanging: it stays unanswered until the
-// hang ends.
-void leave_unanswered();
+// hang ends. False when the resume had come already: the hang is over, and the message is handled
+// as any other.
+bool leave_unanswered();

@@ -97,8 +97,6 @@ bool handle_control_message(UINT message, WPARAM w_param) {
     return true;
   }
   if (message == hang_message()) {
-    // Answer the request itself, then stop answering anything else.
-    ReplyMessage(0);
     hang(static_cast<DWORD>(w_param));
     return true;
   }

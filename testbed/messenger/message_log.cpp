@@ -31,10 +31,7 @@ handled_message::handled_message(HWND window, UINT message, WPARAM w_param, LPAR
   if (!from_outside_) return;
   const bool steering = is_control_message(message, l_param);
   if (!steering) note(window, message, w_param, l_param);
-  if (hanging()) {
-    leave_unanswered();
-    request_given_up_ = steering;
-  }
+  if (hanging() && leave_unanswered()) request_given_up_ = steering;
 }
 
 void handled_message::note(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
