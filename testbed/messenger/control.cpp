@@ -39,7 +39,8 @@ bool is_control_message(UINT message, LPARAM l_param) {
 
 namespace {
 
-constexpr UINT answer_limit_ms = 5000;
+// Long enough for a messenger at work to answer, short enough for a person waiting at a prompt.
+constexpr UINT answer_limit_ms = 3000;
 const wchar_t name_property[] = L"TunesignalMessengerName";
 
 HANDLE atom_handle(ATOM atom) { return reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)); }

@@ -119,9 +119,10 @@ TEST_F(users_status, a_put_back_the_messenger_answers_too_late_is_tried_again_un
   messenger_standin messenger(at_work_options);
   open_player();
   does("play 1");
-  messenger.hang(2600);
+  // Longer than the one wait; the try after it, 3 s later, finds the messenger answering.
+  messenger.hang(2200);
   does("stop");
-  does("wait 5000");
+  does("wait 4500");
   expect_status_back_after_one_hang(messenger);
 }
 
@@ -155,7 +156,7 @@ TEST_F(users_status, the_users_typing_is_neither_overwritten_nor_taken_for_their
   EXPECT_EQ(messenger.status_log(), std::vector<fields>{playing(kino)});
   // Cancelled: the half-typed text goes, and the track waiting for the dialog is shown.
   messenger.user_cancels();
-  does("wait 2500");
+  does("wait 1500");
   does("stop");
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), playing(kyu), at_work}));
 
@@ -164,7 +165,7 @@ TEST_F(users_status, the_users_typing_is_neither_overwritten_nor_taken_for_their
   messenger.user_types(4, L"Busy", L"Do not call me");
   does("next");
   messenger.user_presses_ok();
-  does("wait 2500");
+  does("wait 1500");
   does("stop");
   EXPECT_EQ(messenger.status_log(3), (std::vector<fields>{playing(kino), busy, playing(kyu), busy}));
 }

@@ -49,7 +49,7 @@ using status_lines = std::vector<std::vector<std::string>>;
 
 // A slow messenger holds its answer this long; a send that gives up after `short_wait_ms` finds it
 // busy still. The gap is wide, so that a loaded machine does not close it.
-constexpr DWORD hold_ms = 4000;
+constexpr DWORD hold_ms = 2000;
 constexpr DWORD short_wait_ms = 500;
 constexpr DWORD long_wait_ms = 30000;
 
