@@ -21,8 +21,8 @@ constexpr unsigned next_track_wait_ms = 600;
 constexpr unsigned messenger_look_ms = 2000;
 
 constexpr const char *not_responding_message =
-    "tunesignal: QIP is not responding, so the status stays as it is for now; what is due (the track or "
-    "your own status) is written once QIP answers again, which is asked every few seconds";
+    "tunesignal: QIP is not responding in time, so what is due (the track or your own status) may not show "
+    "yet; it is written again once QIP answers, which is asked every few seconds";
 constexpr const char *not_running_message = "tunesignal: QIP is not running! ^(";
 constexpr const char *empty_track_message = "tunesignal: Track is empty! What a pity:((";
 constexpr const char *cut_status_message =
