@@ -41,11 +41,12 @@ std::string two_digit_track_number(const std::string &tag) {
   return number.size() < 2 ? "0" + number : number;
 }
 
-const std::string *find_tag(const track_info &track, const std::string &name) {
-  for (const auto &[key, text] : track.tags) {
-    if (lower_ascii(key) == name) return &text;
-  }
-  return nullptr;
+// The tag stored under any letter case of `lower_name`, or the end of `tags`.
+template <typename Tags>
+auto stored_tag(Tags &tags, const std::string &lower_name) {
+  auto found = tags.begin();
+  while (found != tags.end() && lower_ascii(found->first) != lower_name) ++found;
+  return found;
 }
 
 }  // namespace
@@ -64,10 +65,26 @@ value field_value(const track_info &track, const std::string &raw_name) {
     if (track.length_seconds <= 0) return {"?", false};
     return {clock_text(track.length_seconds), true};
   }
-  const std::string *tag = find_tag(track, name);
-  if (tag == nullptr) return {"?", false};
-  if (name == "tracknumber") return {two_digit_track_number(*tag), true};
-  return {*tag, true};
+  const auto tag = stored_tag(track.tags, name);
+  if (tag == track.tags.end()) return {"?", false};
+  if (name == "tracknumber") return {two_digit_track_number(tag->second), true};
+  return {tag->second, true};
+}
+
+void set_tag(track_info &track, const std::string &name, const std::string &text) {
+  const auto tag = stored_tag(track.tags, lower_ascii(name));
+  if (tag == track.tags.end()) {
+    track.tags[name] = text;
+  } else {
+    tag->second = text;
+  }
+}
+
+bool remove_tag(track_info &track, const std::string &name) {
+  const auto tag = stored_tag(track.tags, lower_ascii(name));
+  if (tag == track.tags.end()) return false;
+  track.tags.erase(tag);
+  return true;
 }
 
 }  // namespace titleformat

@@ -22,4 +22,11 @@ struct value {
 
 value field_value(const track_info &track, const std::string &name);
 
+// Sets the tag read as field `name` to `text` (which may be empty), keeping the letter case it was
+// stored with; a new tag takes `name` as given.
+void set_tag(track_info &track, const std::string &name, const std::string &text);
+
+// Removes the tag read as field `name`; false when the track has none.
+bool remove_tag(track_info &track, const std::string &name);
+
 }  // namespace titleformat

@@ -61,6 +61,18 @@ TEST(Fields, MissingFieldsReadAsQuestionMarkAndNamesIgnoreCase) {
   EXPECT_EQ(format("%tracknumber%", {"", 0, {{"tracknumber", "112"}}}), "112");
 }
 
+// An edit of a tag stored as "Artist" must not leave a second "artist" beside it for the fields to
+// choose between.
+TEST(Fields, TagsAreSetAndRemovedUnderTheNameTheyWereStoredWith) {
+  track_info track{"x.ogg", 0, {{"Artist", "Aquarium"}}};
+  titleformat::set_tag(track, "ARTIST", "Kino");
+  titleformat::set_tag(track, "Title", "");
+  EXPECT_EQ(track.tags, (std::map<std::string, std::string>{{"Artist", "Kino"}, {"Title", ""}}));
+  EXPECT_TRUE(titleformat::remove_tag(track, "artist"));
+  EXPECT_FALSE(titleformat::remove_tag(track, "artist"));
+  EXPECT_EQ(track.tags, (std::map<std::string, std::string>{{"Title", ""}}));
+}
+
 TEST(Syntax, QuotesAndSections) {
   const track_info track = full_track();
   EXPECT_EQ(format("'%artist%' ''quoted''", track), "%artist% 'quoted'");
