@@ -3,8 +3,24 @@
 #include <cstdio>
 #include <sstream>
 
+namespace {
+
+constexpr const char *spaces = " \t";
+
+std::string without_surrounding_spaces(const std::string &text) {
+  const std::size_t start = text.find_first_not_of(spaces);
+  if (start == std::string::npos) return {};
+  return text.substr(start, text.find_last_not_of(spaces) + 1 - start);
+}
+
+}  // namespace
+
 void command_table::add(const std::string &name, const std::string &help, handler run) {
-  commands_[name] = {help, std::move(run)};
+  commands_[name] = {help, std::move(run), nullptr};
+}
+
+void command_table::add_text(const std::string &name, const std::string &help, text_handler run) {
+  commands_[name] = {help, nullptr, std::move(run)};
 }
 
 void command_table::run_line(std::string line) {
@@ -12,18 +28,32 @@ void command_table::run_line(std::string line) {
   std::istringstream words(line);
   std::string name;
   if (!(words >> name) || name[0] == '#') return;
-  arguments args;
-  for (std::string word; words >> word;) args.push_back(word);
-
   const auto found = commands_.find(name);
   if (found == commands_.end()) {
     std::printf("player: unknown command '%s' (try 'help')\n", name.c_str());
+  } else if (found->second.run_text) {
+    const std::streampos rest = words.tellg();
+    found->second.run_text(rest == std::streampos(-1) ? std::string()
+                                                      : without_surrounding_spaces(line.substr(rest)));
   } else {
+    arguments args;
+    for (std::string word; words >> word;) args.push_back(word);
     found->second.run(args);
   }
   std::fflush(stdout);
 }
 
 void command_table::print_help() const {
-  for (const auto &[name, cmd] : commands_) std::printf("  %-8s %s\n", name.c_str(), cmd.help.c_str());
+  for (const auto &[name, cmd] : commands_) {
+    std::printf("  %-8s ", name.c_str());
+    // A help's further lines start under its first.
+    for (const char c : cmd.help) {
+      if (c == '\n') {
+        std::fputs("\n           ", stdout);
+      } else {
+        std::putchar(c);
+      }
+    }
+    std::printf("\n");
+  }
 }

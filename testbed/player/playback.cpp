@@ -10,6 +10,7 @@ namespace {
 
 // Stop reasons as the host reports them.
 constexpr int stop_reason_user = 0;
+constexpr int stop_reason_end_of_playlist = 1;
 constexpr int stop_reason_starting_another = 2;
 
 // Event bits of a callback's flags: bit n asks for the event of callback slot n.
@@ -18,6 +19,8 @@ enum event_bit : unsigned {
   event_new_track = 1u << 1,
   event_stop = 1u << 2,
   event_pause = 1u << 4,
+  event_edited = 1u << 5,
+  event_dynamic_info_track = 1u << 7,
 };
 
 // Each registered playback callback that asked for `event`, reached through its own table.
@@ -39,16 +42,29 @@ void announce_event(const char *what, const player_track *track) {
   std::fflush(stdout);
 }
 
+void announce_stream_title(const stream_title &title) {
+  std::printf("player: stream title: %s\n", title.title.c_str());
+  std::fflush(stdout);
+}
+
 }  // namespace
 
-playback::playback(playlist &list, service_registry &registry) : list_(list), registry_(registry) {}
+playback::playback(playlist &list, service_registry &registry)
+    : list_(list), registry_(registry), clock_([this] { stream_title_over(); }) {}
 
 player_track *playback::current() const {
   return state_ == state::stopped ? nullptr : list_.tracks[index_].get();
 }
 
+titleformat::track_info playback::playing_info() const {
+  titleformat::track_info info = list_.tracks[index_]->info();
+  const std::vector<stream_title> &stream = list_.tracks[index_]->stream();
+  if (!stream.empty()) titleformat::set_tag(info, "title", stream[stream_title_].title);
+  return info;
+}
+
 void playback::play(std::size_t index) {
-  if (state_ != state::stopped) stop_events(stop_reason_starting_another);
+  if (state_ != state::stopped) stop_events(stop_reason_starting_another, "stopped");
   tell_callbacks(registry_, event_starting, [](play_callback &c) { c.on_playback_starting(0, false); });
   start_track(index, "playing");
 }
@@ -72,6 +88,11 @@ std::string playback::set_paused(bool paused) {
     return paused ? "it is paused already" : "it is not paused";
   }
   state_ = paused ? state::paused : state::playing;
+  if (paused) {
+    clock_.pause();
+  } else {
+    clock_.resume();
+  }
   announce_event(paused ? "paused" : "resumed", nullptr);
   tell_callbacks(registry_, event_pause, [paused](play_callback &c) { c.on_playback_pause(paused); });
   return {};
@@ -79,7 +100,24 @@ std::string playback::set_paused(bool paused) {
 
 std::string playback::stop() {
   if (state_ == state::stopped) return "nothing is playing";
-  stop_events(stop_reason_user);
+  stop_events(stop_reason_user, "stopped");
+  return {};
+}
+
+std::string playback::edit_tag(const std::string &name, const std::string &text) {
+  player_track *track = current();
+  if (track == nullptr) return "nothing is playing";
+  if (!track->edit_tag(name, text)) return "the playing track has no tag \"" + name + "\" to remove";
+  if (text.empty()) {
+    std::printf("player: tag %s removed: %s\n", name.c_str(), track->info().path.c_str());
+  } else {
+    std::printf("player: tag %s set to \"%s\": %s\n", name.c_str(), text.c_str(), track->info().path.c_str());
+  }
+  std::fflush(stdout);
+  tell_callbacks(registry_, event_edited, [track](play_callback &c) {
+    track->service_add_ref();
+    c.on_playback_edited(track);
+  });
   return {};
 }
 
@@ -89,16 +127,41 @@ void playback::start_track(std::size_t index, const char *what) {
   state_ = state::playing;
   player_track *track = list_.tracks[index].get();
   announce_event(what, track);
+  // The stream's first title is known as it starts, so the new track has it already.
+  stream_title_ = 0;
+  if (track->stream().empty()) {
+    clock_.cancel();
+  } else {
+    announce_stream_title(track->stream().front());
+    clock_.start(track->stream().front().seconds);
+  }
   tell_callbacks(registry_, event_new_track, [track](play_callback &c) {
     track->service_add_ref();
     c.on_playback_new_track(track);
   });
 }
 
-void playback::stop_events(int reason) {
+void playback::stop_events(int reason, const char *what) {
   state_ = state::stopped;
-  announce_event("stopped", nullptr);
+  clock_.cancel();
+  announce_event(what, nullptr);
   tell_callbacks(registry_, event_stop, [reason](play_callback &c) { c.on_playback_stop(reason); });
+}
+
+void playback::stream_title_over() {
+  const std::vector<stream_title> &stream = list_.tracks[index_]->stream();
+  if (stream_title_ + 1 < stream.size()) {
+    ++stream_title_;
+    announce_stream_title(stream[stream_title_]);
+    clock_.start(stream[stream_title_].seconds);
+    // The host passes what the stream sent; the component asks the playback control instead.
+    tell_callbacks(registry_, event_dynamic_info_track,
+                   [](play_callback &c) { c.on_playback_dynamic_info_track(nullptr); });
+  } else if (index_ + 1 < list_.tracks.size()) {
+    start_track(index_ + 1, "next track");
+  } else {
+    stop_events(stop_reason_end_of_playlist, "stopped at the end of the playlist");
+  }
 }
 
 bool player_playback_control::get_now_playing(track **out) {
@@ -114,9 +177,8 @@ bool player_playback_control::is_playing() { return transport_.current_state() !
 
 bool player_playback_control::format_playing_title(void *, pfc::string_base &out, titleformat_object *script,
                                                    void *, int) {
-  player_track *playing = transport_.current();
-  if (playing == nullptr || script == nullptr) return false;
-  out.assign(compiled_script::of(script).format(playing->info()).c_str());
+  if (transport_.current() == nullptr || script == nullptr) return false;
+  out.assign(compiled_script::of(script).format(transport_.playing_info()).c_str());
   return true;
 }
 

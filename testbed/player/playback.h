@@ -6,9 +6,11 @@
 #include "host_service_bases.h"
 #include "playlist.h"
 #include "service_registry.h"
+#include "stream_clock.h"
 
 // The player's transport: which entry of the playlist plays, and whether it is paused. Every change
-// is told to the component's playback callbacks, the way the host tells them.
+// is told to the component's playback callbacks, the way the host tells them. A stream plays its
+// titles in turn, each for its time, and then ends as a track ends.
 class playback {
  public:
   enum class state { stopped, playing, paused };
@@ -25,22 +27,31 @@ class playback {
   std::string pause();
   std::string resume();
   std::string stop();
+  // Sets the tag `name` of the playing entry to `text` (an empty one removes it), as an edit of the
+  // file's tags does, and tells the callbacks that the playing track was edited.
+  std::string edit_tag(const std::string &name, const std::string &text);
 
   state current_state() const { return state_; }
   player_track *current() const;
+  // What the playing track shows: its tags, with a stream's title playing now as "title".
+  titleformat::track_info playing_info() const;
   std::size_t current_index() const { return index_; }
   playlist &list() { return list_; }
 
  private:
   // Makes entry `index` the playing one and hands it to the callbacks as the new track.
   void start_track(std::size_t index, const char *what);
-  void stop_events(int reason);
+  void stop_events(int reason, const char *what);
   std::string set_paused(bool paused);
+  // The stream's next title comes on, or after its last one the stream ends.
+  void stream_title_over();
 
   playlist &list_;
   service_registry &registry_;
   state state_ = state::stopped;
   std::size_t index_ = 0;
+  std::size_t stream_title_ = 0;  // of the playing entry, when it is a stream
+  stream_clock clock_;
 };
 
 // What the host's playback control answers about the transport.

@@ -56,6 +56,20 @@ void play_entry(playback &transport, const command_table::arguments &args) {
   transport.play(static_cast<std::size_t>(number - 1));
 }
 
+// "tag FIELD VALUE": the value is the rest of the line; without one, the tag goes.
+void tag_playing_track(playback &transport, const std::string &text) {
+  const std::size_t field_end = text.find_first_of(" \t");
+  const std::string field = text.substr(0, field_end);
+  if (field.empty()) {
+    std::printf("player: tag takes a field and its text: tag FIELD VALUE (no VALUE removes the tag)\n");
+    return;
+  }
+  const std::size_t value_start =
+      field_end == std::string::npos ? std::string::npos : text.find_first_not_of(" \t", field_end);
+  const std::string value = value_start == std::string::npos ? std::string() : text.substr(value_start);
+  tell_refusal("edit a tag", transport.edit_tag(field, value));
+}
+
 // Every main-menu command of the component, with its check mark.
 template <typename Visit>
 void for_each_menu_command(service_registry &registry, Visit visit) {
@@ -86,14 +100,22 @@ void list_tracks(playback &transport) {
 }  // namespace
 
 void add_playback_commands(command_table &commands, playback &transport, service_registry &registry) {
-  commands.add("play", "play N: start entry N of the playlist (1 = first)",
-               [&](const auto &args) { play_entry(transport, args); });
+  commands.add(
+      "play",
+      "play N: start entry N of the playlist (1 = first); an entry with\n"
+      "\"stream\": [{\"title\": \"Song A\", \"seconds\": 1.5}, ...] plays as a stream, each title in turn",
+      [&](const auto &args) { play_entry(transport, args); });
   commands.add("next", "the playing track ends and the next one starts",
                [&](const auto &) { tell_refusal("go to the next track", transport.next()); });
   commands.add("pause", "pause playback", [&](const auto &) { tell_refusal("pause", transport.pause()); });
   commands.add("resume", "resume paused playback",
                [&](const auto &) { tell_refusal("resume", transport.resume()); });
   commands.add("stop", "stop playback", [&](const auto &) { tell_refusal("stop", transport.stop()); });
+  commands.add_text(
+      "tag",
+      "tag FIELD VALUE: set a tag of the playing track (a stream's own tags) to VALUE, the rest\n"
+      "of the line; with no VALUE the tag is removed",
+      [&](const std::string &text) { tag_playing_track(transport, text); });
   commands.add("list", "show the playlist", [&](const auto &) { list_tracks(transport); });
   commands.add("status", "show what plays and the component's menu item", [&](const auto &) {
     player_track *track = transport.current();

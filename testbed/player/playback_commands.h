@@ -4,6 +4,6 @@
 #include "playback.h"
 #include "service_registry.h"
 
-// play N, next, pause, resume, stop, list, status and menu: the transport and the main menu, as a
-// person at the player would use them.
+// play N, next, pause, resume, stop, tag, list, status and menu: the transport, the playing
+// track's tags and the main menu, as a person at the player would use them.
 void add_playback_commands(command_table &commands, playback &transport, service_registry &registry);

@@ -38,10 +38,37 @@ std::string tag_text(const json &value, const std::string &name, const std::stri
   throw playlist_fault(where + "tag \"" + name + "\" must be a text or a number");
 }
 
-titleformat::track_info track_from_json(const json &entry, std::size_t number) {
+// Longer would not fit the timer that plays it, and no one waits that long for the next song.
+constexpr double longest_stream_title_seconds = 86400;
+
+std::vector<stream_title> stream_from_json(const json &stream, const std::string &where) {
+  if (!stream.is_array() || stream.empty()) {
+    throw playlist_fault(where +
+                         "\"stream\" must be a list of titles, each {\"title\": ..., \"seconds\": ...}");
+  }
+  std::vector<stream_title> titles;
+  for (const json &item : stream) {
+    const std::string at = where + "stream title " + std::to_string(titles.size() + 1) + ": ";
+    if (!item.is_object())
+      throw playlist_fault(at + "must be an object with a \"title\" and its \"seconds\"");
+    refuse_unknown_fields(item, {"title", "seconds"}, at);
+    if (!item.contains("title")) throw playlist_fault(at + "\"title\" is missing");
+    if (!item["title"].is_string()) throw playlist_fault(at + "\"title\" must be a text");
+    if (!item.contains("seconds")) throw playlist_fault(at + "\"seconds\" is missing");
+    const json &seconds = item["seconds"];
+    if (!seconds.is_number() || seconds.get<double>() <= 0 ||
+        seconds.get<double>() > longest_stream_title_seconds) {
+      throw playlist_fault(at + "\"seconds\" must be a number of seconds above 0, at most 86400");
+    }
+    titles.push_back({item["title"].get<std::string>(), seconds.get<double>()});
+  }
+  return titles;
+}
+
+std::unique_ptr<player_track> track_from_json(const json &entry, std::size_t number) {
   const std::string where = "entry " + std::to_string(number) + ": ";
   if (!entry.is_object()) throw playlist_fault(where + "must be an object with a \"path\"");
-  refuse_unknown_fields(entry, {"path", "length", "tags"}, where);
+  refuse_unknown_fields(entry, {"path", "length", "tags", "stream"}, where);
   titleformat::track_info info;
   if (!entry.contains("path")) throw playlist_fault(where + "\"path\" is missing");
   if (!entry["path"].is_string()) throw playlist_fault(where + "\"path\" must be a text");
@@ -58,7 +85,14 @@ titleformat::track_info track_from_json(const json &entry, std::size_t number) {
     if (!tags.is_object()) throw playlist_fault(where + "\"tags\" must be an object of tag names and texts");
     for (const auto &[name, value] : tags.items()) info.tags[name] = tag_text(value, name, where);
   }
-  return info;
+  std::vector<stream_title> stream;
+  if (entry.contains("stream")) {
+    // A stream's length is unknown, as the host has it; its titles say how long each plays.
+    if (entry.contains("length"))
+      throw playlist_fault(where + "a stream has no \"length\": its titles have \"seconds\"");
+    stream = stream_from_json(entry["stream"], where);
+  }
+  return std::make_unique<player_track>(std::move(info), std::move(stream));
 }
 
 playlist playlist_from_json(const json &document) {
@@ -74,7 +108,7 @@ playlist playlist_from_json(const json &document) {
   if (!document["tracks"].is_array()) throw playlist_fault("\"tracks\" must be a list of entries");
   std::size_t number = 0;
   for (const json &entry : document["tracks"]) {
-    result.tracks.push_back(std::make_unique<player_track>(track_from_json(entry, ++number)));
+    result.tracks.push_back(track_from_json(entry, ++number));
   }
   return result;
 }

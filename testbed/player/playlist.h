@@ -9,6 +9,9 @@
 // The player's one playlist, read from a JSON file:
 //   { "name": "Evening", "tracks": [ { "path": "C:\\Music\\a.flac", "length": 245.3,
 //       "tags": { "artist": "...", "title": "...", "album": "...", "tracknumber": "3" } } ] }
+// An entry that is a stream has no "length" but the titles it sends, each with how long it plays:
+//   { "path": "http://...", "tags": { "title": "Night FM" },
+//     "stream": [ { "title": "Song A", "seconds": 1.5 }, { "title": "Song B", "seconds": 2 } ] }
 struct playlist {
   std::string name;
   std::vector<std::unique_ptr<player_track>> tracks;

@@ -84,6 +84,35 @@ TEST(player_commands, the_transport_says_why_it_cannot_act) {
       << run.output;
 }
 
+// The stream's clock runs only while it plays: had the pause not held it, its second title would come
+// before the resume. After its last title the next entry starts as at a track's end.
+TEST(player_commands, a_stream_sends_its_titles_while_it_plays_and_a_tag_is_edited_only_while_one_plays) {
+  scratch_profile profile;
+  const std::string playlist = R"({"tracks": [
+      {"path": "http://radio", "stream": [{"title": "A", "seconds": 0.6}, {"title": "B", "seconds": 0.6}]},
+      {"path": "b.flac"}]})";
+  profile.write(L"stream.json", bytes(playlist.begin(), playlist.end()));
+  const player_result run = run_player(profile, L"--playlist \"" + profile.file(L"stream.json") + L"\"",
+                                       "tag genre Rock\nplay 1\npause\nwait 1000\nresume\nwait 2000\n"
+                                       "tag  genre   Jazz  and  Soul \ntag GENRE\ntag genre\ntag\nquit\n");
+  EXPECT_EQ(run.exit_code, 0u);
+  EXPECT_EQ(player_lines(run.output),
+            (std::vector<std::string>{
+                "player: cannot edit a tag: nothing is playing",
+                "player: playing: http://radio",
+                "player: stream title: A",
+                "player: paused",
+                "player: resumed",
+                "player: stream title: B",
+                "player: next track: b.flac",
+                "player: tag genre set to \"Jazz  and  Soul\": b.flac",
+                "player: tag GENRE removed: b.flac",
+                "player: cannot edit a tag: the playing track has no tag \"genre\" to remove",
+                "player: tag takes a field and its text: tag FIELD VALUE (no VALUE removes the tag)",
+            }))
+      << run.output;
+}
+
 TEST(player_loading, says_in_words_why_a_component_does_not_load) {
   scratch_profile profile;
   const std::wstring missing = profile.file(L"missing_component.dll");
@@ -130,7 +159,11 @@ TEST(player_loading, names_the_entry_and_the_field_of_a_faulty_playlist) {
       {R"({"tracks": [{"path": 7}]})", R"(entry 1: "path" must be a text)"},
       {R"({"tracks": ["a.flac"]})", R"(entry 1: must be an object with a "path")"},
       {R"({"tracks": [{"path": "a", "lenght": 20}]})",
-       R"(entry 1: unknown field "lenght" (known: path, length, tags))"},
+       R"(entry 1: unknown field "lenght" (known: path, length, tags, stream))"},
+      {R"({"tracks": [{"path": "r", "stream": [{"title": "A", "seconds": 1}, {"title": "B", "seconds": 0}]}]})",
+       R"(entry 1: stream title 2: "seconds" must be a number of seconds above 0, at most 86400)"},
+      {R"({"tracks": [{"path": "r", "length": 9, "stream": [{"title": "A", "seconds": 1}]}]})",
+       R"(entry 1: a stream has no "length": its titles have "seconds")"},
       {R"({"tracks": [{"path": "a", "tags": ["x"]}]})",
        R"(entry 1: "tags" must be an object of tag names and texts)"},
       {R"({"tracks": [{"path": "a", "tags": {"artist": {"x": 1}}}]})",
