@@ -12,9 +12,15 @@
 
 namespace {
 
+// What follows a blank text: a new track leaves the user's own status on display; a new text of
+// the same track (a stream's next title) leaves the last one, so that the status does not flicker.
 constexpr const char *stays_on_display = ", so the track is not shown and your own status stays on display";
+constexpr const char *last_text_stays = ", so what shows stays as it is";
 
 bool playing_now = false;
+// A blank text of the playing track has been told of since its announcement: a stream's blank
+// titles are told of once per track.
+bool blank_text_said = false;
 
 // The text as it is published: one line, at most status_text_limit units, cut at a whole character.
 pfc::wide_string published_text(const pfc::string8 &formatted) {
@@ -33,34 +39,46 @@ pfc::wide_string top_text(track *by_value) {
 }
 
 // Why the track's text came out blank, in one console line that names the script.
-void report_blank_text(title_outcome outcome, const char *script) {
+void report_blank_text(title_outcome outcome, const char *script, const char *what_follows) {
   console::formatter line;
   line << "tunesignal: the active script \"" << script << "\" ";
   if (outcome == title_outcome::does_not_compile) {
-    line << "does not compile" << stays_on_display << "; mend it on the preferences page";
+    line << "does not compile" << what_follows << "; mend it on the preferences page";
   } else if (outcome == title_outcome::failed) {
-    line << "could not be formatted for this track" << stays_on_display;
+    line << "could not be formatted for this track" << what_follows;
   } else {
-    line << "gives an empty text for this track" << stays_on_display;
+    line << "gives an empty text for this track" << what_follows;
   }
 }
 
-// The track's text, or false when it is blank (and the console says why).
-bool track_text(track *by_value, pfc::wide_string &text) {
+// The track's two texts, or false when its text is blank; the console says why when `what_follows`
+// is given.
+bool track_texts(track *by_value, track_status &shown, const char *what_follows) {
   host_ref<track> track_handle(by_value);
   const char *script = cfg_active_script.text();
   if (!pfc::is_whole_utf8(script)) {
-    console::formatter line;
-    line << "tunesignal: the active script is stored as text that is not valid UTF-8" << stays_on_display
-         << "; choose a script on the preferences page";
+    if (what_follows != nullptr) {
+      console::formatter line;
+      line << "tunesignal: the active script is stored as text that is not valid UTF-8" << what_follows
+           << "; choose a script on the preferences page";
+    }
     return false;
   }
   pfc::string8 formatted;
   const title_outcome outcome = format_now_playing(track_handle.copy(), script, formatted);
-  text = published_text(formatted);
-  if (!pfc::is_blank(text)) return true;
-  report_blank_text(outcome, script);
-  return false;
+  shown.bottom = published_text(formatted);
+  if (pfc::is_blank(shown.bottom)) {
+    if (what_follows != nullptr) report_blank_text(outcome, script, what_follows);
+    return false;
+  }
+  shown.top = top_text(track_handle.copy());
+  return true;
+}
+
+// The track that plays, as the host's playback control has it; left empty when none does.
+void get_playing_track(host_ref<track> &playing) {
+  host_ref<playback_control> playback(find_single_service<playback_control>());
+  playback->get_now_playing(playing.out());
 }
 
 }  // namespace
@@ -70,23 +88,32 @@ void announce_track(track *by_value) {
   if (!keeper_takes_requests()) return;
   track_status shown;
   shown.empty_track = !track_handle;
-  if (track_handle) {
-    if (!track_text(track_handle.copy(), shown.bottom)) {
-      put_users_status_back(put_back_reason::plain);
-      return;
-    }
-    shown.top = top_text(track_handle.copy());
+  blank_text_said = false;
+  if (track_handle && !track_texts(track_handle.copy(), shown, stays_on_display)) {
+    blank_text_said = true;
+    put_users_status_back(put_back_reason::plain);
+    return;
   }
   show_track(shown);
 }
 
 void announce_playing_track() {
   host_ref<track> playing;
-  {
-    host_ref<playback_control> playback(find_single_service<playback_control>());
-    playback->get_now_playing(playing.out());
-  }
+  get_playing_track(playing);
   if (playing) announce_track(playing.copy());
+}
+
+void announce_new_text() {
+  if (!keeper_takes_requests()) return;
+  host_ref<track> playing;
+  get_playing_track(playing);
+  if (!playing) return;
+  track_status shown;
+  if (!track_texts(playing.copy(), shown, blank_text_said ? nullptr : last_text_stays)) {
+    blank_text_said = true;
+    return;
+  }
+  show_new_track_text(shown);
 }
 
 void note_track_playing(bool playing) { playing_now = playing; }

@@ -11,6 +11,11 @@ void announce_track(track *by_value);
 // Asks the host for the playing track and announces it.
 void announce_playing_track();
 
+// A new text of the playing track (a stream's next title, an edit of its tags): formatted again
+// and shown when it differs from the track last asked for. A blank text leaves what shows, and is
+// told of once per track.
+void announce_new_text();
+
 // Whether a track plays (started or resumed, not stopped or paused), as the playback events last
 // said. Kept while the component is switched off too.
 void note_track_playing(bool playing);

@@ -44,4 +44,19 @@ void playback_events::on_playback_pause(bool paused) {
   }
 }
 
-void playback_events::on_playback_edited(track *by_value) { host_ref<track> release(by_value); }
+namespace {
+
+// A stream's next title or an edit of the playing track's tags: shown only while a track plays.
+void follow_playing_track() {
+  if (!cfg_enabled || !track_is_playing()) return;
+  run_contained("the announcement", track_waits, announce_new_text);
+}
+
+}  // namespace
+
+void playback_events::on_playback_edited(track *by_value) {
+  host_ref<track> release(by_value);
+  follow_playing_track();
+}
+
+void playback_events::on_playback_dynamic_info_track(const void *) { follow_playing_track(); }

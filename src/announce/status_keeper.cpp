@@ -512,6 +512,13 @@ void show_track(const track_status &track) {
   ask(wanted);
 }
 
+void show_new_track_text(const track_status &track) {
+  const request &latest = keeper.wanted;
+  const bool asked_already = latest.kind == request_kind::track && !latest.track.empty_track &&
+                             latest.track.bottom == track.bottom && latest.track.top == track.top;
+  if (!asked_already) show_track(track);
+}
+
 void put_users_status_back(put_back_reason reason) { ask(users_status_request(reason)); }
 
 void meet_messenger() {

@@ -10,7 +10,9 @@
 //    text, top text, each on its own) that does not show a value of the component's is the user's,
 //    whenever they set it; one that does keeps the user's value known from before.
 // 2. Quiet: the dialog is written and applied (five messages) only when what it is to show differs
-//    from what it shows, or when an earlier write may not have been published.
+//    from what it shows, or when an earlier write may not have been published. A new text of the
+//    playing track (a stream's next title, an edit of its tags) that is the track last asked for
+//    sends nothing at all, not even the reads, so it never touches a status the user set meanwhile.
 // 3. The component's values are those it wrote that may still be on display or published: the one
 //    it published last in each field, and, until a later write is published, the values written
 //    since (an unanswered one may land later; the dialog's Cancel brings back what was published).
@@ -65,6 +67,8 @@ struct track_status {
 enum class put_back_reason { plain, stop, another_track_follows };
 
 void show_track(const track_status &track);
+// A new text of the track that plays: shown as show_track does, unless it is the track last asked for.
+void show_new_track_text(const track_status &track);
 void put_users_status_back(put_back_reason reason);
 
 // At start and when switched on: puts the user's status back where something is owed, else (when

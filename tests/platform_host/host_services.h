@@ -56,6 +56,9 @@ class host_track : public counted<track_base> {
  public:
   explicit host_track(const char *title) : title_(title) {}
 
+  // A stream's next title, or an edit of the track's tags.
+  void retitle(const char *title) { title_ = title; }
+
   bool format_title(void *hook, pfc::string_base &out, titleformat_object *script, void *filter) override;
 
  private:

@@ -83,6 +83,39 @@ void menu_switch_and_playback_drive_the_messenger() {
   published.add("11\tСлушаю:\t\xE2\x99\xAA Кукушка\n");
   check_published(messenger, published, "once on again, a new track is published");
 
+  // A stream's next title and an edit of the playing track's tags.
+  play_callback_static *callback = component.service<play_callback_static>();
+  check_number(callback->get_flags(), 182,
+               "the component asks for new tracks, stops, pauses, edits and the playing track's information");
+  cuckoo.retitle("Кукушка (live)");
+  events->on_playback_dynamic_info_track(nullptr);
+  published.add("11\tСлушаю:\t\xE2\x99\xAA Кукушка (live)\n");
+  check_published(messenger, published, "a stream's next title is published");
+  events->on_playback_dynamic_info_track(nullptr);
+  check_published(messenger, published, "the same title again publishes nothing");
+  cuckoo.retitle("Кукушка");
+  cuckoo.service_add_ref();
+  events->on_playback_edited(&cuckoo);
+  published.add("11\tСлушаю:\t\xE2\x99\xAA Кукушка\n");
+  check_published(messenger, published, "an edit of the playing track's tags is published");
+
+  menu->execute(0, nullptr);
+  published.add(users_status);
+  cuckoo.retitle("Кукушка (remix)");
+  events->on_playback_dynamic_info_track(nullptr);
+  cuckoo.service_add_ref();
+  events->on_playback_edited(&cuckoo);
+  check_published(messenger, published, "while off, new titles and edits publish nothing");
+  menu->execute(0, nullptr);
+  published.add("11\tСлушаю:\t\xE2\x99\xAA Кукушка (remix)\n");
+  component.service<initquit>()->on_quit();
+  published.add(users_status);
+  cuckoo.retitle("Кукушка (demo)");
+  events->on_playback_dynamic_info_track(nullptr);
+  cuckoo.service_add_ref();
+  events->on_playback_edited(&cuckoo);
+  check_published(messenger, published, "after the quit hook, new titles and edits publish nothing");
+
   check_text(host.console.line(0), "", "the console stays quiet");
   check(host.playback.taken() > 0 && host.compiler.compiled() > 0,
         "the announcements used the host's formatting");

@@ -16,6 +16,7 @@ const std::vector<track_entry> tracks = {
     {"", ""},
     {nullptr, "Z"},  // a huge title, made below
     {"Dance \xF0\x9F\x92\x83 Tonight", "The \xF0\x9F\x8E\xB5 Band"},
+    {"Gruppa krovi", "Zemfira"},  // the first one's title by another artist: only the top line differs
 };
 const std::vector<std::string> scripts = {"%artist% - %title%", "%title%", "   ", "%title% $("};
 const std::vector<std::string> top_lines = {"Now Playing:", "\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E:", "",
@@ -133,6 +134,7 @@ void player::start_session() {
   session_started = world_.now();
   state = playback::stopped;
   track = -1;
+  source = -1;
   call([this] { hooks_.on_init(); });
 }
 
@@ -159,8 +161,12 @@ void player::save() {
 void player::new_track(int number) {
   if (!session) return;
   fake_track *object = &track_objects_[static_cast<std::size_t>(number)];
+  // Every start of a track (or stream) begins from its own tags.
+  object->title = title_of(number);
+  object->artist = tracks[static_cast<std::size_t>(number)].artist;
   state = playback::playing;
   track = number;
+  source = number;
   track_event = world_.now();
   ++track_events;
   host.playback.playing = object;
@@ -178,17 +184,48 @@ void player::stop(int reason) {
 void player::pause(bool paused) {
   if (!session || state == playback::stopped || (state == playback::paused) == paused) return;
   state = paused ? playback::paused : playback::playing;
-  if (!paused) {
-    track_event = world_.now();
-    ++track_events;
-  }
+  if (!paused) announced_again();
   call([&] { events_.on_playback_pause(paused); });
+}
+
+void player::new_title(int number) { new_text(number, false); }
+
+void player::edit_tags(int number) { new_text(number, true); }
+
+void player::new_text(int number, bool edited) {
+  if (!session || state == playback::stopped) return;
+  fake_track *playing = host.playback.playing;
+  playing->title = title_of(number);
+  playing->artist = tracks[static_cast<std::size_t>(number)].artist;
+  source = number;
+  quiet_event = true;
+  if (state == playback::playing && cfg_enabled) {
+    const track_texts now = texts_of(number);
+    const track_texts before = texts_of(track);
+    const bool asked_already = before.shown && now.bottom == before.bottom && now.top == before.top;
+    if (now.shown && !asked_already) {
+      announced_again();
+      quiet_event = false;
+    }
+  }
+  if (edited) {
+    playing->service_add_ref();
+    call([&] { events_.on_playback_edited(playing); });
+  } else {
+    call([&] { events_.on_playback_dynamic_info_track(nullptr); });
+  }
+  quiet_event = false;
+}
+
+void player::announced_again() {
+  track = source;
+  track_event = world_.now();
+  ++track_events;
 }
 
 void player::menu() {
   if (!session) return;
-  track_event = world_.now();
-  ++track_events;
+  announced_again();
   call([this] { menu_.execute(0, nullptr); });
 }
 
@@ -213,8 +250,7 @@ void player::script(int which) {
 
 // As the preferences page does: a changed setting shows at once.
 void player::settings_changed() {
-  track_event = world_.now();
-  ++track_events;
+  announced_again();
   call([] { show_settings_change(); });
 }
 

@@ -54,6 +54,10 @@ class player {
   void save();
 
   void new_track(int number);
+  // A stream's next title, or an edit of the playing track's tags: from now on the playing track
+  // formats as track `number` does.
+  void new_title(int number);
+  void edit_tags(int number);
   void stop(int reason);
   void pause(bool paused);
   void menu();
@@ -64,7 +68,12 @@ class player {
   bool session = false;
   time_ms session_started = 0;
   playback state = playback::stopped;
+  // The track whose texts are to show, and the one the playing track formats as now: they differ
+  // after a stream title or tag edit that formats blank (the last text stays) or came unheard.
   int track = -1;
+  int source = -1;
+  // The event under way is a new text that changes nothing to show: no message may go out.
+  bool quiet_event = false;
   // A track event since which the track is the one to show (new track, resume, a changed setting).
   time_ms track_event = 0;
   std::uint64_t track_events = 0;
@@ -75,6 +84,9 @@ class player {
  private:
   void after_call();
   void settings_changed();
+  void new_text(int number, bool edited);
+  // The playing track is announced again: resumed, switched on, a setting changed.
+  void announced_again();
 
   world &world_;
   std::deque<player_track> track_objects_;  // in place: the component holds their addresses

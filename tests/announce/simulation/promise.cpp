@@ -118,6 +118,8 @@ void promise::call_begins(bool outermost) {
   note_track_texts();
   if (!outermost) return;
   due_after_inner_ = -2;
+  quiet_call_ = player_.quiet_event;
+  messages_before_call_ = world_.messages_from_component();
   call_messages_.clear();
   call_clean_ = true;
   floor_now_ = floor_applies_ && floor_ready_ && !apply_pending_ && served_ != nullptr && served_->running &&
@@ -127,6 +129,10 @@ void promise::call_begins(bool outermost) {
 void promise::call_ends(time_ms started) {
   if (world_.now() - started > 2000) {
     fail("one deadline per call", "a call into the component waited " + std::to_string(world_.now() - started) + " ms");
+  }
+  if (quiet_call_ && world_.messages_from_component() != messages_before_call_) {
+    fail("quiet titles", "a new text of the playing track that changes nothing to show sent " +
+                             std::to_string(world_.messages_from_component() - messages_before_call_) + " messages");
   }
   if (world_.player_dead()) return;
   check_round_trips();

@@ -30,6 +30,8 @@
 //   opened is neither read nor written; one the component opened does not stay on the screen.
 // - The console says each condition once until it clears, each track's trouble once per track, and
 //   nothing else.
+// - A stream's next title or a tag edit that changes nothing to show (the same texts as the track
+//   last shown, a blank text, or while paused or switched off) sends no message at all.
 // - Round trips: while the messenger's windows are the ones of the last event and it answers, an
 //   event sends nothing, the three reads, or the three reads and the five writes of a publish.
 namespace sim {
@@ -114,6 +116,9 @@ class promise final : public world_watcher {
   bool put_back_while_switching_ = false;
   bool said_cut_ = false;  // in any session: the user was told
   std::vector<UINT> call_messages_;
+  // The call under way is a new text that changes nothing to show, and the messages sent before it.
+  bool quiet_call_ = false;
+  std::uint64_t messages_before_call_ = 0;
   std::vector<int> instances_;
   time_ms instances_changed_at_ = 0;
 };

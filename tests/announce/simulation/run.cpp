@@ -31,7 +31,8 @@ dialog_shape shape_named(const std::string &name) {
 }
 
 bool player_event(const std::string &verb) {
-  static const char *const events[] = {"track", "switch", "stop", "pause", "resume", "menu", "option", "top", "script"};
+  static const char *const events[] = {"track", "switch", "stop",   "pause", "resume", "menu",
+                                       "option", "top",    "script", "title", "tag"};
   for (const char *event : events) {
     if (verb == event) return true;
   }
@@ -174,6 +175,10 @@ class simulation {
       player_.top_line(n);
     } else if (verb == "script" && n >= 0 && n < static_cast<int>(scripts.size())) {
       player_.script(n);
+    } else if (verb == "title" && n >= 0 && n < static_cast<int>(tracks.size())) {
+      player_.new_title(n);
+    } else if (verb == "tag" && n >= 0 && n < static_cast<int>(tracks.size())) {
+      player_.edit_tags(n);
     }
   }
 

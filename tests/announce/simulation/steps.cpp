@@ -58,9 +58,34 @@ std::string which(std::mt19937_64 &random, world &w) {
   return text_of(count > 1 && number(random, 0, 3) == 0 ? 1 : 0);
 }
 
-step player_event(std::mt19937_64 &random) {
+// Another track of the same title as track `number` (by another artist), or `number` itself.
+int same_title(int number) {
+  for (int other = 0; other < static_cast<int>(tracks.size()); ++other) {
+    const char *a = tracks[static_cast<std::size_t>(number)].title;
+    const char *b = tracks[static_cast<std::size_t>(other)].title;
+    if (other != number && a != nullptr && b != nullptr && std::string(a) == b) return other;
+  }
+  return number;
+}
+
+// The text a stream's next title or a tag edit brings: now and then the same again, or the same
+// title by another artist, else any track's.
+int next_text(std::mt19937_64 &random, const player &p, int any) {
+  if (p.source < 0) return any;
+  switch (number(random, 0, 5)) {
+    case 0:
+    case 1:
+      return p.source;
+    case 2:
+      return same_title(p.source);
+    default:
+      return any;
+  }
+}
+
+step player_event(std::mt19937_64 &random, const player &p) {
   const int track = number(random, 0, static_cast<int>(tracks.size()) - 1);
-  switch (number(random, 0, 14)) {
+  switch (number(random, 0, 17)) {
     case 0:
     case 1:
     case 2:
@@ -85,6 +110,11 @@ step player_event(std::mt19937_64 &random) {
       return {"top", text_of(number(random, 0, 3) == 0 ? number(random, 1, 3) : 0)};
     case 13:
       return {"script", text_of(number(random, 0, 2) == 0 ? number(random, 1, 3) : 0)};
+    case 15:
+    case 16:
+      return {"title", text_of(next_text(random, p, track))};
+    case 17:
+      return {"tag", text_of(next_text(random, p, track))};
     default:
       return {"track", text_of(track)};
   }
@@ -217,9 +247,9 @@ step next_step(std::mt19937_64 &random, world &w, const player &p) {
   if (w.running().empty() && number(random, 0, 3) == 0) return messenger_start(random);
   const int kind = number(random, 0, 99);
   if (kind < 30) return waiting(random);
-  if (kind < 62) return player_event(random);
+  if (kind < 62) return player_event(random, p);
   if (kind < 66) {
-    step inside = player_event(random);
+    step inside = player_event(random, p);
     inside.insert(inside.begin(), {"inside", text_of(number(random, 0, 1) == 0 ? 1 : number(random, 2, 9))});
     return inside;
   }

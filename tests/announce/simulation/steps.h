@@ -19,6 +19,8 @@
 //   session start|quit|kill|save      the player's process, and the host saving its settings
 //   session kill-at N                 the player dies before its N-th next message
 //   track N | switch N | stop REASON | pause | resume | menu | option N | top N | script N
+//   title N | tag N                   the playing track now formats as track N: a stream's next
+//                                     title (its dynamic information), or an edit of its tags
 //   inside N STEP                     the player step comes while the N-th next message waits
 //   wait MS
 // TOP and BOTTOM name texts of the user's (steps.cpp); track, script and top numbers index the
