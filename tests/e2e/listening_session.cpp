@@ -37,6 +37,10 @@ void listening_session::does(const std::string &command) {
                                          << player_->output();
 }
 
+void listening_session::hears(const std::string &text) {
+  ASSERT_TRUE(player_->wait_for(text)) << "the player did not say '" << text << "'\n" << player_->output();
+}
+
 void listening_session::quit_player() {
   player_->type("quit\n");
   player_->finish();

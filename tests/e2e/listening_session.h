@@ -31,6 +31,8 @@ class listening_session {
   void open_player(const std::wstring &arguments = sample_playlist());
   // Types one command and waits until the player has carried it out.
   void does(const std::string &command);
+  // Waits until the player prints `text` after what was waited for last: what it does by itself.
+  void hears(const std::string &text);
   // 'quit', and waits for the player to end.
   void quit_player();
   void kill_player();
