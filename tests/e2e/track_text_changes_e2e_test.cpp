@@ -16,8 +16,8 @@ class track_text_changes : public ::testing::Test, protected listening_session {
 TEST_F(track_text_changes, a_stream_shows_each_new_title_once_and_its_end_gives_the_status_back) {
   const std::string playlist =
       R"({"tracks": [{"path": "http://radio.example/live", "tags": {"artist": "Night FM"},
-      "stream": [{"title": "Song A", "seconds": 0.8}, {"title": "Song B", "seconds": 0.8},
-                 {"title": "Song B", "seconds": 0.8}, {"title": "Song C", "seconds": 0.8}]}]})";
+      "stream": [{"title": "Song A", "seconds": 0.6}, {"title": "Song B", "seconds": 0.6},
+                 {"title": "Song B", "seconds": 0.6}, {"title": "Song C", "seconds": 0.6}]}]})";
   profile().write(L"radio.json", bytes(playlist.begin(), playlist.end()));
   messenger_standin messenger(at_work_options);
   open_player(L"--playlist \"" + profile().file(L"radio.json") + L"\"");

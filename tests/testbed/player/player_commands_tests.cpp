@@ -89,11 +89,11 @@ TEST(player_commands, the_transport_says_why_it_cannot_act) {
 TEST(player_commands, a_stream_sends_its_titles_while_it_plays_and_a_tag_is_edited_only_while_one_plays) {
   scratch_profile profile;
   const std::string playlist = R"({"tracks": [
-      {"path": "http://radio", "stream": [{"title": "A", "seconds": 0.6}, {"title": "B", "seconds": 0.6}]},
+      {"path": "http://radio", "stream": [{"title": "A", "seconds": 0.4}, {"title": "B", "seconds": 0.4}]},
       {"path": "b.flac"}]})";
   profile.write(L"stream.json", bytes(playlist.begin(), playlist.end()));
   const player_result run = run_player(profile, L"--playlist \"" + profile.file(L"stream.json") + L"\"",
-                                       "tag genre Rock\nplay 1\npause\nwait 1000\nresume\nwait 2000\n"
+                                       "tag genre Rock\nplay 1\npause\nwait 700\nresume\nwait 1100\n"
                                        "tag  genre   Jazz  and  Soul \ntag GENRE\ntag genre\ntag\nquit\n");
   EXPECT_EQ(run.exit_code, 0u);
   EXPECT_EQ(player_lines(run.output),
