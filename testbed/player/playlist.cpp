@@ -38,7 +38,7 @@ std::string tag_text(const json &value, const std::string &name, const std::stri
   throw playlist_fault(where + "tag \"" + name + "\" must be a text or a number");
 }
 
-// Longer would not fit the timer that plays it, and no one waits that long for the next song.
+// A day at most: well within what the timer that plays a title takes, and longer than anyone waits.
 constexpr double longest_stream_title_seconds = 86400;
 
 std::vector<stream_title> stream_from_json(const json &stream, const std::string &where) {
@@ -49,8 +49,9 @@ std::vector<stream_title> stream_from_json(const json &stream, const std::string
   std::vector<stream_title> titles;
   for (const json &item : stream) {
     const std::string at = where + "stream title " + std::to_string(titles.size() + 1) + ": ";
-    if (!item.is_object())
+    if (!item.is_object()) {
       throw playlist_fault(at + "must be an object with a \"title\" and its \"seconds\"");
+    }
     refuse_unknown_fields(item, {"title", "seconds"}, at);
     if (!item.contains("title")) throw playlist_fault(at + "\"title\" is missing");
     if (!item["title"].is_string()) throw playlist_fault(at + "\"title\" must be a text");
@@ -88,8 +89,9 @@ std::unique_ptr<player_track> track_from_json(const json &entry, std::size_t num
   std::vector<stream_title> stream;
   if (entry.contains("stream")) {
     // A stream's length is unknown, as the host has it; its titles say how long each plays.
-    if (entry.contains("length"))
+    if (entry.contains("length")) {
       throw playlist_fault(where + "a stream has no \"length\": its titles have \"seconds\"");
+    }
     stream = stream_from_json(entry["stream"], where);
   }
   return std::make_unique<player_track>(std::move(info), std::move(stream));
