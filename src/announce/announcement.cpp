@@ -88,9 +88,8 @@ void announce_track(track *by_value) {
   if (!keeper_takes_requests()) return;
   track_status shown;
   shown.empty_track = !track_handle;
-  blank_text_said = false;
-  if (track_handle && !track_texts(track_handle.copy(), shown, stays_on_display)) {
-    blank_text_said = true;
+  blank_text_said = track_handle && !track_texts(track_handle.copy(), shown, stays_on_display);
+  if (blank_text_said) {
     put_users_status_back(put_back_reason::plain);
     return;
   }

@@ -514,8 +514,8 @@ void show_track(const track_status &track) {
 
 void show_new_track_text(const track_status &track) {
   const request &latest = keeper.wanted;
-  const bool asked_already = latest.kind == request_kind::track && !latest.track.empty_track &&
-                             latest.track.bottom == track.bottom && latest.track.top == track.top;
+  const bool asked_already = latest.kind == request_kind::track && latest.track.bottom == track.bottom &&
+                             latest.track.top == track.top;
   if (!asked_already) show_track(track);
 }
 

@@ -23,8 +23,9 @@
 //   failure on the console with what comes next, so no exception reaches the caller.
 //     initquit::on_init, on_quit; play_callback_static::on_playback_new_track, on_playback_stop,
 //     on_playback_pause, on_playback_edited (after letting its reference go),
-//     on_playback_dynamic_info_track; mainmenu_commands::execute; foobar2000_client::set_library_path; the
-//     preferences page's and the preset editor's message handlers; the retry timer's callback.
+//     on_playback_dynamic_info_track; mainmenu_commands::execute;
+//     foobar2000_client::set_library_path; the preferences page's and the preset editor's message
+//     handlers; the retry timer's callback.
 // - Cannot fail: constant answers and reference counting, with no allocation and no host call
 //     get_version, get_service_list, services_init, is_debug, service_release, service_add_ref,
 //     service_query, instance_create, get_flags, the other play_callback slots (empty),
