@@ -51,8 +51,8 @@ void read_text(HWND edit) {
 // The windows found before, each still a window of the messenger's process.
 void check_still_there(const messenger_window_table &found) {
   const DWORD process = process_of(found.status_form);
-  for (HWND window : {found.main_form, found.main_panel, found.status_form, found.status_panel, found.status_combo,
-                      found.bottom_edit, found.top_edit}) {
+  for (HWND window : {found.main_form, found.main_panel, found.status_form, found.status_panel,
+                      found.status_combo, found.bottom_edit, found.top_edit}) {
     if (window != nullptr && IsWindow(window) && process_of(window) != process) return;
   }
 }
@@ -69,7 +69,8 @@ void keep_record() {
     lstrcpyW(temporary, path);
     lstrcatW(temporary, L".new");
   }
-  const HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file =
+      CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
   WriteFile(file, record, sizeof record, &written, nullptr);
   CloseHandle(file);

@@ -60,7 +60,8 @@ text_line &text_line::add_count(long value) {
   char digits[12];
   int count = 0;
   // Digits of the magnitude, negated in unsigned arithmetic so that the most negative value works.
-  unsigned long rest = value < 0 ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+  unsigned long rest =
+      value < 0 ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
   do {
     digits[count++] = static_cast<char>('0' + rest % 10);
     rest /= 10;
@@ -103,7 +104,12 @@ text_line &text_line::add_number(double value, int decimals) {
 text_line &text_line::add_milliseconds(double seconds) { return add_number(seconds * 1000, 3).add(" ms"); }
 
 text_line &text_line::add_ratio(const interval &ratio) {
-  return add_number(ratio.middle, 2).add(" (").add_number(ratio.low, 2).add("-").add_number(ratio.high, 2).add(")");
+  return add_number(ratio.middle, 2)
+      .add(" (")
+      .add_number(ratio.low, 2)
+      .add("-")
+      .add_number(ratio.high, 2)
+      .add(")");
 }
 
 void print_row(const char *name, const text_line &ours, const text_line &baseline, const interval &ratio,

@@ -50,5 +50,6 @@ void pair_collector::add(double ours, double baseline) {
 }
 
 timing pair_collector::result() {
-  return {median_interval(ours_, count_), median_interval(baseline_, count_), median_interval(ratio_, count_)};
+  return {median_interval(ours_, count_), median_interval(baseline_, count_),
+          median_interval(ratio_, count_)};
 }

@@ -74,7 +74,8 @@ int bench_main(bool quick) {
     others.shrink_to_fit();
     malloc_trim(0);
   };
-  const timing time = measure(count, ours, [&] { idiomatic_load(chain, presets, others); }, forget);
+  const timing time = measure(
+      count, ours, [&] { idiomatic_load(chain, presets, others); }, forget);
   forget();
   ours();
   idiomatic_load(chain, presets, others);
@@ -83,11 +84,13 @@ int bench_main(bool quick) {
     print_detail("bench settings_native: the two loaders did not read the same presets");
     return 1;
   }
-  const bench_case load{text_line("load, 100000 presets (").add_count(static_cast<long>(chain.size() / 1024)).add(" KiB)"),
-                        time};
+  const bench_case load{
+      text_line("load, 100000 presets (").add_count(static_cast<long>(chain.size() / 1024)).add(" KiB)"),
+      time};
   print_cases("settings_native", &load, 1, ratio_target);
-  print_detail("ours: the component's loader, natively (clang, release); baseline: read the length, construct a "
-               "std::string, push_back into a std::vector, through the same stream, same compiler and flags");
+  print_detail(
+      "ours: the component's loader, natively (clang, release); baseline: read the length, construct a "
+      "std::string, push_back into a std::vector, through the same stream, same compiler and flags");
   print_detail("before every load of either side, the memory of the last one is given back to the system");
   return 0;
 }

@@ -75,7 +75,8 @@ struct host_side {
 void time_pairs(chain_case &timed, bool ours_first, host_side &host) {
   const saved_chain &chain = timed.chain;
   measure_pair(
-      timed.load, ours_first, [&] { load_chain(chain); }, [&] { raw_load(chain.bytes, chain.size, host.copy); },
+      timed.load, ours_first, [&] { load_chain(chain); },
+      [&] { raw_load(chain.bytes, chain.size, host.copy); },
       [&] {
         cfg_presets.remove_all();
         host.copy.release();
@@ -155,16 +156,21 @@ int bench_main(bool quick) {
     print_detail("bench settings: the loaded chain does not save back to the same bytes");
     return 1;
   }
-  const bench_case loads[2] = {{what("load", fewer), fewer.load.result()}, {what("load", more), more.load.result()}};
+  const bench_case loads[2] = {{what("load", fewer), fewer.load.result()},
+                               {what("load", more), more.load.result()}};
   print_operation("settings_load", load_target, loads, load_growth);
-  print_detail("ours: the component's settings, built as the DLL is (clang -Os, the platform's ABI), loading the "
-               "chain from the host's stream");
-  print_detail("baseline: the same bytes read through the same stream into a new block of their size (the same kind "
-               "of memory, made usable at once), field by field (key, size, count, each entry's length and bytes)");
+  print_detail(
+      "ours: the component's settings, built as the DLL is (clang -Os, the platform's ABI), loading the "
+      "chain from the host's stream");
+  print_detail(
+      "baseline: the same bytes read through the same stream into a new block of their size (the same kind "
+      "of memory, made usable at once), field by field (key, size, count, each entry's length and bytes)");
   print_detail("every run of either side starts with the bytes out of the caches (64 MiB written over)");
-  const bench_case saves[2] = {{what("save", fewer), fewer.save.result()}, {what("save", more), more.save.result()}};
+  const bench_case saves[2] = {{what("save", fewer), fewer.save.result()},
+                               {what("save", more), more.save.result()}};
   print_operation("settings_save", save_target, saves, save_growth);
-  print_detail("ours: the component's settings saving the chain into the host's stream; baseline: the same bytes "
-               "written into the same kind of stream, three writes a record");
+  print_detail(
+      "ours: the component's settings saving the chain into the host's stream; baseline: the same bytes "
+      "written into the same kind of stream, three writes a record");
   return 0;
 }

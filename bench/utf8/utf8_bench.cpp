@@ -79,23 +79,31 @@ int bench_main(bool quick) {
     const char *utf8 = chosen.text;
     const wchar_t *utf16 = system_wide(utf8);
     if (!same_results(utf8, utf16)) {
-      print_detail(text_line("bench utf8: the component and the system convert the ").add(chosen.name).add(
-          " text differently"));
+      print_detail(text_line("bench utf8: the component and the system convert the ")
+                       .add(chosen.name)
+                       .add(" text differently"));
       return 1;
     }
     text_line what(chosen.name);
-    what.add(" (").add_count(static_cast<long>(sample_bytes / 1024)).add(" KiB, x").add_count(conversions_per_call).add(")");
-    cases[case_count++] = {text_line(what.text()).add(" UTF-8 to UTF-16"),
-                           measure(count, repeated([utf8] { sink = pfc::wide_text_from_utf8(utf8).get()[0]; }),
-                                   repeated([utf8] { system_wide_from_utf8(utf8); }))};
-    cases[case_count++] = {text_line(what.text()).add(" UTF-16 to UTF-8"),
-                           measure(count, repeated([utf16] { sink = pfc::utf8_text_from_wide(utf16).get()[0]; }),
-                                   repeated([utf16] { system_utf8_from_wide(utf16); }))};
+    what.add(" (")
+        .add_count(static_cast<long>(sample_bytes / 1024))
+        .add(" KiB, x")
+        .add_count(conversions_per_call)
+        .add(")");
+    cases[case_count++] = {
+        text_line(what.text()).add(" UTF-8 to UTF-16"),
+        measure(count, repeated([utf8] { sink = pfc::wide_text_from_utf8(utf8).get()[0]; }),
+                repeated([utf8] { system_wide_from_utf8(utf8); }))};
+    cases[case_count++] = {
+        text_line(what.text()).add(" UTF-16 to UTF-8"),
+        measure(count, repeated([utf16] { sink = pfc::utf8_text_from_wide(utf16).get()[0]; }),
+                repeated([utf16] { system_utf8_from_wide(utf16); }))};
     delete[] utf16;
     delete[] chosen.text;
   }
   print_cases("utf8", cases, case_count, 1.0);
   print_detail("ours: the component's converters, built as the DLL is (clang -Os, the platform's ABI)");
-  print_detail("baseline: MultiByteToWideChar / WideCharToMultiByte (CP_UTF8, length -1): size, allocate, convert");
+  print_detail(
+      "baseline: MultiByteToWideChar / WideCharToMultiByte (CP_UTF8, length -1): size, allocate, convert");
   return 0;
 }

@@ -10,7 +10,8 @@ void (*scheduled_action)() = nullptr;
 void timer_fired() {
   void (*const action)() = scheduled_action;
   scheduled_action = nullptr;
-  if (action != nullptr) run_contained("trying again", "the next track, stop or pause tries once more", action);
+  if (action != nullptr)
+    run_contained("trying again", "the next track, stop or pause tries once more", action);
 }
 
 }  // namespace

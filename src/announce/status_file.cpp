@@ -10,6 +10,8 @@ status_file *installed_file = nullptr;
 
 }  // namespace
 
-status_file &the_status_file() { return installed_file != nullptr ? *installed_file : platform_status_file(); }
+status_file &the_status_file() {
+  return installed_file != nullptr ? *installed_file : platform_status_file();
+}
 
 void use_status_file(status_file *installed) { installed_file = installed; }

@@ -36,7 +36,7 @@ struct request {
   request_kind kind = request_kind::none;
   put_back_reason reason = put_back_reason::plain;
   track_status track;
-  bool reported = false;       // an empty track has been reported
+  bool reported = false;         // an empty track has been reported
   bool waited_for_next = false;  // a stop before another track has waited its moment
 };
 
@@ -183,7 +183,8 @@ int shows_only_own(const status_field<T> &field, const T &shown) {
 void meet_instance(const shown_status &shown) {
   status_record &k = kept();
   const DWORD process = messenger_process();
-  const auto status_form = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
+  const auto status_form =
+      static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
   if (process == k.messenger_process && status_form == k.status_form) return;
   k.messenger_process = process;
   k.status_form = status_form;
@@ -198,8 +199,9 @@ void meet_instance(const shown_status &shown) {
 bool find_messenger() {
   if (messenger_windows_still_there(messenger_process())) return true;
   // The messenger found first is kept: the one the record names, or else the one probed.
-  const DWORD preferred = kept().messenger_process != 0 ? kept().messenger_process
-                                                        : the_window_system().process_of(keeper.silent_window);
+  const DWORD preferred = kept().messenger_process != 0
+                              ? kept().messenger_process
+                              : the_window_system().process_of(keeper.silent_window);
   const HWND status_form = find_status_form(preferred);
   if (status_form == nullptr) {
     reset_messenger_windows();
@@ -235,8 +237,8 @@ void judge(status_field<T> &field, const T &shown, bool all_published) {
 template <typename T>
 void may_show(status_field<T> &field, const T &value) {
   if (field.shows_own(value)) return;
-  const std::uint8_t at = field.own_count < status_field<T>::most_own ? field.own_count++
-                                                                      : status_field<T>::most_own - 1;
+  const std::uint8_t at =
+      field.own_count < status_field<T>::most_own ? field.own_count++ : status_field<T>::most_own - 1;
   field.own[at] = value;
 }
 

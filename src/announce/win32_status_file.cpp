@@ -57,8 +57,8 @@ class win32_status_file final : public status_file {
  public:
   bool read(record_bytes &out, t_size most) override {
     if (!find_path()) return false;
-    const HANDLE file =
-        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     out.set_size(0);
     DWORD got = 0;

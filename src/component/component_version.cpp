@@ -28,16 +28,13 @@ const char *or_empty(const char *text) { return text != nullptr ? text : ""; }
 
 }  // namespace
 
-component_version::component_version(const char *name, const char *version,
-                                                           const char *about)
+component_version::component_version(const char *name, const char *version, const char *about)
     : name_(name), version_(version), about_(about) {}
 
 void component_version::get_file_name(pfc::string_base &out) { out.assign(module_file_name()); }
 
 void component_version::get_component_name(pfc::string_base &out) { out.assign(or_empty(name_)); }
 
-void component_version::get_component_version(pfc::string_base &out) {
-  out.assign(or_empty(version_));
-}
+void component_version::get_component_version(pfc::string_base &out) { out.assign(or_empty(version_)); }
 
 void component_version::get_about_message(pfc::string_base &out) { out.assign(or_empty(about_)); }

@@ -12,8 +12,7 @@
 
 namespace {
 
-component_version_factory version_factory(component_name_text, component_version_text,
-                                          component_about_text);
+component_version_factory version_factory(component_name_text, component_version_text, component_about_text);
 initquit_factory_t<start_quit_hooks> initquit_factory;
 play_callback_static_factory_t<playback_events> play_callback_factory;
 preferences_page_factory_t<tunesignal_page> preferences_page_factory;

@@ -26,7 +26,9 @@ messenger_reply send_to_messenger(HWND target, UINT message, WPARAM w_param, LPA
   return send_waiting(target, message, w_param, l_param, messenger_answer_wait_ms);
 }
 
-bool messenger_answers(HWND window) { return send_waiting(window, WM_NULL, 0, 0, messenger_probe_wait_ms).answered; }
+bool messenger_answers(HWND window) {
+  return send_waiting(window, WM_NULL, 0, 0, messenger_probe_wait_ms).answered;
+}
 
 shared_deadline::shared_deadline() : outermost_(!deadline_set) {
   if (!outermost_) return;

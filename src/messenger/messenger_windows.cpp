@@ -97,7 +97,7 @@ bool messenger_windows_still_there(DWORD process) {
   const messenger_window_table &table = messenger_windows;
   if (process == 0 || table.status_form == nullptr || table.status_panel == nullptr) return false;
   const HWND windows[] = {table.main_form,    table.main_panel,  table.status_form, table.status_panel,
-                         table.status_combo, table.bottom_edit, table.top_edit};
+                          table.status_combo, table.bottom_edit, table.top_edit};
   for (const HWND window : windows) {
     if (window != nullptr && (!is_valid_window(window) || process_of(window) != process)) return false;
   }

@@ -45,6 +45,7 @@ messenger_result open_status_dialog() {
       return messenger_result::not_responding;
     }
   }
-  return send_to_messenger(status_form, WM_SYSCOMMAND, SC_CLOSE, 0).answered ? messenger_result::completed
-                                                                             : messenger_result::not_responding;
+  return send_to_messenger(status_form, WM_SYSCOMMAND, SC_CLOSE, 0).answered
+             ? messenger_result::completed
+             : messenger_result::not_responding;
 }

@@ -18,7 +18,8 @@ constexpr t_size read_room = pfc::status_text_limit + look_ahead;
 messenger_result read_text(HWND edit, pfc::wide_string &text, bool &cut) {
   pfc::wide_string read;
   pfc::wide_char *room = read.buffer_for(read_room);
-  const messenger_reply copied = send_to_messenger(edit, WM_GETTEXT, read_room + 1, reinterpret_cast<LPARAM>(room));
+  const messenger_reply copied =
+      send_to_messenger(edit, WM_GETTEXT, read_room + 1, reinterpret_cast<LPARAM>(room));
   if (!copied.answered) return messenger_result::not_responding;
   t_size got = copied.value > 0 ? static_cast<t_size>(copied.value) : 0;
   if (got > read_room) got = read_room;
@@ -85,8 +86,8 @@ messenger_result write_text(HWND edit, const pfc::wide_char *text) {
 }
 
 messenger_result press_apply() {
-  return result_of(
-      send_to_messenger(messenger_windows.status_panel, WM_LBUTTONDOWN, apply_click_w_param, apply_click_l_param));
+  return result_of(send_to_messenger(messenger_windows.status_panel, WM_LBUTTONDOWN, apply_click_w_param,
+                                     apply_click_l_param));
 }
 
 messenger_result release_apply(release_wait wait) {

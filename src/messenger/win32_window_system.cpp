@@ -44,7 +44,9 @@ class win32_window_system final : public window_system {
 
   bool is_visible(HWND window) override { return window != nullptr && IsWindowVisible(window); }
 
-  bool window_rect(HWND window, RECT &rect) override { return window != nullptr && GetWindowRect(window, &rect); }
+  bool window_rect(HWND window, RECT &rect) override {
+    return window != nullptr && GetWindowRect(window, &rect);
+  }
 
   DWORD process_of(HWND window) override {
     DWORD process = 0;

@@ -16,7 +16,8 @@ namespace {
 
 constexpr GUID page_guid = {0x18651C3E, 0xF988, 0x4EFB, {0x96, 0x47, 0x53, 0xB0, 0x28, 0xCC, 0xDA, 0xCC}};
 // The player's page under which this one is listed.
-constexpr GUID parent_page_guid = {0x627C0767, 0x0793, 0x44F8, {0x80, 0x87, 0xBE, 0x49, 0x34, 0x31, 0x12, 0x82}};
+constexpr GUID parent_page_guid = {
+    0x627C0767, 0x0793, 0x44F8, {0x80, 0x87, 0xBE, 0x49, 0x34, 0x31, 0x12, 0x82}};
 constexpr const char *page_name = "Tunesignal";
 
 // Loading the page sets the top line's edit too, and the edit reports that as a change like any
@@ -130,9 +131,9 @@ INT_PTR CALLBACK page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam
       loading = false;
       return 1;
     case WM_COMMAND:
-      run_contained("a preferences page command", "the command did not finish; the page may be tried again", [&] {
-        on_command(page, LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam));
-      });
+      run_contained(
+          "a preferences page command", "the command did not finish; the page may be tried again",
+          [&] { on_command(page, LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam)); });
       return 0;
     case WM_DESTROY:
       close_page(page);

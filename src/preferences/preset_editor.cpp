@@ -89,8 +89,9 @@ INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LP
   switch (LOWORD(wparam)) {
     case IDOK:
       // Without the text the dialog stays open: the user can try again or cancel.
-      if (run_contained("reading the preset", "the editor stays open: try OK again or cancel",
-                        [&] { *state_of(editor)->text = read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT)); })) {
+      if (run_contained("reading the preset", "the editor stays open: try OK again or cancel", [&] {
+            *state_of(editor)->text = read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT));
+          })) {
         EndDialog(editor, IDOK);
       }
       break;

@@ -67,7 +67,9 @@ t_size cfg_string_list::read_after_entries(input_stream &stream, t_size size, ab
   bytes_.reserve(size <= pfc::infinite_size - used_ ? used_ + size : pfc::infinite_size);
   t_size arrived = 0;
   while (arrived < size) {
-    const t_size piece = arrived < first_piece ? first_piece : arrived < largest_piece ? arrived : largest_piece;
+    const t_size piece = arrived < first_piece     ? first_piece
+                         : arrived < largest_piece ? arrived
+                                                   : largest_piece;
     const t_size wanted = size - arrived < piece ? size - arrived : piece;
     const t_size end = used_ + arrived;
     bytes_.grow_to(pfc::checked_add(end, wanted), end);

@@ -92,7 +92,8 @@ class decoder {
 
   template <typename T>
   bool field(status_field<T> &kept) {
-    if (!value(kept.user) || !byte(kept.own_count) || kept.own_count > status_field<T>::most_own) return false;
+    if (!value(kept.user) || !byte(kept.own_count) || kept.own_count > status_field<T>::most_own)
+      return false;
     for (std::uint8_t i = 0; i < kept.own_count; ++i) {
       if (!value(kept.own[i])) return false;
     }

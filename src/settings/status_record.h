@@ -58,8 +58,8 @@ struct status_record {
   bool same_as(const status_record &other) const {
     return messenger_process == other.messenger_process && status_form == other.status_form &&
            unapplied == other.unapplied && opening_process == other.opening_process &&
-           opening_form == other.opening_form && picture == other.picture &&
-           bottom == other.bottom && top == other.top;
+           opening_form == other.opening_form && picture == other.picture && bottom == other.bottom &&
+           top == other.top;
   }
 };
 

@@ -4,8 +4,8 @@
 
 t_uint32 uint32_le_at(const void *bytes) {
   const auto *at = static_cast<const std::uint8_t *>(bytes);
-  return static_cast<t_uint32>(at[0]) | static_cast<t_uint32>(at[1]) << 8 | static_cast<t_uint32>(at[2]) << 16 |
-         static_cast<t_uint32>(at[3]) << 24;
+  return static_cast<t_uint32>(at[0]) | static_cast<t_uint32>(at[1]) << 8 |
+         static_cast<t_uint32>(at[2]) << 16 | static_cast<t_uint32>(at[3]) << 24;
 }
 
 void put_uint32_le(void *bytes, t_uint32 value) {

@@ -326,7 +326,8 @@ t_size utf8_bytes_for_utf16(const wide_char *text, t_size unit_limit, t_size &un
     const std::uint32_t unit = static_cast<std::uint16_t>(text[i]);
     if (unit == 0) break;
     bytes += 1 + (unit >= 0x80) + (unit >= 0x800);
-    if (is_high_surrogate(unit) && unit_limit - i > 1 && is_low_surrogate(static_cast<std::uint16_t>(text[i + 1]))) {
+    if (is_high_surrogate(unit) && unit_limit - i > 1 &&
+        is_low_surrogate(static_cast<std::uint16_t>(text[i + 1]))) {
       bytes += 1;
       ++i;
     }
@@ -368,7 +369,8 @@ t_size convert_utf16_to_utf8_of_size(char *out, t_size out_size, const wide_char
           out[written + 1] = static_cast<char>(0x80 | (next & 0x3F));
           written += 2;
           ++i;
-        } while (i < size && out_size - written >= 2 && (next = static_cast<std::uint16_t>(text[i])) - 0x80 < 0x780);
+        } while (i < size && out_size - written >= 2 &&
+                 (next = static_cast<std::uint16_t>(text[i])) - 0x80 < 0x780);
         continue;
       }
       if ((unit & 0xF800) != 0xD800) {
@@ -379,8 +381,8 @@ t_size convert_utf16_to_utf8_of_size(char *out, t_size out_size, const wide_char
           out[written + 2] = static_cast<char>(0x80 | (next & 0x3F));
           written += 3;
           ++i;
-        } while (i < size && out_size - written >= 3 && (next = static_cast<std::uint16_t>(text[i])) >= 0x800 &&
-                 (next & 0xF800) != 0xD800);
+        } while (i < size && out_size - written >= 3 &&
+                 (next = static_cast<std::uint16_t>(text[i])) >= 0x800 && (next & 0xF800) != 0xD800);
         continue;
       }
     }

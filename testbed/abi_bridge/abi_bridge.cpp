@@ -31,8 +31,8 @@ bool report(Call &&call, char *error, t_size error_size) {
 
 }  // namespace
 
-extern "C" bool __cdecl abi_set_config(foobar2000_client *client, const void *stored, t_size size, char *error,
-                                       t_size error_size) {
+extern "C" bool __cdecl abi_set_config(foobar2000_client *client, const void *stored, t_size size,
+                                       char *error, t_size error_size) {
   return report(
       [&] {
         stored_bytes_stream in(stored, size);
@@ -42,8 +42,8 @@ extern "C" bool __cdecl abi_set_config(foobar2000_client *client, const void *st
       error, error_size);
 }
 
-extern "C" bool __cdecl abi_get_config(foobar2000_client *client, bool aborting, abi_bytes *saved, char *error,
-                                       t_size error_size) {
+extern "C" bool __cdecl abi_get_config(foobar2000_client *client, bool aborting, abi_bytes *saved,
+                                       char *error, t_size error_size) {
   saved->data = nullptr;
   saved->size = 0;
   return report(
@@ -62,8 +62,8 @@ extern "C" void __cdecl abi_free_bytes(abi_bytes *bytes) {
   bytes->size = 0;
 }
 
-extern "C" bool __cdecl abi_get_help_url(preferences_page *page, pfc::string_base *out, bool *answer, char *error,
-                                         t_size error_size) {
+extern "C" bool __cdecl abi_get_help_url(preferences_page *page, pfc::string_base *out, bool *answer,
+                                         char *error, t_size error_size) {
   *answer = false;
   return report([&] { *answer = page->get_help_url(*out); }, error, error_size);
 }

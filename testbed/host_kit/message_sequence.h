@@ -15,7 +15,11 @@ inline constexpr std::nullopt_t any = std::nullopt;
 struct window_message {
   window_message(std::string window, unsigned message, std::optional<std::uint32_t> w_param = any,
                  std::optional<std::uint32_t> l_param = any, std::optional<std::string> text = any)
-      : window(std::move(window)), message(message), w_param(w_param), l_param(l_param), text(std::move(text)) {}
+      : window(std::move(window)),
+        message(message),
+        w_param(w_param),
+        l_param(l_param),
+        text(std::move(text)) {}
 
   std::string window;
   unsigned message;

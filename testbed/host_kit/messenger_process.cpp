@@ -126,7 +126,7 @@ bool messenger_process::ask(unsigned command, const wchar_t *data, DWORD length)
                             const_cast<wchar_t *>(data)};
   DWORD_PTR answer = 0;
   // The messenger answers 1 for an action done.
-  return SendMessageTimeoutW(status_form(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), SMTO_ABORTIFHUNG,
-                             answer_limit_ms, &answer) != 0 &&
+  return SendMessageTimeoutW(status_form(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request),
+                             SMTO_ABORTIFHUNG, answer_limit_ms, &answer) != 0 &&
          answer == 1;
 }

@@ -17,7 +17,9 @@ class passing_window_system : public window_system {
   void visit_descendants(HWND parent, bool (*visit)(HWND, void *), void *context) override {
     passed_to_.visit_descendants(parent, visit, context);
   }
-  bool class_name(HWND window, char *out, int room) override { return passed_to_.class_name(window, out, room); }
+  bool class_name(HWND window, char *out, int room) override {
+    return passed_to_.class_name(window, out, room);
+  }
   bool is_window(HWND window) override { return passed_to_.is_window(window); }
   bool is_visible(HWND window) override { return passed_to_.is_visible(window); }
   bool window_rect(HWND window, RECT &rect) override { return passed_to_.window_rect(window, rect); }
@@ -28,7 +30,9 @@ class passing_window_system : public window_system {
   void notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) override {
     passed_to_.notify(target, message, w_param, l_param);
   }
-  void set_timer(unsigned milliseconds, void (*action)()) override { passed_to_.set_timer(milliseconds, action); }
+  void set_timer(unsigned milliseconds, void (*action)()) override {
+    passed_to_.set_timer(milliseconds, action);
+  }
   void kill_timer() override { passed_to_.kill_timer(); }
 
  private:

@@ -18,7 +18,8 @@ void wait_out() {
       if (now >= hang_end) break;
       wait = static_cast<DWORD>(hang_end - now);
     }
-    const DWORD woke = MsgWaitForMultipleObjectsEx(1, &resume_event, wait, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
+    const DWORD woke =
+        MsgWaitForMultipleObjectsEx(1, &resume_event, wait, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
     if (woke != WAIT_OBJECT_0 + 1) break;
     MSG message;
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);

@@ -26,7 +26,8 @@ void start_message_log(const std::wstring &path) { log_path = path; }
 void name_window(HWND window, const wchar_t *role) { roles[window] = role; }
 
 handled_message::handled_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param)
-    : from_outside_((depth == 0 || hanging()) && (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY)) != 0) {
+    : from_outside_((depth == 0 || hanging()) &&
+                    (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY)) != 0) {
   ++depth;
   if (!from_outside_) return;
   const bool steering = is_control_message(message, l_param);

@@ -11,8 +11,8 @@ void start_message_log(const std::wstring &path);
 void name_window(HWND window, const wchar_t *role);
 
 // Spans one call of a window procedure. Only a message sent (or handed over without waiting) from
-// another program, and not one that the stand-in sends itself while handling it, is recorded. While the stand-in hangs, such a message
-// is recorded, then left unanswered until the hang ends.
+// another program, and not one that the stand-in sends itself while handling it, is recorded. While the
+// stand-in hangs, such a message is recorded, then left unanswered until the hang ends.
 class handled_message : private no_copy {
  public:
   handled_message(HWND window, UINT message, WPARAM w_param, LPARAM l_param);

@@ -65,7 +65,8 @@ void add_session_commands(command_table &commands, component_module &component, 
                    std::printf("player: 'wait' takes milliseconds, from 0 to 3600000\n");
                    return;
                  }
-                 answer_messages_for(milliseconds, [&](MSG &message) { return preferences.take_key(message); });
+                 answer_messages_for(milliseconds,
+                                     [&](MSG &message) { return preferences.take_key(message); });
                });
   // Lets a program that drives the player know when everything before it has been done.
   commands.add("echo", "echo TEXT: print TEXT", [](const auto &args) {

@@ -11,9 +11,10 @@ TEST_F(announcing, first_track_opens_the_dialog_saves_the_status_and_publishes_t
   messenger_standin messenger(users_own_status_options);
   ASSERT_TRUE(messenger.running());
   start(kino);
-  EXPECT_EQ(first_difference(joined({probe, opening(), reading, publishing(11, 0, kino_line, "Now Playing:")}),
-                             received(messenger)),
-            "");
+  EXPECT_EQ(
+      first_difference(joined({probe, opening(), reading, publishing(11, 0, kino_line, "Now Playing:")}),
+                       received(messenger)),
+      "");
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", kino_line}}));
   EXPECT_TRUE(player.console.entries.empty());
   EXPECT_EQ(player.playback.last_display_level, 2);
@@ -77,9 +78,9 @@ TEST_F(announcing, keeping_the_status_picture_keeps_the_users_picture) {
   start(sigur);
   stop();
   // The first track's texts are not taken for the user's.
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"3", "Now Playing:", kino_line},
-                                                         {"3", "Now Playing:", sigur_line},
-                                                         users_own_status}));
+  EXPECT_EQ(messenger.status_log(),
+            (std::vector<fields>{
+                {"3", "Now Playing:", kino_line}, {"3", "Now Playing:", sigur_line}, users_own_status}));
 }
 
 TEST_F(announcing, music_status_only_follows_the_users_own_picture) {
@@ -178,11 +179,12 @@ TEST_F(announcing, a_missing_host_service_is_reported_on_the_console_and_nothing
   player.host.remove_all(titleformat_compiler::class_guid);
   messenger_standin messenger(users_own_status_options);
   start(kino);
-  EXPECT_EQ(player.console.entries,
-            (std::vector<std::string>{
-                "Exception occurred while getting the title:\nService not found",
-                "tunesignal: the active script \"%artist% - %title%\" could not be formatted for this track, so "
-                "the track is not shown and your own status stays on display"}));
+  EXPECT_EQ(
+      player.console.entries,
+      (std::vector<std::string>{
+          "Exception occurred while getting the title:\nService not found",
+          "tunesignal: the active script \"%artist% - %title%\" could not be formatted for this track, so "
+          "the track is not shown and your own status stays on display"}));
   EXPECT_TRUE(messenger.status_log().empty());
 }
 
@@ -200,8 +202,7 @@ TEST_F(announcing, a_hung_messenger_is_reported_and_the_next_track_works_once_it
   messenger.hang();
   start(sigur);
   ASSERT_EQ(player.console.entries.size(), 1u);
-  EXPECT_EQ(player.console.entries[0].rfind("tunesignal: QIP is not responding in time", 0),
-            0u);
+  EXPECT_EQ(player.console.entries[0].rfind("tunesignal: QIP is not responding in time", 0), 0u);
   messenger.resume();
   start(kino);
   EXPECT_EQ(messenger.status_log().back(), (fields{"11", "Now Playing:", kino_line}));
@@ -214,7 +215,8 @@ TEST_F(announcing, an_error_inside_an_event_is_reported_and_stays_out_of_the_pla
   player.host.remove_all(playback_control::class_guid);
   EXPECT_NO_THROW(events().on_playback_pause(false));
   EXPECT_EQ(player.console.entries,
-            (std::vector<std::string>{"tunesignal: the announcement failed: Service not found; the status stays as it is until the next track"}));
+            (std::vector<std::string>{"tunesignal: the announcement failed: Service not found; the status "
+                                      "stays as it is until the next track"}));
 }
 
 TEST_F(announcing, switching_off_while_the_messenger_hangs_puts_the_status_back_when_switched_on) {

@@ -20,7 +20,8 @@ TEST_F(announcing, quitting_the_player_while_a_track_plays_gives_the_status_back
   hooks.on_init();
   start(kino);
   hooks.on_quit();
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", kino_line}, users_own_status}));
+  EXPECT_EQ(messenger.status_log(),
+            (std::vector<fields>{{"11", "Now Playing:", kino_line}, users_own_status}));
   EXPECT_EQ(messenger_windows.status_form, nullptr) << "the windows are forgotten all the same";
 
   // Quitting with nothing on display leaves the messenger alone.
@@ -75,7 +76,8 @@ TEST_F(announcing, a_messenger_restarted_showing_the_track_gets_the_users_status
     messenger_standin first(users_own_status_options);
     start(kino);
   }
-  messenger_standin restarted({L"--picture", L"11", L"--top", L"Now Playing:", L"--bottom", wide_from_utf8(kino_line)});
+  messenger_standin restarted(
+      {L"--picture", L"11", L"--top", L"Now Playing:", L"--bottom", wide_from_utf8(kino_line)});
   stop();
   EXPECT_EQ(restarted.status_log(), std::vector<fields>{users_own_status});
 }

@@ -70,7 +70,8 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
   ASSERT_EQ(announce(L"Now Playing:", track_text, music_picture), messenger_result::completed);
   std::vector<window_message> announcement = messenger.messages();
   announcement.erase(announcement.begin(), announcement.begin() + static_cast<long>(before_announcement));
-  EXPECT_EQ(first_difference(publishing(11, 0, utf8_from_wide(track_text), "Now Playing:"), announcement), "");
+  EXPECT_EQ(first_difference(publishing(11, 0, utf8_from_wide(track_text), "Now Playing:"), announcement),
+            "");
 
   ASSERT_EQ(select_picture(users.picture, users.picture), messenger_result::completed);
   ASSERT_EQ(write_text(messenger_windows.bottom_edit, users.bottom.c_str()), messenger_result::completed);
@@ -151,8 +152,9 @@ TEST_F(against_the_standin, a_hung_messenger_is_reported_and_served_again_once_i
   EXPECT_EQ(std::wstring(users.top.c_str()), L"At home");
   ASSERT_EQ(announce(L"Now Playing:", L"Nautilus Pompilius \u2014 Wings", music_picture),
             messenger_result::completed);
-  EXPECT_EQ(messenger.status_log(),
-            (std::vector<fields>{{"11", "Now Playing:", utf8_from_wide(L"Nautilus Pompilius \u2014 Wings")}}));
+  EXPECT_EQ(
+      messenger.status_log(),
+      (std::vector<fields>{{"11", "Now Playing:", utf8_from_wide(L"Nautilus Pompilius \u2014 Wings")}}));
 }
 
 TEST_F(against_the_standin, a_resume_that_finds_nothing_hanging_does_not_cut_the_next_hang_short) {

@@ -14,10 +14,10 @@ TEST(player_with_messenger, a_listening_session_shows_each_track_and_gives_the_s
       profile, sample_playlist(), "play 1\nnext\npause\nresume\nstop\nmenu\nplay 2\nmenu\nplay 3\nquit\n");
   EXPECT_EQ(run.exit_code, 0u) << run.output;
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), playing(kyu), at_work, playing(kyu),
-                                                         at_work,        // stop; switching off changes nothing
-                                                         playing(kyu),   // switched on while it plays
+                                                         at_work,       // stop; switching off changes nothing
+                                                         playing(kyu),  // switched on while it plays
                                                          playing(sigur),  // another track chosen
-                                                         at_work}));     // quit while it plays
+                                                         at_work}));      // quit while it plays
   EXPECT_EQ(run.output.find("tunesignal:"), std::string::npos) << run.output;
 }
 
@@ -27,7 +27,8 @@ TEST(player_with_messenger, quitting_while_a_track_plays_leaves_the_users_status
   run_player(profile, sample_playlist(), "play 1\nquit\n");
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work}));
   run_player(profile, sample_playlist(), "play 2\nstop\nquit\n");
-  EXPECT_EQ(messenger.status_log().back(), at_work) << "the next session saved the user's status, not the track";
+  EXPECT_EQ(messenger.status_log().back(), at_work)
+      << "the next session saved the user's status, not the track";
 }
 
 TEST(player_with_messenger, the_switch_stays_off_across_a_restart_of_the_player) {

@@ -17,8 +17,8 @@ TEST_F(quiet_publishing, picking_tracks_by_hand_publishes_each_once_with_no_flic
   for (const char *command : {"play 1", "play 2", "play 3", "play 2", "play 1"}) does(command);
   does("wait 1500");
   does("stop");
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), playing(kyu), playing(sigur), playing(kyu),
-                                                         playing(kino), at_work}));
+  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), playing(kyu), playing(sigur),
+                                                         playing(kyu), playing(kino), at_work}));
 }
 
 TEST_F(quiet_publishing, nothing_already_on_display_is_published_again) {
@@ -38,7 +38,8 @@ TEST_F(quiet_publishing, nothing_already_on_display_is_published_again) {
 
 TEST_F(quiet_publishing, a_track_text_is_published_as_one_clean_line) {
   const std::string playlist =
-      "{\"tracks\": [{\"path\": \"C:\\\\Music\\\\odd.flac\", \"tags\": {\"artist\": \"Line\\nBreak\\r\\nAgain\","
+      "{\"tracks\": [{\"path\": \"C:\\\\Music\\\\odd.flac\", \"tags\": {\"artist\": "
+      "\"Line\\nBreak\\r\\nAgain\","
       " \"title\": \"Tab\\there\\u0007bell\\u2028end\\u0085\"}}]}";
   profile().write(L"odd.json", bytes(playlist.begin(), playlist.end()));
   messenger_standin messenger(at_work_options);

@@ -50,11 +50,13 @@ bool one_clean_line(const std::string &text) {
 bool blank(const std::string &text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 std::string shown(const fields &status) {
-  return status.size() == 3 ? "[" + status[0] + "] \"" + status[1] + "\" / \"" + status[2] + "\"" : "(malformed)";
+  return status.size() == 3 ? "[" + status[0] + "] \"" + status[1] + "\" / \"" + status[2] + "\""
+                            : "(malformed)";
 }
 
 bool users_own(const fields &status) {
-  return status == at_work || std::find(own_statuses.begin(), own_statuses.end(), status) != own_statuses.end();
+  return status == at_work ||
+         std::find(own_statuses.begin(), own_statuses.end(), status) != own_statuses.end();
 }
 
 }  // namespace
@@ -119,7 +121,8 @@ void random_session::take_one_step() {
 }
 
 bool random_session::ok() {
-  if (failure_.empty() && ::testing::Test::HasFatalFailure()) fail("a stand-in did not do what it was told (above)");
+  if (failure_.empty() && ::testing::Test::HasFatalFailure())
+    fail("a stand-in did not do what it was told (above)");
   return failure_.empty();
 }
 
@@ -187,7 +190,8 @@ void random_session::start_messenger() {
   const fields showing = before.empty() ? at_work : before.back();
   note("messenger starts showing " + shown(showing));
   messenger_.emplace(std::vector<std::wstring>{L"--picture", wide_from_utf8(showing[0]), L"--top",
-                                               wide_from_utf8(showing[1]), L"--bottom", wide_from_utf8(showing[2])});
+                                               wide_from_utf8(showing[1]), L"--bottom",
+                                               wide_from_utf8(showing[2])});
   if (!messenger_->running()) fail("the messenger did not start");
 }
 
@@ -242,7 +246,8 @@ void random_session::user_sets_status() {
   messenger_answers_again();
   const fields &status = own_statuses[below(static_cast<int>(own_statuses.size()))];
   note("messenger: user sets " + shown(status));
-  user_did(messenger_->user_sets_status(std::stoi(status[0]), wide_from_utf8(status[1]), wide_from_utf8(status[2])));
+  user_did(messenger_->user_sets_status(std::stoi(status[0]), wide_from_utf8(status[1]),
+                                        wide_from_utf8(status[2])));
   latest_ = status;
   dialog_open_ = false;
   typed_.reset();
@@ -259,7 +264,8 @@ void random_session::user_types() {
   messenger_answers_again();
   const fields &status = own_statuses[below(static_cast<int>(own_statuses.size()))];
   note("messenger: user types " + shown(status) + " and leaves the dialog open");
-  user_did(messenger_->user_types(std::stoi(status[0]), wide_from_utf8(status[1]), wide_from_utf8(status[2])));
+  user_did(
+      messenger_->user_types(std::stoi(status[0]), wide_from_utf8(status[1]), wide_from_utf8(status[2])));
   dialog_open_ = true;
   typed_ = status;
 }
@@ -286,7 +292,8 @@ void random_session::user_presses_ok() {
 
 void random_session::user_leaves_dialog(bool by_close_box) {
   messenger_answers_again();
-  note(by_close_box ? "messenger: user closes the dialog by its close box" : "messenger: user presses Cancel");
+  note(by_close_box ? "messenger: user closes the dialog by its close box"
+                    : "messenger: user presses Cancel");
   user_did(by_close_box ? messenger_->user_closes_dialog() : messenger_->user_cancels());
   dialog_open_ = false;
   typed_.reset();
@@ -305,7 +312,7 @@ void random_session::rest() {
   if (status == std::string::npos) return fail("the player did not tell its status");
   playback_ = printed.compare(status + 16, 7, "playing") == 0  ? playing
               : printed.compare(status + 16, 6, "paused") == 0 ? paused
-                                                                : stopped;
+                                                               : stopped;
   const bool on = printed.find("player: menu [x]", status) != std::string::npos;
   if (playback_ == playing && on) player_does(rest_commands[below(3)]);
   if (!messenger_) start_messenger();
@@ -348,7 +355,8 @@ void random_session::check_at_rest() {
   std::string wrong;
   const fields last = last_shown();
   for (std::size_t i = 0; i < 3; ++i) {
-    if (last[i] != latest_[i]) wrong += std::string(" ") + names[i] + " \"" + last[i] + "\" for \"" + latest_[i] + "\";";
+    if (last[i] != latest_[i])
+      wrong += std::string(" ") + names[i] + " \"" + last[i] + "\" for \"" + latest_[i] + "\";";
   }
   if (!wrong.empty()) {
     // Whether it was only late tells a slow retry from a status lost for good.

@@ -23,8 +23,8 @@ std::uint64_t setting(const char *name, std::uint64_t otherwise) {
 
 std::string report(std::uint64_t seed, int count, const random_session &session) {
   std::ostringstream text;
-  text << "seed " << seed << ", " << session.failure() << "\nreplay: E2E_SEED=" << seed << " E2E_STEPS=" << count
-       << "\nsteps:\n";
+  text << "seed " << seed << ", " << session.failure() << "\nreplay: E2E_SEED=" << seed
+       << " E2E_STEPS=" << count << "\nsteps:\n";
   const std::vector<std::string> &steps = session.steps();
   for (std::size_t i = 0; i < steps.size(); ++i) {
     text << "  " << i + 1 << ". " << steps[i] << "  [m" << session.message_marks()[i] << "]\n";
@@ -41,8 +41,8 @@ std::string report(std::uint64_t seed, int count, const random_session &session)
   for (std::size_t i = 0; i < messages.size(); ++i) {
     const window_message &message = messages[i];
     text << "  m" << i << " " << message.window << " 0x" << std::hex << message.message << std::dec << " "
-         << message.w_param.value_or(0) << " " << message.l_param.value_or(0) << " " << message.text.value_or("")
-         << "\n";
+         << message.w_param.value_or(0) << " " << message.l_param.value_or(0) << " "
+         << message.text.value_or("") << "\n";
   }
   const std::string output = session.player_output();
   text << "the last player's output:\n" << output.substr(output.size() > 4000 ? output.size() - 4000 : 0);

@@ -76,7 +76,8 @@ TEST_F(users_status, a_status_the_user_sets_while_a_track_shows_is_the_one_that_
   EXPECT_EQ(messenger.status_log().back(), busy);
 }
 
-TEST_F(users_status, the_track_left_on_display_by_a_hung_quit_or_a_killed_player_is_never_taken_for_the_users) {
+TEST_F(users_status,
+       the_track_left_on_display_by_a_hung_quit_or_a_killed_player_is_never_taken_for_the_users) {
   messenger_standin messenger(at_work_options);
   open_player();
   does("play 1");
@@ -93,8 +94,8 @@ TEST_F(users_status, the_track_left_on_display_by_a_hung_quit_or_a_killed_player
   does("play 3");
   does("stop");
   quit_player();
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work, playing(kyu), at_work,
-                                                         playing(sigur), at_work}));
+  EXPECT_EQ(messenger.status_log(),
+            (std::vector<fields>{playing(kino), at_work, playing(kyu), at_work, playing(sigur), at_work}));
 }
 
 TEST_F(users_status, a_second_messenger_started_while_a_track_shows_leaves_the_first_one_served) {

@@ -20,7 +20,8 @@ class opening_the_dialog : public messenger_windows_test {
   HWND top = nullptr;
 };
 
-TEST_F(opening_the_dialog, clicks_the_status_spot_twice_double_then_press_and_release_then_closes_the_dialog) {
+TEST_F(opening_the_dialog,
+       clicks_the_status_spot_twice_double_then_press_and_release_then_closes_the_dialog) {
   windows.start_recording();
   EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 

@@ -107,8 +107,8 @@ TEST_F(status_dialog, writing_selecting_and_applying_send_exactly_their_messages
 
 TEST_F(status_dialog, is_complete_only_with_both_edits_the_picture_box_and_the_apply_panel) {
   EXPECT_TRUE(status_controls_complete());
-  for (HWND *control : {&messenger_windows.top_edit, &messenger_windows.status_combo,
-                        &messenger_windows.status_panel}) {
+  for (HWND *control :
+       {&messenger_windows.top_edit, &messenger_windows.status_combo, &messenger_windows.status_panel}) {
     const HWND found = *control;
     *control = nullptr;
     EXPECT_FALSE(status_controls_complete());

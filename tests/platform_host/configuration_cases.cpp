@@ -35,7 +35,6 @@ void configuration_round_trip_keeps_every_byte() {
   collected_bytes_stream saved;
   client->get_config(&saved, go_on);
   check_number(saved.size(), stored.size(), "the stored chain comes back at its own size");
-  check(saved.size() == stored.size() &&
-            std::memcmp(saved.data(), stored.data(), stored.size()) == 0,
+  check(saved.size() == stored.size() && std::memcmp(saved.data(), stored.data(), stored.size()) == 0,
         "the stored chain comes back byte for byte");
 }

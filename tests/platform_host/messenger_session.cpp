@@ -11,8 +11,9 @@ messenger_session::messenger_session()
 
 void read_status_log(const messenger_process &messenger, host_text &log) {
   log.assign("", pfc::infinite_size);
-  const HANDLE file = CreateFileW(messenger.status_log_path(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file =
+      CreateFileW(messenger.status_log_path(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   char piece[256];
   DWORD got = 0;

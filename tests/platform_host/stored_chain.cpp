@@ -37,7 +37,8 @@ void add_list_record(bytes &chain, const GUID &key, const char *const *entries, 
   }
 }
 
-bool holds_record(const std::uint8_t *chain, t_size chain_size, const GUID &key, const void *payload, t_size size) {
+bool holds_record(const std::uint8_t *chain, t_size chain_size, const GUID &key, const void *payload,
+                  t_size size) {
   const std::uint8_t *at = chain;
   const std::uint8_t *const end = at + chain_size;
   while (end - at >= 20) {

@@ -24,4 +24,5 @@ void add_text_record(bytes &chain, const GUID &key, const char *text);
 void add_list_record(bytes &chain, const GUID &key, const char *const *entries, t_size count);
 
 // True when the chain holds a record with this key and exactly this payload.
-bool holds_record(const std::uint8_t *chain, t_size chain_size, const GUID &key, const void *payload, t_size size);
+bool holds_record(const std::uint8_t *chain, t_size chain_size, const GUID &key, const void *payload,
+                  t_size size);

@@ -44,8 +44,8 @@ void CALLBACK look_for_editor(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 open_page::open_page()
-    : open_page(CreateWindowExW(0, L"STATIC", L"Preferences", WS_OVERLAPPEDWINDOW, 0, 0, 700, 600,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+    : open_page(CreateWindowExW(0, L"STATIC", L"Preferences", WS_OVERLAPPEDWINDOW, 0, 0, 700, 600, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr)) {}
 
 open_page::open_page(HWND frame) : frame_(frame), page_(page_object.create(frame)) {
   ShowWindow(page_, SW_SHOW);

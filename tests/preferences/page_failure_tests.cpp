@@ -59,7 +59,8 @@ TEST_F(failing, a_page_that_could_not_show_the_presets_does_not_store_over_them)
     open_page open;
   }
   EXPECT_TRUE(console_has_entry_starting(player, "tunesignal: opening the preferences page failed: "));
-  EXPECT_TRUE(stored_presets() == (entries{L"first", long_preset})) << "the partial list was stored over them";
+  EXPECT_TRUE(stored_presets() == (entries{L"first", long_preset}))
+      << "the partial list was stored over them";
 }
 
 TEST_F(failing, a_preset_list_that_cannot_be_converted_leaves_the_stored_presets_as_they_were) {

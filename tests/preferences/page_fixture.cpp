@@ -9,7 +9,8 @@ page_test::~page_test() { stop_waiting_for_editor(); }
 
 std::vector<std::wstring> stored_presets() {
   std::vector<std::wstring> presets;
-  for (t_size i = 0; i < cfg_presets.count(); ++i) presets.push_back(wide_from_utf8(cfg_presets.get_item(i).text()));
+  for (t_size i = 0; i < cfg_presets.count(); ++i)
+    presets.push_back(wide_from_utf8(cfg_presets.get_item(i).text()));
   return presets;
 }
 

@@ -101,6 +101,7 @@ TEST_F(preview, a_failing_player_service_empties_the_preview_and_is_reported_on_
   });
   EXPECT_EQ(shown, L"");
   ASSERT_FALSE(player.console.entries.empty());
-  EXPECT_EQ(player.console.entries.back(), "tunesignal: the preset preview failed: Service duplicated; the preview stays empty");
+  EXPECT_EQ(player.console.entries.back(),
+            "tunesignal: the preset preview failed: Service duplicated; the preview stays empty");
   EXPECT_EQ(open.list(), (std::vector<std::wstring>{L"%title%"})) << "the page goes on working";
 }

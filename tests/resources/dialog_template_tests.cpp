@@ -23,24 +23,36 @@ std::string kind_of(const template_control &control) {
   switch (control.class_ordinal) {
     case button_class:
       switch (style & BS_TYPEMASK) {
-        case BS_PUSHBUTTON: return "push button";
-        case BS_DEFPUSHBUTTON: return "default button";
-        case BS_AUTOCHECKBOX: return "check box";
-        case BS_GROUPBOX: return "group box";
-        default: return "other";
+        case BS_PUSHBUTTON:
+          return "push button";
+        case BS_DEFPUSHBUTTON:
+          return "default button";
+        case BS_AUTOCHECKBOX:
+          return "check box";
+        case BS_GROUPBOX:
+          return "group box";
+        default:
+          return "other";
       }
     case edit_class:
       switch (style & (ES_READONLY | ES_MULTILINE)) {
-        case 0: return "edit";
-        case ES_READONLY: return "read-only edit";
-        case ES_MULTILINE: return "multi-line edit";
-        default: return "other";
+        case 0:
+          return "edit";
+        case ES_READONLY:
+          return "read-only edit";
+        case ES_MULTILINE:
+          return "multi-line edit";
+        default:
+          return "other";
       }
     case static_class:
       switch (style & SS_TYPEMASK) {
-        case SS_LEFT: return "label";
-        case SS_ICON: return "icon";
-        default: return "other";
+        case SS_LEFT:
+          return "label";
+        case SS_ICON:
+          return "icon";
+        default:
+          return "other";
       }
     case list_box_class:
       // The page needs double-click notifications and entries that stay where they are put.
@@ -105,7 +117,8 @@ void expect_controls(const dialog_template &dialog, const std::vector<row> &rows
 
 TEST_F(component_resources, the_preferences_page_is_a_hidden_child_with_its_controls_in_tab_order) {
   const dialog_template page = dialog(IDD_PREFERENCES, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-  EXPECT_EQ(page.style & (WS_CHILD | WS_POPUP | WS_VISIBLE | WS_CAPTION), static_cast<std::uint32_t>(WS_CHILD))
+  EXPECT_EQ(page.style & (WS_CHILD | WS_POPUP | WS_VISIBLE | WS_CAPTION),
+            static_cast<std::uint32_t>(WS_CHILD))
       << "the player places and shows the page";
   expect_controls(
       page,

@@ -27,7 +27,8 @@ class settings_at_load : public ::testing::Environment {
   static inline bytes chain;
 };
 
-[[maybe_unused]] ::testing::Environment *const at_load = ::testing::AddGlobalTestEnvironment(new settings_at_load);
+[[maybe_unused]] ::testing::Environment *const at_load =
+    ::testing::AddGlobalTestEnvironment(new settings_at_load);
 
 class stored_chain : public ::testing::Test {
  protected:
@@ -166,7 +167,8 @@ TEST_F(stored_chain, a_list_grown_far_past_its_first_block_keeps_every_entry_thr
   reset_settings();
   load(saved);
   ASSERT_EQ(cfg_presets.count(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(preset(static_cast<t_size>(i)), expected[i]) << i;
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    ASSERT_EQ(preset(static_cast<t_size>(i)), expected[i]) << i;
   EXPECT_EQ(save(), saved);
 }
 
@@ -270,8 +272,15 @@ TEST_F(stored_chain, the_status_record_follows_the_seven_only_while_something_is
   kept.bottom.own[1] = wide("Kino - Star");
   kept.bottom.own_count = 2;
   kept.top.user = wide("At work");
-  const bytes fields = cat({u32(3), {1}, u32(11), wide_bytes("In a meeting"), {2}, wide_bytes("Kino - Blood type"),
-                            wide_bytes("Kino - Star"), wide_bytes("At work"), {0}});
+  const bytes fields = cat({u32(3),
+                            {1},
+                            u32(11),
+                            wide_bytes("In a meeting"),
+                            {2},
+                            wide_bytes("Kino - Blood type"),
+                            wide_bytes("Kino - Star"),
+                            wide_bytes("At work"),
+                            {0}});
   const bytes payload = cat({{2}, u32(7), u32(0x1234), u32(0x10078), {0}, u32(0x1234), u32(0x10078), fields});
   const bytes stored = save();
   EXPECT_EQ(stored, cat({default_chain(), record(kept_status, payload)}));

@@ -19,8 +19,8 @@ const std::vector<track_entry> tracks = {
     {"Gruppa krovi", "Zemfira"},  // the first one's title by another artist: only the top line differs
 };
 const std::vector<std::string> scripts = {"%artist% - %title%", "%title%", "   ", "%title% $("};
-const std::vector<std::string> top_lines = {"Now Playing:", "\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E:", "",
-                                            "%artist%"};
+const std::vector<std::string> top_lines = {
+    "Now Playing:", "\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E:", "", "%artist%"};
 
 namespace {
 
@@ -28,15 +28,17 @@ namespace {
 std::string huge_title() { return std::string(4091, 'a') + "\xF0\x9F\x8E\xB5" + std::string(5000, 'b'); }
 
 std::string title_of(int number) {
-  return tracks[static_cast<std::size_t>(number)].title != nullptr ? tracks[static_cast<std::size_t>(number)].title
-                                                                   : huge_title();
+  return tracks[static_cast<std::size_t>(number)].title != nullptr
+             ? tracks[static_cast<std::size_t>(number)].title
+             : huge_title();
 }
 
 std::string formatted(const std::string &script, int number) {
   std::string out = script;
   const std::string title = title_of(number);
   const std::string artist = tracks[static_cast<std::size_t>(number)].artist;
-  for (const auto &[name, value] : {std::pair<std::string, std::string>{"%title%", title}, {"%artist%", artist}}) {
+  for (const auto &[name, value] :
+       {std::pair<std::string, std::string>{"%title%", title}, {"%artist%", artist}}) {
     for (std::size_t at = out.find(name); at != std::string::npos; at = out.find(name, at + value.size())) {
       out.replace(at, name.size(), value);
     }

@@ -23,7 +23,8 @@ bool is_users(const text &shown, const text &users) {
 }
 
 bool one_line(const text &t) {
-  return std::none_of(t.begin(), t.end(), [](char16_t unit) { return unit < 0x20 || unit == 0x2028 || unit == 0x2029; });
+  return std::none_of(t.begin(), t.end(),
+                      [](char16_t unit) { return unit < 0x20 || unit == 0x2028 || unit == 0x2029; });
 }
 
 bool blank(const text &t) { return t.find_first_not_of(u' ') == text::npos; }
@@ -69,7 +70,8 @@ void promise::fail(const std::string &check, const std::string &why) {
 }
 
 bool promise::users_own(const messenger &m, const status &shown) const {
-  return shown.picture == m.users.picture && is_users(shown.top, m.users.top) && is_users(shown.bottom, m.users.bottom);
+  return shown.picture == m.users.picture && is_users(shown.top, m.users.top) &&
+         is_users(shown.bottom, m.users.bottom);
 }
 
 void promise::before_step(bool event, bool floor_applies, bool switching) {
@@ -123,16 +125,19 @@ void promise::call_begins(bool outermost) {
   call_messages_.clear();
   call_clean_ = true;
   floor_now_ = floor_applies_ && floor_ready_ && !apply_pending_ && served_ != nullptr && served_->running &&
-               served_->idle(world_.now()) && !served_->visible && served_->shape.whole() && served_->controls();
+               served_->idle(world_.now()) && !served_->visible && served_->shape.whole() &&
+               served_->controls();
 }
 
 void promise::call_ends(time_ms started) {
   if (world_.now() - started > 2000) {
-    fail("one deadline per call", "a call into the component waited " + std::to_string(world_.now() - started) + " ms");
+    fail("one deadline per call",
+         "a call into the component waited " + std::to_string(world_.now() - started) + " ms");
   }
   if (quiet_call_ && world_.messages_from_component() != messages_before_call_) {
     fail("quiet titles", "a new text of the playing track that changes nothing to show sent " +
-                             std::to_string(world_.messages_from_component() - messages_before_call_) + " messages");
+                             std::to_string(world_.messages_from_component() - messages_before_call_) +
+                             " messages");
   }
   if (world_.player_dead()) return;
   check_round_trips();
@@ -148,14 +153,17 @@ void promise::call_ends(time_ms started) {
   }
 }
 
-void promise::sent(const messenger &to, role target, UINT message, bool answered, unsigned waited, unsigned allowed) {
+void promise::sent(const messenger &to, role target, UINT message, bool answered, unsigned waited,
+                   unsigned allowed) {
   if (tracing_) {
-    std::printf("  %llu ms: to %d role %d message 0x%X %s after %u ms\n", static_cast<unsigned long long>(world_.now()),
-                to.number, static_cast<int>(target), message, answered ? "answered" : "UNANSWERED", waited);
+    std::printf("  %llu ms: to %d role %d message 0x%X %s after %u ms\n",
+                static_cast<unsigned long long>(world_.now()), to.number, static_cast<int>(target), message,
+                answered ? "answered" : "UNANSWERED", waited);
   }
   // The messenger served is the first whose dialog the component reads or writes, while it runs.
   const bool dialog_message = message == WM_GETTEXT || message == WM_SETTEXT || message == CB_GETCURSEL ||
-                              message == CB_SETCURSEL || (message == WM_LBUTTONUP && target == role::apply_panel);
+                              message == CB_SETCURSEL ||
+                              (message == WM_LBUTTONUP && target == role::apply_panel);
   if (served_ == nullptr || !served_->running) {
     if (dialog_message) {
       served_ = &to;
@@ -178,8 +186,9 @@ void promise::sent(const messenger &to, role target, UINT message, bool answered
   const bool hung = to.hung_until > sent_at;
   const auto key = std::make_tuple(to.number, hung ? to.hangs : 0u, hung ? 0 : changes_);
   if (!waits_.insert(key).second) {
-    fail("one wait", std::string("a second full wait ") + (hung ? "in one hang" : "for one change") + " (message " +
-                         std::to_string(message) + " to role " + std::to_string(static_cast<int>(target)) + ")");
+    fail("one wait", std::string("a second full wait ") + (hung ? "in one hang" : "for one change") +
+                         " (message " + std::to_string(message) + " to role " +
+                         std::to_string(static_cast<int>(target)) + ")");
   }
 }
 
@@ -206,14 +215,16 @@ void promise::published(const messenger &by, std::uint64_t cause) {
     const bool top = track_tops_.count(shown.top) > 0 || is_users(shown.top, by.users.top);
     const bool picture = shown.picture == 11 || shown.picture == by.users.picture;
     if (!track_text || !top || !picture) {
-      fail("whole statuses", "published " + describe(shown) + ", neither the user's " + describe(by.users) +
-                                 " nor a track's");
+      fail("whole statuses",
+           "published " + describe(shown) + ", neither the user's " + describe(by.users) + " nor a track's");
     }
   }
   if (due_after_inner_ != -2 && cause > inner_after_message_ && !users_own(by, shown)) {
     note_track_texts();
-    const bool replaced = due_after_inner_ == -1 || (*texts_)[static_cast<std::size_t>(due_after_inner_)].bottom != shown.bottom;
-    if (replaced) fail("replaced request", "published " + describe(shown) + " after an event inside a send replaced it");
+    const bool replaced = due_after_inner_ == -1 ||
+                          (*texts_)[static_cast<std::size_t>(due_after_inner_)].bottom != shown.bottom;
+    if (replaced)
+      fail("replaced request", "published " + describe(shown) + " after an event inside a send replaced it");
   }
   if (++publishes_[std::make_pair(by.number, changes_)] > 2) {
     fail("at most twice", "published " + describe(shown) + ", a third time for one change");
@@ -225,7 +236,8 @@ void promise::dialog_touched(const messenger &m, role target, UINT message) {
   const bool touches = message == WM_GETTEXT || message == WM_SETTEXT || message == CB_GETCURSEL ||
                        message == CB_SETCURSEL || message == WM_SYSCOMMAND ||
                        (message == WM_LBUTTONUP && target == role::apply_panel);
-  if (touches) fail("the user's dialog", "message " + std::to_string(message) + " reached a dialog its user has open");
+  if (touches)
+    fail("the user's dialog", "message " + std::to_string(message) + " reached a dialog its user has open");
 }
 
 void promise::after_step() {
@@ -233,7 +245,8 @@ void promise::after_step() {
   for (const messenger *m : world_.running()) {
     instances.push_back(m->number);
     // A dialog closed since the console told of an open one.
-    if (m->dialog_closed_at >= dialog_line_at_ && m->dialog_closed_at > 0) condition_cleared_["dialog open"] = true;
+    if (m->dialog_closed_at >= dialog_line_at_ && m->dialog_closed_at > 0)
+      condition_cleared_["dialog open"] = true;
   }
   if (!instances.empty()) condition_cleared_["not running"] = true;
   if (instances != instances_) {
@@ -276,7 +289,8 @@ void promise::check_dialogs() {
   for (const messenger *m : world_.running()) {
     if (!m->visible || m->opened_by_user || !m->idle(now)) continue;
     if (now >= std::max({m->shown_at, m->free_at, player_.session_started}) + one_retry_ms) {
-      fail("the component closes its dialog", "messenger " + std::to_string(m->number) + "'s dialog stays open");
+      fail("the component closes its dialog",
+           "messenger " + std::to_string(m->number) + "'s dialog stays open");
     }
   }
 }
@@ -319,7 +333,8 @@ void promise::check_track_shown() {
     return;
   }
   if (shows->user_published_at >= player_.track_event && shows->user_published_at > 0) return;
-  const time_ms since = std::max({player_.track_event, shows->quiet_since(), player_.session_started, found_since});
+  const time_ms since =
+      std::max({player_.track_event, shows->quiet_since(), player_.session_started, found_since});
   if (now < since + one_retry_ms) return;
   note_track_texts();
   const track_texts &texts = (*texts_)[static_cast<std::size_t>(player_.track)];
@@ -328,7 +343,8 @@ void promise::check_track_shown() {
   if ((cfg_music_status_only && shows->users.picture != 11) || !texts.shown) {
     right = users_own(*shows, seen);
   } else {
-    right = seen.picture == (cfg_keep_status_picture ? shows->users.picture : 11) && seen.bottom == texts.bottom &&
+    right = seen.picture == (cfg_keep_status_picture ? shows->users.picture : 11) &&
+            seen.bottom == texts.bottom &&
             (cfg_keep_first_edit ? is_users(seen.top, shows->users.top) : seen.top == texts.top);
   }
   if (!right) {
@@ -340,8 +356,8 @@ void promise::check_track_shown() {
 void promise::check_round_trips() {
   if (!floor_now_) return;
   static const std::vector<UINT> reads = {WM_GETTEXT, WM_GETTEXT, CB_GETCURSEL};
-  static const std::vector<UINT> publish = {WM_GETTEXT,  WM_GETTEXT, CB_GETCURSEL,   CB_SETCURSEL,
-                                            WM_SETTEXT,  WM_SETTEXT, WM_LBUTTONDOWN, WM_LBUTTONUP};
+  static const std::vector<UINT> publish = {WM_GETTEXT, WM_GETTEXT, CB_GETCURSEL,   CB_SETCURSEL,
+                                            WM_SETTEXT, WM_SETTEXT, WM_LBUTTONDOWN, WM_LBUTTONUP};
   if (call_messages_.empty() || call_messages_ == reads || call_messages_ == publish) return;
   std::string seen;
   for (UINT message : call_messages_) seen += std::to_string(message) + " ";

@@ -54,7 +54,8 @@ class promise final : public world_watcher {
   const std::string &check() const { return check_; }
   const std::string &why() const { return why_; }
 
-  void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited, unsigned allowed) override;
+  void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited,
+            unsigned allowed) override;
   void notified(const messenger &to, UINT message) override;
   void published(const messenger &by, std::uint64_t cause) override;
   void dialog_touched(const messenger &m, role target, UINT message) override;

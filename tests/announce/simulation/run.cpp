@@ -31,7 +31,7 @@ dialog_shape shape_named(const std::string &name) {
 }
 
 bool player_event(const std::string &verb) {
-  static const char *const events[] = {"track", "switch", "stop",   "pause", "resume", "menu",
+  static const char *const events[] = {"track",  "switch", "stop",   "pause", "resume", "menu",
                                        "option", "top",    "script", "title", "tag"};
   for (const char *event : events) {
     if (verb == event) return true;

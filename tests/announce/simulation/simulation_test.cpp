@@ -34,7 +34,9 @@ TEST(keeper_simulation, keeps_the_promise_through_random_steps) {
   const std::uint64_t first_seed = setting("SIMULATION_SEED", 1);
   constexpr std::size_t steps_per_run = 400;
   const auto started = std::chrono::steady_clock::now();
-  const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(); };
+  const auto elapsed = [&] {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  };
   std::uint64_t total = 0;
   std::uint64_t runs = 0;
   for (std::uint64_t seed = first_seed; total < wanted || elapsed() < static_cast<double>(seconds); ++seed) {
@@ -48,12 +50,13 @@ TEST(keeper_simulation, keeps_the_promise_through_random_steps) {
       FAIL() << "seed " << seed << " broke '" << result.check << "': " << result.why << "\nafter "
              << result.steps << " steps; shrunk to " << shortest.size() << " steps ('" << again.check
              << "': " << again.why << "):\n"
-             << sim::steps_file(shortest, "seed " + std::to_string(seed) + ": " + again.check + ": " + again.why);
+             << sim::steps_file(shortest,
+                                "seed " + std::to_string(seed) + ": " + again.check + ": " + again.why);
     }
   }
   const double seconds_taken = elapsed();
-  std::cout << "simulation: " << total << " steps in " << runs << " runs, " << static_cast<std::uint64_t>(total / seconds_taken)
-            << " steps per second\n";
+  std::cout << "simulation: " << total << " steps in " << runs << " runs, "
+            << static_cast<std::uint64_t>(total / seconds_taken) << " steps per second\n";
   EXPECT_GE(total, wanted);
 }
 

@@ -7,8 +7,10 @@ namespace sim {
 
 namespace {
 
-const std::vector<std::pair<std::string, text>> tops = {
-    {"work", u"At work"}, {"weekend", u"Weekend"}, {"dacha", u"\u041D\u0430 \u0434\u0430\u0447\u0435"}, {"busy", u"Busy"}};
+const std::vector<std::pair<std::string, text>> tops = {{"work", u"At work"},
+                                                        {"weekend", u"Weekend"},
+                                                        {"dacha", u"\u041D\u0430 \u0434\u0430\u0447\u0435"},
+                                                        {"busy", u"Busy"}};
 
 text long_text(char16_t unit, std::size_t count) { return text(count, unit); }
 
@@ -48,8 +50,9 @@ std::string some_picture(std::mt19937_64 &random) {
 
 step messenger_start(std::mt19937_64 &random) {
   const int shape = number(random, 0, 19);
-  return {"messenger", "start", some_picture(random), some_top(random), some_bottom(random),
-          shape < 15 ? "whole" : shapes[static_cast<std::size_t>(shape - 15)]};
+  return {"messenger",          "start",
+          some_picture(random), some_top(random),
+          some_bottom(random),  shape < 15 ? "whole" : shapes[static_cast<std::size_t>(shape - 15)]};
 }
 
 // Which running messenger: the oldest, mostly.
@@ -239,7 +242,9 @@ text users_bottom(const std::string &name) {
 }
 
 std::vector<step> opening_steps(std::mt19937_64 &random) {
-  return {{"mode", number(random, 0, 1) == 0 ? "windows" : "wine"}, messenger_start(random), {"session", "start"}};
+  return {{"mode", number(random, 0, 1) == 0 ? "windows" : "wine"},
+          messenger_start(random),
+          {"session", "start"}};
 }
 
 step next_step(std::mt19937_64 &random, world &w, const player &p) {

@@ -176,7 +176,8 @@ bool world::user_opens(messenger &m) {
 
 bool world::user_types(messenger &m, field which, const status &values) {
   if (!m.running || !m.idle(now_) || !m.visible || !m.opened_by_user) return false;
-  if ((which == field::picture && !m.shape.picture_box) || (which == field::top && !m.shape.top_edit)) return false;
+  if ((which == field::picture && !m.shape.picture_box) || (which == field::top && !m.shape.top_edit))
+    return false;
   if (which == field::picture) m.dialog.picture = values.picture;
   if (which == field::top) m.dialog.top = values.top;
   if (which == field::bottom) m.dialog.bottom = values.bottom;
@@ -246,7 +247,9 @@ void world::handle(messenger &m, queued_message &q, time_ms at) {
   q.handled = true;
   const role target = role_of(q.target);
   if (watcher_ != nullptr && q.from_component) watcher_->dialog_touched(m, target, q.message);
-  text *edit_text = target == role::bottom_edit ? &m.dialog.bottom : target == role::top_edit ? &m.dialog.top : nullptr;
+  text *edit_text = target == role::bottom_edit ? &m.dialog.bottom
+                    : target == role::top_edit  ? &m.dialog.top
+                                                : nullptr;
   switch (q.message) {
     case WM_GETTEXTLENGTH:
       q.answer = static_cast<LRESULT>(edit_text != nullptr ? edit_text->size() : caption_length(target));
@@ -344,7 +347,8 @@ messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_
     now_ = std::max(now_, start + q.handling);
     run_queues(now_);
     if (watcher_ != nullptr) {
-      watcher_->sent(*m, role_of(target), message, true, static_cast<unsigned>(start + q.handling - q.sent_at), wait_ms);
+      watcher_->sent(*m, role_of(target), message, true,
+                     static_cast<unsigned>(start + q.handling - q.sent_at), wait_ms);
     }
     return {true, q.answer};
   }

@@ -40,7 +40,17 @@ struct dialog_shape {
   bool whole() const { return picture_box && top_edit; }
 };
 
-enum class role { main_form, list_panel, main_panel, status_form, bottom_edit, top_edit, combo, cancel_panel, apply_panel };
+enum class role {
+  main_form,
+  list_panel,
+  main_panel,
+  status_form,
+  bottom_edit,
+  top_edit,
+  combo,
+  cancel_panel,
+  apply_panel
+};
 
 enum class field { picture, top, bottom };
 
@@ -52,7 +62,7 @@ struct queued_message {
   UINT message;
   WPARAM w_param;
   LPARAM l_param;
-  text written;      // WM_SETTEXT: the text, copied when sent, as the system does
+  text written;       // WM_SETTEXT: the text, copied when sent, as the system does
   unsigned handling;  // how long the handler holds the answer
   bool waited_for;    // the sender still waits: only then does WM_GETTEXT fill its buffer
   bool from_component;
@@ -66,13 +76,14 @@ struct messenger {
   dialog_shape shape;
   bool running = true;
   HWND main_form = nullptr, list_panel = nullptr, main_panel = nullptr, status_form = nullptr;
-  HWND bottom_edit = nullptr, top_edit = nullptr, combo = nullptr, cancel_panel = nullptr, apply_panel = nullptr;
+  HWND bottom_edit = nullptr, top_edit = nullptr, combo = nullptr, cancel_panel = nullptr,
+       apply_panel = nullptr;
   bool visible = false;
   bool opened_by_user = false;
   status opened_with;  // what the dialog showed when its user opened it
-  status dialog;     // what its fields hold
-  status published;  // what its user's contacts were last shown
-  status users;      // the status its user set last, field by field
+  status dialog;       // what its fields hold
+  status published;    // what its user's contacts were last shown
+  status users;        // the status its user set last, field by field
   time_ms hung_until = 0;
   unsigned slow_apply = 0;
   unsigned slow_open = 0;
@@ -80,16 +91,16 @@ struct messenger {
   time_ms started_at = 0;
   time_ms stopped_at = 0;
   time_ms dialog_closed_at = 0;
-  time_ms shown_at = 0;          // when the dialog last came on the screen
+  time_ms shown_at = 0;  // when the dialog last came on the screen
   time_ms user_published_at = 0;
-  unsigned hangs = 0;            // hangs begun, to tell one from the next
+  unsigned hangs = 0;  // hangs begun, to tell one from the next
   // Started again showing what the one before published; until the component has read its dialog,
   // its user leaves the dialog alone, since nothing would tell the component a status the user
   // changed there from the one it published before the restart.
   bool restarted = false;
   bool read_by_component = false;
   std::deque<std::shared_ptr<queued_message>> queue;
-  std::vector<HWND> main_children;    // in the order they were made
+  std::vector<HWND> main_children;  // in the order they were made
   std::vector<HWND> dialog_children;
 
   bool controls() const { return apply_panel != nullptr; }
@@ -100,7 +111,8 @@ struct messenger {
 
 // What the promise is told as it happens.
 struct world_watcher {
-  virtual void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited, unsigned allowed) = 0;
+  virtual void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited,
+                    unsigned allowed) = 0;
   // `cause`: the number of the component's message that published (0 for the user's OK).
   virtual void published(const messenger &by, std::uint64_t cause) = 0;
   virtual void notified(const messenger &to, UINT message) = 0;
@@ -202,7 +214,7 @@ class world final : public window_system, public clock_source, public status_fil
 
   time_ms now_ = 1000;
   std::vector<window_entry> windows_;
-  std::vector<HWND> order_;  // top-level windows, top first
+  std::vector<HWND> order_;           // top-level windows, top first
   std::vector<messenger *> running_;  // oldest first
   void (*timer_action_)() = nullptr;
   time_ms timer_at_ = forever;

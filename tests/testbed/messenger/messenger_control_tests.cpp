@@ -163,8 +163,9 @@ TEST(messenger_control, a_log_that_cannot_be_written_stops_the_start) {
     std::wstring path;
   };
   // A folder is no file to append to; neither is a file in a folder that does not exist.
-  for (const unwritable &each : {unwritable{L"--status-log", "status", profile.folder()},
-                                 unwritable{L"--message-log", "message", profile.file(L"missing\\messages.log")}}) {
+  for (const unwritable &each :
+       {unwritable{L"--status-log", "status", profile.folder()},
+        unwritable{L"--message-log", "message", profile.file(L"missing\\messages.log")}}) {
     const player_result run =
         run_program(profile, L"messenger.exe", std::wstring(each.option) + L" \"" + each.path + L"\"");
     EXPECT_EQ(run.exit_code, 2u);

@@ -122,7 +122,10 @@ TEST(Functions, TextCountsCharactersNotBytes) {
   EXPECT_EQ(format("$num(7,3) $num(1234,2)", track), "007 1234");
   EXPECT_EQ(format("[$trim(%title%)]", track), "spaced out");
   // Four-byte characters count once; a stray byte counts as one replacement character.
-  EXPECT_EQ(format("$len(a\xF0\x9F\x8E\xB5\xE2\x82\xAC" "b)", track), "4");
+  EXPECT_EQ(format("$len(a\xF0\x9F\x8E\xB5\xE2\x82\xAC"
+                   "b)",
+                   track),
+            "4");
   EXPECT_EQ(format("$right(x\xF0\x9F\x8E\xB5,1)", track), "\xF0\x9F\x8E\xB5");
   EXPECT_EQ(format("$left(\xFF\xC0\x80z,2)", track), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
