@@ -5,6 +5,18 @@
 #              `SLOW *`: every case of the program waits, and it runs as <name>_slow only.
 #   MESSENGER  the program starts messengers or announces to any on the desktop: top-level windows
 #              are shared by every program, so one such test runs at a time.
+#
+# Under the cross build every test first needs the fixture shipped_dll: the DLL it loads holds every
+# change in src/, or no test starts.
+if(WIN32)
+  add_test(NAME shipped_dll_is_current
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+      -DSTAMP=${PROJECT_SOURCE_DIR}/build/platform/dist_up_to_date.stamp
+      "-DCOPIES=${CMAKE_BINARY_DIR}/bin/foo_tunesignal.dll;${CMAKE_BINARY_DIR}/platform_player/components/foo_tunesignal.dll"
+      -P ${PROJECT_SOURCE_DIR}/cmake/check_shipped_dll.cmake)
+  set_tests_properties(shipped_dll_is_current PROPERTIES FIXTURES_SETUP shipped_dll)
+endif()
+
 function(tunesignal_test name)
   cmake_parse_arguments(arg "MESSENGER" "" "SOURCES;LIBRARIES;SLOW" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
@@ -27,5 +39,8 @@ function(tunesignal_test name)
   set_tests_properties(${tests} PROPERTIES FAIL_REGULAR_EXPRESSION "\\] 0 tests from")
   if(arg_MESSENGER)
     set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK messenger_windows)
+  endif()
+  if(WIN32)
+    set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED shipped_dll)
   endif()
 endfunction()
