@@ -1,7 +1,8 @@
 #include "announce/announcement.h"
 
-#include "announce/status_keeper.h"
+#include "users_status/status_keeper.h"
 #include "announce/title_format.h"
+#include "host_access/console_texts.h"
 #include "host_access/host_access.h"
 #include "host_access/host_ref.h"
 #include "settings/config_variables.h"
@@ -11,11 +12,6 @@
 #include "support/wide_text.h"
 
 namespace {
-
-// What follows a blank text: a new track leaves the user's own status on display; a new text of
-// the same track (a stream's next title) leaves the last one, so that the status does not flicker.
-constexpr const char *stays_on_display = ", so the track is not shown and your own status stays on display";
-constexpr const char *last_text_stays = ", so what shows stays as it is";
 
 bool playing_now = false;
 // A blank text of the playing track has been told of since its announcement: a stream's blank
@@ -40,15 +36,18 @@ pfc::wide_string top_text(track *by_value) {
 
 // Why the track's text came out blank, in one console line that names the script.
 void report_blank_text(title_outcome outcome, const char *script, const char *what_follows) {
-  console::formatter line;
-  line << "tunesignal: the active script \"" << script << "\" ";
+  pfc::string8 line(console_texts::script_named);
+  line.append(script);
   if (outcome == title_outcome::does_not_compile) {
-    line << "does not compile" << what_follows << "; mend it on the preferences page";
-  } else if (outcome == title_outcome::failed) {
-    line << "could not be formatted for this track" << what_follows;
+    line.append(console_texts::script_does_not_compile);
+    line.append(what_follows);
+    line.append(console_texts::mend_the_script);
   } else {
-    line << "gives an empty text for this track" << what_follows;
+    line.append(outcome == title_outcome::failed ? console_texts::script_failed_for_track
+                                                 : console_texts::script_gives_empty_text);
+    line.append(what_follows);
   }
+  print_own_line(line.text());
 }
 
 // The track's two texts, or false when its text is blank; the console says why when `what_follows`
@@ -58,9 +57,10 @@ bool track_texts(track *by_value, track_status &shown, const char *what_follows)
   const char *script = cfg_active_script.text();
   if (!pfc::is_whole_utf8(script)) {
     if (what_follows != nullptr) {
-      console::formatter line;
-      line << "tunesignal: the active script is stored as text that is not valid UTF-8" << what_follows
-           << "; choose a script on the preferences page";
+      pfc::string8 line(console_texts::script_not_utf8);
+      line.append(what_follows);
+      line.append(console_texts::choose_a_script);
+      print_own_line(line.text());
     }
     return false;
   }
@@ -88,7 +88,7 @@ void announce_track(track *by_value) {
   if (!keeper_takes_requests()) return;
   track_status shown;
   shown.empty_track = !track_handle;
-  blank_text_said = track_handle && !track_texts(track_handle.copy(), shown, stays_on_display);
+  blank_text_said = track_handle && !track_texts(track_handle.copy(), shown, console_texts::own_status_stays);
   if (blank_text_said) {
     put_users_status_back(put_back_reason::plain);
     return;
@@ -108,7 +108,7 @@ void announce_new_text() {
   get_playing_track(playing);
   if (!playing) return;
   track_status shown;
-  if (!track_texts(playing.copy(), shown, blank_text_said ? nullptr : last_text_stays)) {
+  if (!track_texts(playing.copy(), shown, blank_text_said ? nullptr : console_texts::last_text_stays)) {
     blank_text_said = true;
     return;
   }

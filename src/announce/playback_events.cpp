@@ -1,16 +1,13 @@
 #include "announce/playback_events.h"
 
 #include "announce/announcement.h"
-#include "announce/status_keeper.h"
+#include "users_status/status_keeper.h"
 #include "host_access/error_barrier.h"
 #include "host_access/host_access.h"
 #include "host_access/host_ref.h"
 #include "settings/config_variables.h"
 
 namespace {
-
-constexpr const char *putting_back_later = "it is put back at the next stop, pause or quit";
-constexpr const char *track_waits = "the status stays as it is until the next track";
 
 // The host's reason for a stop when the user picked another track: that track follows at once.
 constexpr int stop_reason_starting_another = 2;
@@ -21,7 +18,7 @@ void playback_events::on_playback_new_track(track *by_value) {
   host_ref<track> track_handle(by_value);
   note_track_playing(true);
   if (!cfg_enabled) return;
-  run_contained("the announcement", track_waits, [&] { announce_track(track_handle.copy()); });
+  run_contained(console_texts::announcing, [&] { announce_track(track_handle.copy()); });
 }
 
 void playback_events::on_playback_stop(int reason) {
@@ -30,17 +27,16 @@ void playback_events::on_playback_stop(int reason) {
   // The next track's announcement takes the place of a put-back that would only flicker.
   const put_back_reason why =
       reason == stop_reason_starting_another ? put_back_reason::another_track_follows : put_back_reason::stop;
-  run_contained("putting the status back", putting_back_later, [&] { put_users_status_back(why); });
+  run_contained(console_texts::putting_back, [&] { put_users_status_back(why); });
 }
 
 void playback_events::on_playback_pause(bool paused) {
   note_track_playing(!paused);
   if (!cfg_enabled) return;
   if (paused) {
-    run_contained("putting the status back", putting_back_later,
-                  [] { put_users_status_back(put_back_reason::plain); });
+    run_contained(console_texts::putting_back, [] { put_users_status_back(put_back_reason::plain); });
   } else {
-    run_contained("the announcement", track_waits, announce_playing_track);
+    run_contained(console_texts::announcing, announce_playing_track);
   }
 }
 
@@ -49,7 +45,7 @@ namespace {
 // A stream's next title or an edit of the playing track's tags: shown only while a track plays.
 void follow_playing_track() {
   if (!cfg_enabled || !track_is_playing()) return;
-  run_contained("the announcement", track_waits, announce_new_text);
+  run_contained(console_texts::announcing, announce_new_text);
 }
 
 }  // namespace

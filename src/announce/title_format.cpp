@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "host_access/console_texts.h"
 #include "host_access/host_ref.h"
 #include "host_access/host_access.h"
 #include "support/wide_text.h"
@@ -45,7 +46,7 @@ title_outcome format_now_playing(track *by_value, const char *script, pfc::strin
     return title_outcome::made;
   } catch (const std::exception &error) {
     console::formatter message;
-    message << "Exception occurred while getting the title:\n" << error.what();
+    message << console_texts::title_error << error.what();
     return title_outcome::failed;
   }
 }

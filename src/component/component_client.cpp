@@ -19,8 +19,7 @@ void component_client::set_config(input_stream *in, abort_callback &abort) {
 }
 
 void component_client::set_library_path(const char *, const char *file_name) {
-  run_contained("keeping the component's file name", "the player shows it without one",
-                [&] { set_module_file_name(file_name); });
+  run_contained(console_texts::keeping_file_name, [&] { set_module_file_name(file_name); });
 }
 
 void component_client::services_init(bool available) { set_services_available(available); }

@@ -1,7 +1,7 @@
 #include "component/menu_switch.h"
 
 #include "announce/announcement.h"
-#include "announce/status_keeper.h"
+#include "users_status/status_keeper.h"
 #include "host_access/error_barrier.h"
 #include "host_access/host_access.h"
 #include "host_access/host_ref.h"
@@ -73,15 +73,12 @@ void menu_switch::execute(t_uint32 index, service_base *by_value) {
   host_ref<service_base> release(by_value);
   if (index != 0) return;
   const bool switching_off = cfg_enabled;
-  run_contained(switching_off ? "switching Tunesignal off" : "switching Tunesignal on",
-                switching_off ? "it stays on; choose the menu item again to switch it off"
-                              : "the next track is announced when it is on",
-                [&] {
-                  if (!check_main_thread()) return;
-                  if (switching_off) {
-                    switch_off();
-                  } else {
-                    switch_on();
-                  }
-                });
+  run_contained(switching_off ? console_texts::switching_off : console_texts::switching_on, [&] {
+    if (!check_main_thread()) return;
+    if (switching_off) {
+      switch_off();
+    } else {
+      switch_on();
+    }
+  });
 }

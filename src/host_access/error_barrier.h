@@ -2,24 +2,31 @@
 
 #include <exception>
 
+#include "host_access/console_texts.h"
+
 // Reports a failed action on the host's console as one entry that says what comes of it,
-// "tunesignal: <action> failed: <message>; <then>". Never throws.
-void report_failure(const char *action, const char *message, const char *then) noexcept;
+// "tunesignal: <action> failed: <message>; <what comes next>". Never throws.
+void report_failure(const console_texts::failure &what, const char *message) noexcept;
 
 // Runs one entry of the component that the host or the window manager calls (a playback event,
-// the menu command, a hook, a message handler of a dialog) so that no exception leaves it: the host
-// expects none from these calls, and the window manager's frames cannot carry one. A failure is
-// reported with `then`, what the user can expect now, and the body answers false; the caller puts
-// its state right.
+// the menu command, a hook, a dialog procedure) so that no exception leaves it: the host expects
+// none from these calls, and the window manager's frames cannot carry one. A failure is reported
+// with what the user can expect now, and the body answers false; the caller puts its state right.
 template <typename Action>
-bool run_contained(const char *action, const char *then, Action &&body) noexcept {
+bool run_contained(const console_texts::failure &what, Action &&body) noexcept {
   try {
     body();
     return true;
   } catch (const std::exception &error) {
-    report_failure(action, error.what(), then);
+    report_failure(what, error.what());
   } catch (...) {
-    report_failure(action, "unknown error", then);
+    report_failure(what, console_texts::unknown_error);
   }
   return false;
+}
+
+// The same for the dialogs' steps, whose texts are still their own.
+template <typename Action>
+bool run_contained(const char *action, const char *then, Action &&body) noexcept {
+  return run_contained(console_texts::failure{action, then}, body);
 }

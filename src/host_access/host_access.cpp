@@ -43,6 +43,12 @@ void console_print(const char *text) {
   if (receiver != nullptr) receiver->service_release();
 }
 
+void print_own_line(const char *text) {
+  pfc::string8 line("tunesignal: ");
+  line.append(text);
+  console_print(line.text());
+}
+
 bool check_main_thread() {
   if (!services_available || host_api == nullptr) return true;
   return host_api->is_main_thread();

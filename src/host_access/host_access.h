@@ -24,6 +24,10 @@ I *find_single_service() {
 // the host's services are not available.
 void console_print(const char *text);
 
+// The one way to the console for a line of the component's own: "tunesignal: " and the text, whose
+// wording lives in console_texts.h.
+void print_own_line(const char *text);
+
 // True off the host's services (not available, or no host yet); otherwise the host's answer.
 bool check_main_thread();
 

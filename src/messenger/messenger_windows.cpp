@@ -2,9 +2,10 @@
 
 #include <cstring>
 
-messenger_window_table messenger_windows = {};
-
 namespace {
+
+// Written by discovery alone; everyone else reads it through messenger_windows.
+messenger_window_table found = {};
 
 // The class name as 8-bit text, or an empty text when it cannot be read. Names are later compared
 // byte for byte: "TEDIT" is not the messenger's edit.
@@ -29,7 +30,7 @@ bool caption_length(HWND panel, LRESULT &length) {
 
 messenger_result enumerate_status_form() {
   messenger_result result = messenger_result::completed;
-  the_window_system().visit_descendants(messenger_windows.status_form, classify_status_child, &result);
+  the_window_system().visit_descendants(found.status_form, classify_status_child, &result);
   return result;
 }
 
@@ -49,17 +50,17 @@ HWND first_top_level(const wchar_t *window_class, DWORD process) {
 
 }  // namespace
 
-void reset_messenger_windows() { messenger_windows = {}; }
+const messenger_window_table &messenger_windows = found;
 
-DWORD messenger_process() { return process_of(messenger_windows.status_form); }
+void reset_messenger_windows() { found = {}; }
+
+DWORD status_dialog_process() { return process_of(found.status_form); }
 
 bool is_valid_window(HWND window) { return the_window_system().is_window(window); }
 
-bool is_messenger_running() { return the_window_system().find_top_level(L"TCusForm", nullptr) != nullptr; }
-
 bool classify_main_child(HWND window, void *) {
   if (class_name(window).is("TPanel")) {
-    messenger_windows.main_panel = window;
+    found.main_panel = window;
   }
   return true;
 }
@@ -75,18 +76,18 @@ bool classify_status_child(HWND window, void *result) {
       return false;
     }
     if (first > 0 && second < 3) {
-      messenger_windows.status_panel = window;
+      found.status_panel = window;
     }
   } else if (name.is("TEdit")) {
     // A dialog of one edit has no top line: its edit, met again in a second search, stays the bottom
     // one only.
-    if (messenger_windows.bottom_edit == nullptr) {
-      messenger_windows.bottom_edit = window;
-    } else if (window != messenger_windows.bottom_edit) {
-      messenger_windows.top_edit = window;
+    if (found.bottom_edit == nullptr) {
+      found.bottom_edit = window;
+    } else if (window != found.bottom_edit) {
+      found.top_edit = window;
     }
   } else if (name.is("TComboBox")) {
-    messenger_windows.status_combo = window;
+    found.status_combo = window;
   }
   return true;
 }
@@ -106,20 +107,20 @@ bool messenger_windows_still_there(DWORD process) {
 
 messenger_result find_messenger_windows(DWORD preferred_process, void (*before_opening)()) {
   reset_messenger_windows();
-  messenger_windows.status_form = find_status_form(preferred_process);
-  if (messenger_windows.status_form == nullptr) {
+  found.status_form = find_status_form(preferred_process);
+  if (found.status_form == nullptr) {
     return messenger_result::completed;
   }
-  const DWORD process = messenger_process();
+  const DWORD process = status_dialog_process();
   const HWND main_form = first_top_level(L"TMainForm", process);
   if (process_of(main_form) == process) {
-    messenger_windows.main_form = main_form;
+    found.main_form = main_form;
     the_window_system().visit_descendants(main_form, classify_main_child, nullptr);
   }
   if (enumerate_status_form() == messenger_result::not_responding) {
     return messenger_result::not_responding;
   }
-  if (is_valid_window(messenger_windows.status_panel)) {
+  if (is_valid_window(found.status_panel)) {
     return messenger_result::completed;
   }
   if (before_opening != nullptr) before_opening();

@@ -16,10 +16,11 @@ struct messenger_window_table {
   HWND top_edit;      // last "TEdit" of the dialog
 };
 
-extern messenger_window_table messenger_windows;
+// What discovery found; only discovery and the reset change it.
+extern const messenger_window_table &messenger_windows;
 
 // The process that the table's status dialog belongs to; 0 when there is none.
-DWORD messenger_process();
+DWORD status_dialog_process();
 
 void reset_messenger_windows();
 
@@ -37,9 +38,6 @@ HWND find_status_form(DWORD preferred_process);
 // True while every window of the table is there and belongs to `process`, the status dialog and its
 // apply panel among them: the table found before still holds. Asks the messenger nothing.
 bool messenger_windows_still_there(DWORD process);
-
-// True while a status dialog window exists, whatever the table holds.
-bool is_messenger_running();
 
 bool is_valid_window(HWND window);
 

@@ -32,29 +32,13 @@ messenger_result read_text(HWND edit, pfc::wide_string &text, bool &cut) {
 
 }  // namespace
 
-bool status_controls_complete() {
-  return is_valid_window(messenger_windows.bottom_edit) && is_valid_window(messenger_windows.top_edit) &&
-         is_valid_window(messenger_windows.status_combo) && is_valid_window(messenger_windows.status_panel);
-}
-
-void describe_missing_status_controls(pfc::string8 &out) {
-  const struct {
-    HWND window;
-    const char *name;
-  } controls[] = {{messenger_windows.bottom_edit, "the status text"},
-                  {messenger_windows.top_edit, "the top line"},
-                  {messenger_windows.status_combo, "the picture box"},
-                  {messenger_windows.status_panel, "the OK panel"}};
-  const char *missing[4];
-  int count = 0;
-  for (const auto &control : controls) {
-    if (!is_valid_window(control.window)) missing[count++] = control.name;
-  }
-  out.assign("");
-  for (int i = 0; i < count; ++i) {
-    if (i > 0) out.append(i + 1 == count ? " and " : ", ");
-    out.append(missing[i]);
-  }
+unsigned missing_status_controls(const messenger_window_table &windows) {
+  unsigned missing = 0;
+  if (!is_valid_window(windows.bottom_edit)) missing |= bottom_edit_control;
+  if (!is_valid_window(windows.top_edit)) missing |= top_edit_control;
+  if (!is_valid_window(windows.status_combo)) missing |= picture_box_control;
+  if (!is_valid_window(windows.status_panel)) missing |= apply_panel_control;
+  return missing;
 }
 
 bool status_dialog_on_screen() { return the_window_system().is_visible(messenger_windows.status_form); }

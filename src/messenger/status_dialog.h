@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "messenger/messenger_channel.h"
-#include "support/string8.h"
+#include "messenger/messenger_windows.h"
 #include "support/wide_string.h"
 
 // The messenger's status dialog, driven through the handles of messenger_windows: reading what it
@@ -25,13 +25,16 @@ struct shown_status {
   bool cut = false;
 };
 
-// True when the dialog has both edits, the picture box and the apply panel: a status can then be
-// read, written and applied whole.
-bool status_controls_complete();
+// The controls a status needs to be read, written and applied whole.
+enum status_control : unsigned {
+  bottom_edit_control = 1,
+  top_edit_control = 2,
+  picture_box_control = 4,
+  apply_panel_control = 8,
+};
 
-// The controls the dialog lacks, for a person to read ("the top line and the picture box"); empty
-// when it has them all.
-void describe_missing_status_controls(pfc::string8 &out);
+// Those the table lacks, or whose windows are gone; 0 when the dialog has them all.
+unsigned missing_status_controls(const messenger_window_table &windows = messenger_windows);
 
 // True while the dialog is on the screen, where its user may be typing.
 bool status_dialog_on_screen();

@@ -15,8 +15,8 @@ extern cfg_int_t<bool> cfg_keep_first_edit;
 extern cfg_string_list cfg_presets;
 
 // Not a setting: what the component has put on display in the messenger and the user's status
-// under it, kept with the settings so that it outlives the session.
-extern cfg_status_record cfg_kept_status;
+// under it, stored with the settings while something is owed, so that it outlives the session.
+extern cfg_status_record cfg_owed_status;
 
 // The script announced until the user picks another; also the first default preset.
 extern const char *const default_title_script;

@@ -1,6 +1,6 @@
 #include "announcing.h"
 
-#include "announce/status_keeper.h"
+#include "users_status/status_keeper.h"
 #include "messenger/messenger_windows.h"
 #include "settings/config_variables.h"
 #include "settings_reset.h"

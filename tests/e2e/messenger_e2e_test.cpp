@@ -44,7 +44,7 @@ TEST_F(against_the_standin, opens_its_dialog_by_clicks_then_saves_announces_and_
 
   ASSERT_EQ(find_messenger_windows(), messenger_result::completed);
   ASSERT_NE(messenger_windows.main_panel, nullptr);
-  ASSERT_TRUE(status_controls_complete());
+  ASSERT_EQ(missing_status_controls(), 0u);
 
   RECT main_form = {};
   RECT main_panel = {};

@@ -105,15 +105,16 @@ TEST_F(status_dialog, writing_selecting_and_applying_send_exactly_their_messages
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 11);
 }
 
-TEST_F(status_dialog, is_complete_only_with_both_edits_the_picture_box_and_the_apply_panel) {
-  EXPECT_TRUE(status_controls_complete());
-  for (HWND *control :
-       {&messenger_windows.top_edit, &messenger_windows.status_combo, &messenger_windows.status_panel}) {
-    const HWND found = *control;
-    *control = nullptr;
-    EXPECT_FALSE(status_controls_complete());
-    *control = found;
-  }
+TEST_F(status_dialog, names_each_control_it_lacks) {
+  EXPECT_EQ(missing_status_controls(), 0u);
+  messenger_window_table lacking = messenger_windows;
+  lacking.top_edit = nullptr;
+  EXPECT_EQ(missing_status_controls(lacking), 2u);
+  lacking.status_combo = nullptr;
+  lacking.status_panel = nullptr;
+  EXPECT_EQ(missing_status_controls(lacking), 14u);
+  lacking.bottom_edit = nullptr;
+  EXPECT_EQ(missing_status_controls(lacking), 15u);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "announce/playback_events.h"
-#include "announce/status_keeper.h"
+#include "users_status/status_keeper.h"
 #include "component/service_impl.h"
 #include "fake_player.h"
 #include "messenger_standin.h"

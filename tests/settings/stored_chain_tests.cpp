@@ -258,7 +258,7 @@ bytes wide_bytes(const std::string &ascii) {
 }
 
 TEST_F(stored_chain, the_status_record_follows_the_seven_only_while_something_is_owed) {
-  status_record &kept = cfg_kept_status.value;
+  status_record &kept = cfg_owed_status.value;
   kept.sequence = 7;
   kept.messenger_process = 0x1234;
   kept.status_form = 0x10078;
@@ -284,27 +284,27 @@ TEST_F(stored_chain, the_status_record_follows_the_seven_only_while_something_is
   const bytes payload = cat({{2}, u32(7), u32(0x1234), u32(0x10078), {0}, u32(0x1234), u32(0x10078), fields});
   const bytes stored = save();
   EXPECT_EQ(stored, cat({default_chain(), record(kept_status, payload)}));
-  EXPECT_TRUE(cfg_kept_status.stored_copy_owes());
+  EXPECT_TRUE(cfg_owed_status.stored_copy_owes());
 
   reset_settings();
   load(stored);
   EXPECT_EQ(save(), stored);
-  EXPECT_TRUE(cfg_kept_status.value.bottom.shows_own(wide("Kino - Star")));
+  EXPECT_TRUE(cfg_owed_status.value.bottom.shows_own(wide("Kino - Star")));
 
   // Nothing owed: the stored settings are the seven, byte for byte, and the host's copy owes nothing.
-  cfg_kept_status.value.picture.own_count = 0;
-  cfg_kept_status.value.bottom.own_count = 0;
-  cfg_kept_status.value.opening_form = 0;
+  cfg_owed_status.value.picture.own_count = 0;
+  cfg_owed_status.value.bottom.own_count = 0;
+  cfg_owed_status.value.opening_form = 0;
   EXPECT_EQ(save(), default_chain());
-  EXPECT_FALSE(cfg_kept_status.stored_copy_owes());
+  EXPECT_FALSE(cfg_owed_status.stored_copy_owes());
 
   // A record of the first version, without a sequence, still loads: its pending put-back is a write
   // not yet published.
   load(cat({default_chain(), record(kept_status, cat({{1}, u32(0x1234), u32(0x10078), {1}, fields}))}));
-  EXPECT_EQ(cfg_kept_status.value.sequence, 0u);
-  EXPECT_TRUE(cfg_kept_status.value.unapplied);
-  EXPECT_EQ(cfg_kept_status.value.opening_form, 0u);
-  EXPECT_TRUE(cfg_kept_status.value.bottom.shows_own(wide("Kino - Star")));
+  EXPECT_EQ(cfg_owed_status.value.sequence, 0u);
+  EXPECT_TRUE(cfg_owed_status.value.unapplied);
+  EXPECT_EQ(cfg_owed_status.value.opening_form, 0u);
+  EXPECT_TRUE(cfg_owed_status.value.bottom.shows_own(wide("Kino - Star")));
 
   // A record of another version, one cut short, one with an unknown mark of an unpublished write
   // and one with a count past three leave nothing kept.
@@ -315,7 +315,7 @@ TEST_F(stored_chain, the_status_record_follows_the_seven_only_while_something_is
   for (const bytes &damaged : {cat({{3}, bytes(payload.begin() + 1, payload.end())}),
                                bytes(payload.begin(), payload.end() - 1), unknown_flags, too_many}) {
     load(cat({default_chain(), record(kept_status, damaged)}));
-    EXPECT_FALSE(cfg_kept_status.value.anything_owed());
+    EXPECT_FALSE(cfg_owed_status.value.anything_owed());
     EXPECT_EQ(save(), default_chain());
   }
 }

@@ -3,8 +3,6 @@
 // messenger lock.
 #include <gtest/gtest.h>
 
-// The stand-in's driver comes before discovery's header: discovery's function messenger_process()
-// would hide the driver's class of that name.
 #include "messenger_layout.h"
 #include "messenger_standin.h"
 #include "messenger/messenger_windows.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "announce/status_file.h"
+#include "users_status/status_file.h"
 #include "messenger/window_system.h"
 
 // A simulated world for the status keeper: messengers with their windows, a clock, the player's

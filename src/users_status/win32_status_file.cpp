@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "announce/status_file.h"
+#include "users_status/status_file.h"
 #include "host_access/host_access.h"
 
 namespace {

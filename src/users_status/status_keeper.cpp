@@ -1,9 +1,10 @@
-#include "announce/status_keeper.h"
+#include "users_status/status_keeper.h"
 
 #include <cstring>
 
-#include "announce/retry_timer.h"
-#include "announce/status_file.h"
+#include "users_status/keeper_timer.h"
+#include "users_status/status_file.h"
+#include "host_access/console_texts.h"
 #include "host_access/host_access.h"
 #include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
@@ -19,15 +20,6 @@ constexpr unsigned retry_after_ms = 3000;
 constexpr unsigned dialog_check_ms = 1000;
 constexpr unsigned next_track_wait_ms = 600;
 constexpr unsigned messenger_look_ms = 2000;
-
-constexpr const char *not_responding_message =
-    "tunesignal: QIP is not responding in time, so what is due (the track or your own status) may not show "
-    "yet; it is written again once QIP answers, which is asked every few seconds";
-constexpr const char *not_running_message = "tunesignal: QIP is not running! ^(";
-constexpr const char *empty_track_message = "tunesignal: Track is empty! What a pity:((";
-constexpr const char *cut_status_message =
-    "tunesignal: your status in QIP is longer than 4096 characters, so only its first 4096 are kept, and "
-    "that is what comes back when the music stops";
 
 // A look finds the messenger's windows only, so that the first track is shown the sooner.
 enum class request_kind { none, look, track, users_status };
@@ -71,24 +63,24 @@ struct keeper_state {
 };
 
 keeper_state keeper;
-// The record as it was last kept in the file (or would have been, had nothing been owed).
-status_record last_kept;
+// The record as it was last stored in the file (or would have been, had nothing been owed).
+status_record last_stored;
 
-status_record &kept() { return cfg_kept_status.value; }
+status_record &record() { return cfg_owed_status.value; }
 
 // ---- The record and the file (rule 5) ----
 
-// Keeps a changed record in the file under the next sequence number. With nothing owed the file
+// Stores a changed record in the file under the next sequence number. With nothing owed the file
 // goes, unless the host's stored settings still owe something: the file then says that nothing
 // is, so that a session after a kill does not start from the older copy.
-void keep_record() {
-  status_record &k = kept();
-  if (k.same_as(last_kept)) return;
-  ++k.sequence;
-  last_kept = k;
-  if (k.anything_owed() || cfg_kept_status.stored_copy_owes()) {
+void store_record() {
+  status_record &r = record();
+  if (r.same_as(last_stored)) return;
+  ++r.sequence;
+  last_stored = r;
+  if (r.anything_owed() || cfg_owed_status.stored_copy_owes()) {
     record_bytes bytes;
-    encode_status_record(k, bytes);
+    encode_status_record(r, bytes);
     the_status_file().replace(bytes.data(), bytes.size());
     keeper.file_there = true;
   } else if (keeper.file_there) {
@@ -102,15 +94,15 @@ void keep_record() {
 // come after them and before anything the user does later; a window that is no longer that
 // messenger's dialog is left alone.
 void close_what_a_killed_session_opened() {
-  status_record &k = kept();
-  const HWND form = reinterpret_cast<HWND>(static_cast<UINT_PTR>(k.opening_form));
+  status_record &r = record();
+  const HWND form = reinterpret_cast<HWND>(static_cast<UINT_PTR>(r.opening_form));
   char name[16];
   window_system &windows = the_window_system();
-  if (k.opening_form != 0 && windows.process_of(form) == k.opening_process &&
+  if (r.opening_form != 0 && windows.process_of(form) == r.opening_process &&
       windows.class_name(form, name, sizeof name) && std::strcmp(name, "TCusForm") == 0) {
     windows.notify(form, WM_SYSCOMMAND, SC_CLOSE, 0);
   }
-  k.opening_process = k.opening_form = 0;
+  r.opening_process = r.opening_form = 0;
 }
 
 // The newer of the stored record and the file's, once per session.
@@ -121,25 +113,25 @@ void begin_session() {
   status_record from_file;
   keeper.file_there = the_status_file().read(bytes, largest_status_record);
   if (keeper.file_there && decode_status_record(bytes.data(), bytes.size(), from_file) &&
-      from_file.sequence > kept().sequence) {
-    kept() = from_file;
+      from_file.sequence > record().sequence) {
+    record() = from_file;
   }
-  last_kept = kept();
+  last_stored = record();
   close_what_a_killed_session_opened();
-  keep_record();
+  store_record();
 }
 
 // ---- Messages and their answers (rules 8, 9) ----
 
 // Rule 9: the first unanswered message of a hang is reported, once; the window of the dialog it went
 // to is probed from then on.
-bool answered(messenger_result result, HWND status_form = messenger_windows.status_form) {
+bool answered_in_time(messenger_result result, HWND status_form = messenger_windows.status_form) {
   if (result == messenger_result::completed) return true;
   keeper.answers_slowly = true;
   if (!keeper.silent) {
     keeper.silent = true;
     keeper.silent_window = status_form;
-    console_print(not_responding_message);
+    print_own_line(console_texts::not_responding);
   }
   return false;
 }
@@ -156,16 +148,17 @@ bool messenger_answers_again() {
 void say_once(bool &said, const char *line) {
   if (said) return;
   said = true;
-  console_print(line);
+  print_own_line(line);
 }
 
 // ---- Finding the messenger (rules 6, 11) ----
 
 void note_opening() {
   keeper.opening_now = true;
-  kept().opening_process = messenger_process();
-  kept().opening_form = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
-  keep_record();
+  record().opening_process = status_dialog_process();
+  record().opening_form =
+      static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
+  store_record();
 }
 
 // A field that shows a value of the component's other than the user's own.
@@ -181,41 +174,41 @@ int shows_only_own(const status_field<T> &field, const T &shown) {
 // a messenger the component never wrote to, a field that matches a value of the component's is
 // the user's. Nothing written there waits to be applied.
 void meet_instance(const shown_status &shown) {
-  status_record &k = kept();
-  const DWORD process = messenger_process();
+  status_record &r = record();
+  const DWORD process = status_dialog_process();
   const auto status_form =
       static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
-  if (process == k.messenger_process && status_form == k.status_form) return;
-  k.messenger_process = process;
-  k.status_form = status_form;
-  if (shows_only_own(k.bottom, shown.bottom) + shows_only_own(k.top, shown.top) == 0) {
-    k.picture.own_count = k.bottom.own_count = k.top.own_count = 0;
+  if (process == r.messenger_process && status_form == r.status_form) return;
+  r.messenger_process = process;
+  r.status_form = status_form;
+  if (shows_only_own(r.bottom, shown.bottom) + shows_only_own(r.top, shown.top) == 0) {
+    r.picture.own_count = r.bottom.own_count = r.top.own_count = 0;
   }
-  k.unapplied = false;
+  r.unapplied = false;
 }
 
 // The windows found before, or found afresh; false when the messenger did not answer. Discovery
 // asks many questions, so a probe goes first: a messenger that hangs costs no full wait there.
 bool find_messenger() {
-  if (messenger_windows_still_there(messenger_process())) return true;
+  if (messenger_windows_still_there(status_dialog_process())) return true;
   // The messenger found first is kept: the one the record names, or else the one probed.
-  const DWORD preferred = kept().messenger_process != 0
-                              ? kept().messenger_process
+  const DWORD preferred = record().messenger_process != 0
+                              ? record().messenger_process
                               : the_window_system().process_of(keeper.silent_window);
   const HWND status_form = find_status_form(preferred);
   if (status_form == nullptr) {
     reset_messenger_windows();
     return true;
   }
-  if (!messenger_answers(status_form)) return answered(messenger_result::not_responding, status_form);
+  if (!messenger_answers(status_form)) return answered_in_time(messenger_result::not_responding, status_form);
   // The opening's close follows its clicks whatever became of them: once the call returns, the
   // dialog no longer stays on the screen because of it.
   const messenger_result found = find_messenger_windows(preferred, note_opening);
   if (keeper.opening_now) {
     keeper.opening_now = false;
-    kept().opening_process = kept().opening_form = 0;
+    record().opening_process = record().opening_form = 0;
   }
-  return answered(found);
+  return answered_in_time(found);
 }
 
 // ---- Judging and publishing (rules 1 to 4, 10) ----
@@ -223,7 +216,7 @@ bool find_messenger() {
 // Rule 1. With everything the component wrote published, the dialog shows the only value of the
 // component's there may be; until then, what was published may come back to it.
 template <typename T>
-void judge(status_field<T> &field, const T &shown, bool all_published) {
+void take_in_shown(status_field<T> &field, const T &shown, bool all_published) {
   const bool own = field.shows_own(shown);
   if (!own) field.user = shown;
   if (!all_published) return;
@@ -261,23 +254,24 @@ struct status_to_show {
 };
 
 bool shown_already(const shown_status &shown, const status_to_show &to) {
-  return !kept().unapplied && shown.picture == to.picture && shown.bottom == to.bottom && shown.top == to.top;
+  return !record().unapplied && shown.picture == to.picture && shown.bottom == to.bottom &&
+         shown.top == to.top;
 }
 
 outcome sent(messenger_result result) {
-  if (!answered(result)) return outcome::unanswered;
+  if (!answered_in_time(result)) return outcome::unanswered;
   return keeper.replaced ? outcome::replaced : outcome::landed;
 }
 
 outcome publish(const status_to_show &to) {
-  status_record &k = kept();
+  status_record &r = record();
   if (to.own) {
-    may_show(k.picture, to.picture);
-    may_show(k.bottom, to.bottom);
-    may_show(k.top, to.top);
+    may_show(r.picture, to.picture);
+    may_show(r.bottom, to.bottom);
+    may_show(r.top, to.top);
   }
-  k.unapplied = true;
-  keep_record();
+  r.unapplied = true;
+  store_record();
   outcome step = sent(select_picture(to.picture, to.picture_l_param));
   if (step == outcome::landed) step = sent(write_text(messenger_windows.bottom_edit, to.bottom.c_str()));
   if (step == outcome::landed) step = sent(write_text(messenger_windows.top_edit, to.top.c_str()));
@@ -285,58 +279,75 @@ outcome publish(const status_to_show &to) {
   if (step != outcome::landed) return step;
   // Rule 10.
   const release_wait wait = keeper.answers_slowly ? release_wait::none : release_wait::answer;
-  if (!answered(release_apply(wait))) return outcome::unanswered;
+  if (!answered_in_time(release_apply(wait))) return outcome::unanswered;
   keeper.answers_slowly = false;
-  k.unapplied = false;
-  published_now(k.picture, to.picture, to.own);
-  published_now(k.bottom, to.bottom, to.own);
-  published_now(k.top, to.top, to.own);
+  r.unapplied = false;
+  published_now(r.picture, to.picture, to.own);
+  published_now(r.bottom, to.bottom, to.own);
+  published_now(r.top, to.top, to.own);
   return outcome::landed;
 }
 
 outcome publish_users_status(const shown_status &shown) {
-  status_record &k = kept();
+  status_record &r = record();
   const bool music_variant = cfg_music_status_only && keeper.wanted.reason != put_back_reason::plain;
-  const status_to_show users = {k.picture.user, music_variant ? music_picture : k.picture.user, k.bottom.user,
-                                k.top.user, false};
+  const status_to_show users = {r.picture.user, music_variant ? music_picture : r.picture.user, r.bottom.user,
+                                r.top.user, false};
   if (!shown_already(shown, users)) return publish(users);
   // Whatever the component wrote is the user's own value too: nothing of its own is on display.
-  k.picture.own_count = k.bottom.own_count = k.top.own_count = 0;
+  r.picture.own_count = r.bottom.own_count = r.top.own_count = 0;
   return outcome::landed;
 }
 
 outcome publish_track(const shown_status &shown) {
   request &wanted = keeper.wanted;
-  const status_record &k = kept();
+  const status_record &r = record();
   // Rule 13.
-  if (cfg_music_status_only && k.picture.user != music_picture) return publish_users_status(shown);
+  if (cfg_music_status_only && r.picture.user != music_picture) return publish_users_status(shown);
   if (wanted.track.empty_track) {
-    if (!wanted.reported) console_print(empty_track_message);
+    if (!wanted.reported) print_own_line(console_texts::empty_track);
     wanted.reported = true;
     return outcome::landed;
   }
-  const std::int32_t picture = cfg_keep_status_picture ? k.picture.user : music_picture;
+  const std::int32_t picture = cfg_keep_status_picture ? r.picture.user : music_picture;
   const status_to_show track = {picture, 0, wanted.track.bottom,
-                                cfg_keep_first_edit ? k.top.user : wanted.track.top, true};
+                                cfg_keep_first_edit ? r.top.user : wanted.track.top, true};
   return shown_already(shown, track) ? outcome::landed : publish(track);
+}
+
+// The controls in `missing` for a person to read, appended: "the top line and the picture box".
+void name_missing_controls(unsigned missing, pfc::string8 &out) {
+  const struct {
+    unsigned control;
+    const char *name;
+  } controls[] = {{bottom_edit_control, console_texts::bottom_text_control},
+                  {top_edit_control, console_texts::top_text_control},
+                  {picture_box_control, console_texts::picture_box_control},
+                  {apply_panel_control, console_texts::apply_panel_control}};
+  unsigned left = missing;
+  bool first = true;
+  for (const auto &control : controls) {
+    if ((left & control.control) == 0) continue;
+    left &= ~control.control;
+    if (!first) out.append(left == 0 ? " and " : ", ");
+    out.append(control.name);
+    first = false;
+  }
 }
 
 void report_incomplete_dialog() {
   if (keeper.said_incomplete) return;
   keeper.said_incomplete = true;
-  console::formatter line;
-  pfc::string8 missing;
-  describe_missing_status_controls(missing);
-  line << "tunesignal: QIP's status dialog lacks " << missing.text()
-       << ", so the track is not shown and your status stays as it is; tracks are shown again once QIP's "
-          "dialog is whole";
+  pfc::string8 line(console_texts::dialog_lacks);
+  name_missing_controls(missing_status_controls(), line);
+  line.append(console_texts::dialog_lacks_what_follows);
+  print_own_line(line.text());
 }
 
 void report_dialog_open() {
-  say_once(keeper.said_dialog_open,
-           keeper.wanted.kind == request_kind::track
-               ? "tunesignal: QIP's status dialog is open, so the track is shown once you close it"
-               : "tunesignal: QIP's status dialog is open, so your own status is put back once you close it");
+  say_once(keeper.said_dialog_open, keeper.wanted.kind == request_kind::track
+                                        ? console_texts::dialog_open_track_waits
+                                        : console_texts::dialog_open_status_waits);
 }
 
 // One try of the request, from the probe of a silent messenger to the apply click.
@@ -347,13 +358,14 @@ outcome attempt() {
   }
   if (!messenger_answers_again() || !find_messenger()) return outcome::unanswered;
   if (messenger_windows.status_form == nullptr) {
-    if (keeper.wanted.kind == request_kind::track) say_once(keeper.said_not_running, not_running_message);
+    if (keeper.wanted.kind == request_kind::track)
+      say_once(keeper.said_not_running, console_texts::not_running);
     return outcome::absent;
   }
   keeper.said_not_running = false;
   if (keeper.replaced) return outcome::replaced;
   if (keeper.wanted.kind == request_kind::look) return outcome::landed;
-  if (!status_controls_complete()) {
+  if (missing_status_controls() != 0) {
     if (keeper.wanted.kind == request_kind::track) report_incomplete_dialog();
     return outcome::incomplete;
   }
@@ -365,18 +377,18 @@ outcome attempt() {
   keeper.said_dialog_open = false;
 
   shown_status shown;
-  if (!answered(read_status(shown))) return outcome::unanswered;
+  if (!answered_in_time(read_status(shown))) return outcome::unanswered;
   if (keeper.replaced) return outcome::replaced;
   if (shown.cut) {
-    say_once(keeper.said_cut, cut_status_message);
+    say_once(keeper.said_cut, console_texts::cut_status);
   } else {
     keeper.said_cut = false;
   }
   meet_instance(shown);
-  const bool all_published = !kept().unapplied;
-  judge(kept().picture, shown.picture, all_published);
-  judge(kept().bottom, shown.bottom, all_published);
-  judge(kept().top, shown.top, all_published);
+  const bool all_published = !record().unapplied;
+  take_in_shown(record().picture, shown.picture, all_published);
+  take_in_shown(record().bottom, shown.bottom, all_published);
+  take_in_shown(record().top, shown.top, all_published);
   return keeper.wanted.kind == request_kind::track ? publish_track(shown) : publish_users_status(shown);
 }
 
@@ -386,12 +398,12 @@ void timer_fired();
 
 void wait_for(waiting what, unsigned milliseconds) {
   keeper.timer_for = what;
-  schedule_retry(milliseconds, timer_fired);
+  set_keeper_timer(milliseconds, timer_fired);
 }
 
 void stop_waiting() {
   keeper.timer_for = waiting::nothing;
-  cancel_retry();
+  cancel_keeper_timer();
 }
 
 // What follows a try: the timer, set for what the try left to wait for.
@@ -416,7 +428,7 @@ void follow(outcome result) {
       }
       break;
     case outcome::absent:
-      if (track || kept().anything_owed()) {
+      if (track || record().anything_owed()) {
         wait_for(waiting::messenger_there, messenger_look_ms);
       } else {
         keeper.wanted = request();
@@ -444,7 +456,7 @@ class try_under_way {
   try_under_way &operator=(const try_under_way &) = delete;
 };
 
-// Rule 8: never entered while a try is under way; ask() leaves the request for that try instead.
+// Rule 8: never entered while a try is under way; take_request() leaves the request for that try instead.
 void try_request() {
   begin_session();
   outcome result = outcome::landed;
@@ -457,7 +469,7 @@ void try_request() {
     } while (keeper.replaced);
   }
   follow(result);
-  keep_record();
+  store_record();
 }
 
 void timer_fired() {
@@ -467,13 +479,13 @@ void timer_fired() {
   // Looks that ask the window system only: the try comes once there is something to try.
   switch (what) {
     case waiting::messenger_gone:
-      if (messenger_windows_still_there(messenger_process())) return wait_for(what, messenger_look_ms);
+      if (messenger_windows_still_there(status_dialog_process())) return wait_for(what, messenger_look_ms);
       break;
     case waiting::messenger_there:
-      if (!is_messenger_running()) return wait_for(what, messenger_look_ms);
+      if (find_status_form(0) == nullptr) return wait_for(what, messenger_look_ms);
       break;
     case waiting::dialog_closed:
-      if (messenger_windows_still_there(messenger_process()) && status_dialog_on_screen()) {
+      if (messenger_windows_still_there(status_dialog_process()) && status_dialog_on_screen()) {
         return wait_for(what, dialog_check_ms);
       }
       break;
@@ -487,7 +499,7 @@ void timer_fired() {
   try_request();
 }
 
-void ask(request wanted) {
+void take_request(request wanted) {
   if (keeper.quit) return;
   keeper.wanted = wanted;
   if (keeper.busy) {
@@ -511,7 +523,7 @@ void show_track(const track_status &track) {
   request wanted;
   wanted.kind = request_kind::track;
   wanted.track = track;
-  ask(wanted);
+  take_request(wanted);
 }
 
 void show_new_track_text(const track_status &track) {
@@ -521,24 +533,24 @@ void show_new_track_text(const track_status &track) {
   if (!asked_already) show_track(track);
 }
 
-void put_users_status_back(put_back_reason reason) { ask(users_status_request(reason)); }
+void put_users_status_back(put_back_reason reason) { take_request(users_status_request(reason)); }
 
 void meet_messenger() {
   if (keeper.quit) return;
   begin_session();
-  if (kept().anything_owed()) {
+  if (record().anything_owed()) {
     put_users_status_back(put_back_reason::plain);
   } else if (cfg_enabled) {
     request look;
     look.kind = request_kind::look;
-    ask(look);
+    take_request(look);
   }
 }
 
 void finish_before_quit() {
   if (keeper.quit) return;
   begin_session();
-  const bool owed = kept().anything_owed();
+  const bool owed = record().anything_owed();
   keeper.quit = true;
   if (keeper.busy) {
     // The try under way takes this up when its message is done.
@@ -562,6 +574,6 @@ bool keeper_takes_requests() { return !keeper.quit; }
 void reset_status_keeper() {
   stop_waiting();
   keeper = keeper_state();
-  last_kept = status_record();
+  last_stored = status_record();
   reset_messenger_windows();
 }

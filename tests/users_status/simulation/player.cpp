@@ -1,7 +1,7 @@
 #include "player.h"
 
 #include "announce/announcement.h"
-#include "announce/status_keeper.h"
+#include "users_status/status_keeper.h"
 #include "host_streams.h"
 #include "settings/config_variables.h"
 #include "settings_reset.h"

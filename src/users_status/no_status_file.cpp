@@ -1,4 +1,4 @@
-#include "announce/status_file.h"
+#include "users_status/status_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "announce/status_file.h"
+#include "users_status/status_file.h"
 
 // Given by the platform's own implementation (win32_status_file.cpp, or no_status_file.cpp off
 // Windows).
