@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the stored-chain loader as a host would hand them over. Beyond the
 // sanitizers' checks: the loader must fail exactly when the bytes do not form whole records (a
 // read past a record would put it out of step), and whatever it loaded must save, load and save
-// again to identical bytes.
+// again to identical bytes. The user's status record among them, when it decodes as the current
+// version, must encode to the very bytes it came from.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "settings/config_variables.h"
 #include "boundary/stream_errors.h"
 #include "settings_reset.h"
+#include "users_status/status_record.h"
 
 namespace {
 
@@ -59,6 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   reset_settings();
   const bool loaded = load(bytes(data, data + size));
   if (loaded != whole_records(data, size)) std::abort();
+
+  const record_bytes &owed = cfg_owed_status.bytes;
+  status_record decoded;
+  if (owed.size() != 0 && owed[0] == 2 && decode_status_record(owed.data(), owed.size(), decoded)) {
+    record_bytes again;
+    encode_status_record(decoded, again);
+    if (again.size() != owed.size() || std::memcmp(again.data(), owed.data(), owed.size()) != 0) std::abort();
+  }
 
   const bytes first = save();
   reset_settings();

@@ -10,8 +10,9 @@ const char *const default_presets[default_preset_count] = {default_title_script,
 // Defined together, in this order, because each constructor pushes onto the front of the
 // process-wide lists: the stored chain then runs from cfg_presets back to cfg_enabled, and the
 // status record, when there is one, comes after the seven, where versions without it skip it.
-cfg_status_record cfg_owed_status(GUID{
-    0x7BDCEC3C, 0x417B, 0x4253, {0x98, 0xED, 0x39, 0x24, 0x5F, 0xF7, 0xDA, 0x51}});
+cfg_owed_bytes cfg_owed_status(
+    GUID{0x7BDCEC3C, 0x417B, 0x4253, {0x98, 0xED, 0x39, 0x24, 0x5F, 0xF7, 0xDA, 0x51}},
+    owed_status_most_bytes);
 cfg_int_t<bool> cfg_enabled(
     GUID{0x46DDA65C, 0x4558, 0x40BF, {0xB2, 0x4D, 0x7C, 0x26, 0x8E, 0x30, 0x8B, 0xB9}}, true);
 cfg_string cfg_active_script(

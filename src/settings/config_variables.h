@@ -3,7 +3,7 @@
 #include "settings/cfg_int.h"
 #include "settings/cfg_string.h"
 #include "settings/cfg_string_list.h"
-#include "settings/status_record.h"
+#include "settings/cfg_owed_bytes.h"
 
 // The component's seven stored settings.
 extern cfg_int_t<bool> cfg_enabled;
@@ -16,7 +16,9 @@ extern cfg_string_list cfg_presets;
 
 // Not a setting: what the component has put on display in the messenger and the user's status
 // under it, stored with the settings while something is owed, so that it outlives the session.
-extern cfg_status_record cfg_owed_status;
+extern cfg_owed_bytes cfg_owed_status;
+// The most bytes cfg_owed_status takes back from the stored settings; the record is never longer.
+constexpr t_size owed_status_most_bytes = 80 * 1024;
 
 // The script announced until the user picks another; also the first default preset.
 extern const char *const default_title_script;

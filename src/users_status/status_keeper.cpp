@@ -4,6 +4,7 @@
 
 #include "users_status/keeper_timer.h"
 #include "users_status/status_file.h"
+#include "users_status/status_record.h"
 #include "host_access/console_texts.h"
 #include "host_access/host_access.h"
 #include "messenger/messenger_windows.h"
@@ -66,9 +67,19 @@ keeper_state keeper;
 // The record as it was last stored in the file (or would have been, had nothing been owed).
 status_record last_stored;
 
-status_record &record() { return cfg_owed_status.value; }
+// The record this session works with; the settings and the file hold its bytes.
+status_record current;
 
-// ---- The record and the file (rule 5) ----
+status_record &record() { return current; }
+
+// ---- The record, the settings and the file (rule 5) ----
+
+// The record's bytes go with the settings while something is owed, for the host's next save, and
+// are gone when nothing is (or when what was stored does not decode).
+void keep_with_settings(const status_record &r) {
+  cfg_owed_status.bytes.set_size(0);
+  if (r.anything_owed()) encode_status_record(r, cfg_owed_status.bytes);
+}
 
 // Stores a changed record in the file under the next sequence number. With nothing owed the file
 // goes, unless the host's stored settings still owe something: the file then says that nothing
@@ -78,6 +89,7 @@ void store_record() {
   if (r.same_as(last_stored)) return;
   ++r.sequence;
   last_stored = r;
+  keep_with_settings(r);
   if (r.anything_owed() || cfg_owed_status.stored_copy_owes()) {
     record_bytes bytes;
     encode_status_record(r, bytes);
@@ -105,18 +117,21 @@ void close_what_a_killed_session_opened() {
   r.opening_process = r.opening_form = 0;
 }
 
-// The newer of the stored record and the file's, once per session.
+// The newer of the settings' record and the file's, once per session.
 void begin_session() {
   if (keeper.session_begun) return;
   keeper.session_begun = true;
+  const record_bytes &stored = cfg_owed_status.bytes;
+  if (!decode_status_record(stored.data(), stored.size(), current)) current = status_record();
   record_bytes bytes;
   status_record from_file;
   keeper.file_there = the_status_file().read(bytes, largest_status_record);
   if (keeper.file_there && decode_status_record(bytes.data(), bytes.size(), from_file) &&
-      from_file.sequence > record().sequence) {
-    record() = from_file;
+      from_file.sequence > current.sequence) {
+    current = from_file;
   }
-  last_stored = record();
+  keep_with_settings(current);
+  last_stored = current;
   close_what_a_killed_session_opened();
   store_record();
 }
@@ -574,6 +589,7 @@ bool keeper_takes_requests() { return !keeper.quit; }
 void reset_status_keeper() {
   stop_waiting();
   keeper = keeper_state();
+  current = status_record();
   last_stored = status_record();
   reset_messenger_windows();
 }

@@ -12,5 +12,5 @@ inline void reset_settings() {
   cfg_keep_status_picture = false;
   cfg_keep_first_edit = false;
   cfg_presets.remove_all();
-  cfg_kept_status.forget();
+  cfg_owed_status.forget();
 }

@@ -132,7 +132,7 @@ TEST_F(announcing, without_a_running_messenger_nothing_is_sent_and_nothing_false
   start(kino);
   stop();
   EXPECT_EQ(player.console.entries, (std::vector<std::string>{"tunesignal: QIP is not running! ^("}));
-  EXPECT_FALSE(cfg_owed_status.value.anything_owed());
+  EXPECT_FALSE(cfg_owed_status.has_record());
 
   // Once the messenger is there, a stop with nothing of the component's on display leaves it alone.
   messenger_standin messenger(users_own_status_options);
@@ -225,11 +225,11 @@ TEST_F(announcing, switching_off_while_the_messenger_hangs_puts_the_status_back_
   messenger.hang();
   menu.execute(0, nullptr);
   EXPECT_FALSE(cfg_enabled);
-  EXPECT_TRUE(cfg_owed_status.value.anything_owed()) << "the track may still be on display";
+  EXPECT_TRUE(cfg_owed_status.has_record()) << "the track may still be on display";
 
   messenger.resume();
   stop();
   menu.execute(0, nullptr);
   EXPECT_EQ(messenger.status_log().back(), users_own_status);
-  EXPECT_FALSE(cfg_owed_status.value.anything_owed());
+  EXPECT_FALSE(cfg_owed_status.has_record());
 }

@@ -1,4 +1,4 @@
-#include "settings/status_record.h"
+#include "users_status/status_record.h"
 
 #include "settings/stream_integers.h"
 #include "support/status_text.h"
@@ -123,12 +123,6 @@ bool decode_owed(decoder &in, std::uint8_t version, status_record &out) {
 
 }  // namespace
 
-// The version byte, the sequence, the instance, the unpublished write, the opening, the picture
-// field with its own values, and the two text fields with theirs, all at the limit.
-constexpr t_size most_own = status_field<std::int32_t>::most_own;
-const t_size largest_status_record =
-    1 + 4 + 8 + 1 + 8 + (4 + 1 + most_own * 4) + 2 * (1 + (1 + most_own) * (4 + 2 * pfc::status_text_limit));
-
 void encode_status_record(const status_record &record, record_bytes &out) {
   encoder in(out);
   in.byte(record_version);
@@ -155,31 +149,4 @@ bool decode_status_record(const std::uint8_t *bytes, t_size size, status_record 
   }
   out = read;
   return true;
-}
-
-void cfg_status_record::forget() {
-  value = status_record();
-  stored_owes_ = false;
-}
-
-void cfg_status_record::load_value(input_stream &stream, t_size, abort_callback &abort) {
-  value = status_record();
-  stored_owes_ = false;
-  // Read as the bytes arrive, and never more than a valid record can hold: a size field that claims
-  // more costs no memory.
-  record_bytes payload;
-  std::uint8_t piece[1024];
-  for (;;) {
-    const t_size got = stream.read(piece, sizeof piece, abort);
-    payload.append(piece, got);
-    if (got < sizeof piece || payload.size() > largest_status_record) break;
-  }
-  decode_status_record(payload.data(), payload.size(), value);
-  stored_owes_ = value.anything_owed();
-}
-
-void cfg_status_record::save_value(output_stream &stream, abort_callback &abort) {
-  record_bytes payload;
-  encode_status_record(value, payload);
-  stream.write(payload.data(), payload.size(), abort);
 }

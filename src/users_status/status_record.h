@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-#include "settings/cfg_var.h"
+#include "settings/config_variables.h"
 #include "settings/record_buffer_writer.h"
+#include "support/status_text.h"
 #include "support/wide_string.h"
 
 // One field of the messenger's status (the picture, the bottom text or the top text) as the
@@ -69,30 +70,11 @@ struct status_record {
 void encode_status_record(const status_record &record, record_bytes &out);
 bool decode_status_record(const std::uint8_t *bytes, t_size size, status_record &out);
 
-// The largest payload a valid record can have.
-extern const t_size largest_status_record;
-
-// The record as a stored variable, so that a later session still tells the component's own texts
-// from the user's. It is stored only while something is owed; the rest of the time the chain leaves
-// it out, and the stored settings are what they are without it.
-class cfg_status_record : public cfg_var {
- public:
-  explicit cfg_status_record(const GUID &guid) : cfg_var(guid) {}
-
-  status_record value;
-
-  // Whether the copy in the host's stored settings (as loaded, or as last saved) owes something:
-  // a later session would start from it unless a newer copy says otherwise.
-  bool stored_copy_owes() const { return stored_owes_; }
-
-  // Back to the state at load: nothing known, nothing stored.
-  void forget();
-
-  bool has_record() const override { return value.anything_owed(); }
-  void load_value(input_stream &stream, t_size size_hint, abort_callback &abort) override;
-  void save_value(output_stream &stream, abort_callback &abort) override;
-  void chain_saved() override { stored_owes_ = value.anything_owed(); }
-
- private:
-  bool stored_owes_ = false;
-};
+// The largest payload a valid record can have: the version byte, the sequence, the instance, the
+// unpublished write, the opening, the picture field with its own values, and the two text fields
+// with theirs, all at the limit.
+constexpr t_size largest_status_record =
+    1 + 4 + 8 + 1 + 8 + (4 + 1 + status_field<std::int32_t>::most_own * 4) +
+    2 * (1 + (1 + status_field<pfc::wide_string>::most_own) * (4 + 2 * pfc::status_text_limit));
+static_assert(largest_status_record <= owed_status_most_bytes,
+              "the settings must take back the longest record the keeper stores");
