@@ -20,10 +20,9 @@ constexpr const char *dialog_lacks = "QIP's status dialog lacks ";
 constexpr const char *dialog_lacks_what_follows =
     ", so the track is not shown and your status stays as it is; tracks are shown again once QIP's dialog "
     "is whole";
-constexpr const char *bottom_text_control = "the status text";
-constexpr const char *top_text_control = "the top line";
-constexpr const char *picture_box_control = "the picture box";
-constexpr const char *apply_panel_control = "the OK panel";
+// The dialog's controls, in the order of their flags (bottom edit, top edit, picture box, OK panel).
+constexpr const char *status_controls[] = {"the status text", "the top line", "the picture box",
+                                           "the OK panel"};
 constexpr const char *cut_status =
     "your status in QIP is longer than 4096 characters, so only its first 4096 are kept, and that is what "
     "comes back when the music stops";

@@ -18,22 +18,16 @@ using LRESULT = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
 
 struct RECT {
-  LONG left;
-  LONG top;
-  LONG right;
-  LONG bottom;
+  LONG left, top, right, bottom;
 };
 
-constexpr UINT WM_NULL = 0x0000;
-constexpr UINT WM_SETTEXT = 0x000C;
-constexpr UINT WM_GETTEXT = 0x000D;
-constexpr UINT WM_GETTEXTLENGTH = 0x000E;
+// Probing, the edits' texts, closing a window.
+constexpr UINT WM_NULL = 0x0000, WM_SETTEXT = 0x000C, WM_GETTEXT = 0x000D, WM_GETTEXTLENGTH = 0x000E;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
-constexpr UINT CB_GETCURSEL = 0x0147;
-constexpr UINT CB_SETCURSEL = 0x014E;
-constexpr UINT WM_LBUTTONDOWN = 0x0201;
-constexpr UINT WM_LBUTTONUP = 0x0202;
-constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
-constexpr WPARAM MK_LBUTTON = 0x0001;
 constexpr WPARAM SC_CLOSE = 0xF060;
+// The picture box.
+constexpr UINT CB_GETCURSEL = 0x0147, CB_SETCURSEL = 0x014E;
+// Clicks on the panels.
+constexpr UINT WM_LBUTTONDOWN = 0x0201, WM_LBUTTONUP = 0x0202, WM_LBUTTONDBLCLK = 0x0203;
+constexpr WPARAM MK_LBUTTON = 0x0001;
 #endif

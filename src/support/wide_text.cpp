@@ -8,43 +8,35 @@
 
 namespace pfc {
 
-namespace {
-
-void *allocate_exactly(t_size bytes) {
-  void *memory = std::malloc(bytes);
-  if (memory == nullptr) throw std::bad_alloc();
-  return memory;
+template <typename Char>
+converted_text<Char>::~converted_text() {
+  std::free(buffer_);
 }
 
-const wide_char empty_wide_text[1] = {0};
+template <typename Char>
+Char *converted_text<Char>::allocate(t_size count) {
+  buffer_ = static_cast<Char *>(std::malloc(checked_multiply(count, sizeof(Char))));
+  if (buffer_ == nullptr) throw std::bad_alloc();
+  count_ = count;
+  return buffer_;
+}
 
-}  // namespace
+template class converted_text<wide_char>;
+template class converted_text<char>;
 
 wide_text_from_utf8::wide_text_from_utf8(const char *utf8) {
   if (utf8 == nullptr) utf8 = "";
   // Both passes stop at the terminator; finding it once lets them walk the text a word at a time.
   const t_size size = static_cast<t_size>(std::strlen(utf8));
-  const t_size units = utf16_units_for_utf8_of_size(utf8, size);
-  buffer_ = static_cast<wide_char *>(allocate_exactly(checked_multiply(units, sizeof(wide_char))));
-  count_ = capacity_ = units;
-  convert_utf8_to_utf16_of_size(buffer_, utf8, size);
+  convert_utf8_to_utf16_of_size(allocate(utf16_units_for_utf8_of_size(utf8, size)), utf8, size);
 }
-
-wide_text_from_utf8::~wide_text_from_utf8() { std::free(buffer_); }
-
-const wide_char *wide_text_from_utf8::get() const { return count_ > 0 ? buffer_ : empty_wide_text; }
 
 utf8_text_from_wide::utf8_text_from_wide(const wide_char *wide, t_size unit_limit) {
-  if (wide == nullptr) wide = empty_wide_text;
+  static const wide_char empty[1] = {0};
+  if (wide == nullptr) wide = empty;
   t_size size;
   const t_size bytes = utf8_bytes_for_utf16(wide, unit_limit, size);
-  buffer_ = static_cast<char *>(allocate_exactly(bytes));
-  count_ = capacity_ = bytes;
-  convert_utf16_to_utf8_of_size(buffer_, bytes, wide, size);
+  convert_utf16_to_utf8_of_size(allocate(bytes), bytes, wide, size);
 }
-
-utf8_text_from_wide::~utf8_text_from_wide() { std::free(buffer_); }
-
-const char *utf8_text_from_wide::get() const { return count_ > 0 ? buffer_ : ""; }
 
 }  // namespace pfc

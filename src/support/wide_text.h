@@ -7,36 +7,38 @@
 // allocates its result once at the exact size, then writes.
 namespace pfc {
 
-class wide_text_from_utf8 {
+// The converted text, owned: `count_` characters, the terminator included.
+template <typename Char>
+class converted_text {
  public:
-  explicit wide_text_from_utf8(const char *utf8);
-  ~wide_text_from_utf8();
-  wide_text_from_utf8(const wide_text_from_utf8 &) = delete;
-  wide_text_from_utf8 &operator=(const wide_text_from_utf8 &) = delete;
+  converted_text(const converted_text &) = delete;
+  converted_text &operator=(const converted_text &) = delete;
 
-  const wide_char *get() const;
-  t_size units() const { return count_; }  // terminator included
+  const Char *get() const {
+    static const Char empty[1] = {0};
+    return count_ > 0 ? buffer_ : empty;
+  }
 
- private:
-  wide_char *buffer_ = nullptr;
+ protected:
+  converted_text() = default;
+  ~converted_text();
+  // Room for `count` characters; throws std::bad_alloc.
+  Char *allocate(t_size count);
+
+  Char *buffer_ = nullptr;
   t_size count_ = 0;
-  t_size capacity_ = 0;
 };
 
-class utf8_text_from_wide {
+class wide_text_from_utf8 : public converted_text<wide_char> {
+ public:
+  explicit wide_text_from_utf8(const char *utf8);
+  t_size units() const { return count_; }  // terminator included
+};
+
+class utf8_text_from_wide : public converted_text<char> {
  public:
   explicit utf8_text_from_wide(const wide_char *wide, t_size unit_limit = infinite_size);
-  ~utf8_text_from_wide();
-  utf8_text_from_wide(const utf8_text_from_wide &) = delete;
-  utf8_text_from_wide &operator=(const utf8_text_from_wide &) = delete;
-
-  const char *get() const;
   t_size bytes() const { return count_; }  // terminator included
-
- private:
-  char *buffer_ = nullptr;
-  t_size count_ = 0;
-  t_size capacity_ = 0;
 };
 
 }  // namespace pfc

@@ -53,10 +53,9 @@ struct keeper_state {
   bool answers_slowly = false;
   waiting timer_for = waiting::nothing;
   // Conditions the console has told of, each until it clears.
-  bool said_not_running = false;
-  bool said_dialog_open = false;
-  bool said_incomplete = false;
-  bool said_cut = false;
+  struct {
+    bool not_running = false, dialog_open = false, incomplete = false, cut = false;
+  } said;
   // This session's own opening of the dialog is under way.
   bool opening_now = false;
   // Whether the file is there.
@@ -332,27 +331,18 @@ outcome publish_track(const shown_status &shown) {
 
 // The controls in `missing` for a person to read, appended: "the top line and the picture box".
 void name_missing_controls(unsigned missing, pfc::string8 &out) {
-  const struct {
-    unsigned control;
-    const char *name;
-  } controls[] = {{bottom_edit_control, console_texts::bottom_text_control},
-                  {top_edit_control, console_texts::top_text_control},
-                  {picture_box_control, console_texts::picture_box_control},
-                  {apply_panel_control, console_texts::apply_panel_control}};
-  unsigned left = missing;
   bool first = true;
-  for (const auto &control : controls) {
-    if ((left & control.control) == 0) continue;
-    left &= ~control.control;
-    if (!first) out.append(left == 0 ? " and " : ", ");
-    out.append(control.name);
+  for (unsigned flag = 1, at = 0; flag <= apply_panel_control; flag <<= 1, ++at) {
+    if ((missing & flag) == 0) continue;
+    if (!first) out.append((missing & ~(2 * flag - 1)) == 0 ? " and " : ", ");
+    out.append(console_texts::status_controls[at]);
     first = false;
   }
 }
 
 void report_incomplete_dialog() {
-  if (keeper.said_incomplete) return;
-  keeper.said_incomplete = true;
+  if (keeper.said.incomplete) return;
+  keeper.said.incomplete = true;
   pfc::string8 line(console_texts::dialog_lacks);
   name_missing_controls(missing_status_controls(), line);
   line.append(console_texts::dialog_lacks_what_follows);
@@ -360,7 +350,7 @@ void report_incomplete_dialog() {
 }
 
 void report_dialog_open() {
-  say_once(keeper.said_dialog_open, keeper.wanted.kind == request_kind::track
+  say_once(keeper.said.dialog_open, keeper.wanted.kind == request_kind::track
                                         ? console_texts::dialog_open_track_waits
                                         : console_texts::dialog_open_status_waits);
 }
@@ -374,30 +364,30 @@ outcome attempt() {
   if (!messenger_answers_again() || !find_messenger()) return outcome::unanswered;
   if (messenger_windows.status_form == nullptr) {
     if (keeper.wanted.kind == request_kind::track)
-      say_once(keeper.said_not_running, console_texts::not_running);
+      say_once(keeper.said.not_running, console_texts::not_running);
     return outcome::absent;
   }
-  keeper.said_not_running = false;
+  keeper.said.not_running = false;
   if (keeper.replaced) return outcome::replaced;
   if (keeper.wanted.kind == request_kind::look) return outcome::landed;
   if (missing_status_controls() != 0) {
     if (keeper.wanted.kind == request_kind::track) report_incomplete_dialog();
     return outcome::incomplete;
   }
-  keeper.said_incomplete = false;
+  keeper.said.incomplete = false;
   if (status_dialog_on_screen()) {
     report_dialog_open();
     return outcome::dialog_in_use;
   }
-  keeper.said_dialog_open = false;
+  keeper.said.dialog_open = false;
 
   shown_status shown;
   if (!answered_in_time(read_status(shown))) return outcome::unanswered;
   if (keeper.replaced) return outcome::replaced;
   if (shown.cut) {
-    say_once(keeper.said_cut, console_texts::cut_status);
+    say_once(keeper.said.cut, console_texts::cut_status);
   } else {
-    keeper.said_cut = false;
+    keeper.said.cut = false;
   }
   meet_instance(shown);
   const bool all_published = !record().unapplied;

@@ -182,16 +182,23 @@ TEST_F(users_status, a_long_status_comes_back_whole) {
   EXPECT_EQ(messenger.status_log()[1][2].size(), 2000u) << "a thousand Cyrillic letters, two bytes each";
 }
 
-TEST_F(users_status, a_dialog_missing_a_control_is_left_as_it_is) {
-  for (const std::vector<std::wstring> &incomplete :
-       {std::vector<std::wstring>{L"--no-picture-box"}, std::vector<std::wstring>{L"--edits", L"1"}}) {
-    SCOPED_TRACE(std::string(incomplete[0].begin(), incomplete[0].end()));
-    messenger_standin messenger(incomplete);
+TEST_F(users_status, a_dialog_missing_a_control_is_left_as_it_is_and_the_console_names_what_it_lacks) {
+  const struct {
+    std::vector<std::wstring> options;
+    const char *lacks;
+  } dialogs[] = {{{L"--no-picture-box"}, "lacks the picture box, so"},
+                 {{L"--edits", L"1"}, "lacks the top line, so"},
+                 {{L"--edits", L"1", L"--no-picture-box"}, "lacks the top line and the picture box, so"}};
+  for (const auto &dialog : dialogs) {
+    SCOPED_TRACE(dialog.lacks);
+    messenger_standin messenger(dialog.options);
     open_player();
     does("play 1");
     does("stop");
     quit_player();
     EXPECT_TRUE(messenger.status_log().empty());
-    EXPECT_NE(output().find("tunesignal: QIP's status dialog lacks"), std::string::npos) << output();
+    EXPECT_NE(output().find(std::string("tunesignal: QIP's status dialog ") + dialog.lacks),
+              std::string::npos)
+        << output();
   }
 }
