@@ -52,7 +52,7 @@ void load_page(HWND page) {
   uSetDlgItemText(page, IDC_TOP_TEXT, cfg_top_text.text());
   show_check_box(page, IDC_MUSIC_STATUS_ONLY, cfg_music_status_only);
   show_check_box(page, IDC_KEEP_STATUS_PICTURE, cfg_keep_status_picture);
-  show_check_box(page, IDC_KEEP_FIRST_EDIT, cfg_keep_first_edit);
+  show_check_box(page, IDC_KEEP_TOP_TEXT, cfg_keep_top_text);
   show_stored_presets(GetDlgItem(page, IDC_PRESETS));
 }
 
@@ -76,8 +76,8 @@ void on_command(HWND page, int id, int notification, HWND control) {
     case IDC_KEEP_STATUS_PICTURE:
       store_check_box(page, id, cfg_keep_status_picture);
       break;
-    case IDC_KEEP_FIRST_EDIT:
-      store_check_box(page, id, cfg_keep_first_edit);
+    case IDC_KEEP_TOP_TEXT:
+      store_check_box(page, id, cfg_keep_top_text);
       break;
     case IDC_PRESETS:
       if (notification == LBN_DBLCLK) edit_selected_preset(page, list);
