@@ -7,7 +7,7 @@
 #include "host_access/host_ref.h"
 #include "preferences/help_url.h"
 #include "preferences/list_box.h"
-#include "preferences/preset_list.h"
+#include "preferences/preset_commands.h"
 #include "resources/resource.h"
 #include "settings/config_variables.h"
 #include "support/string8.h"
