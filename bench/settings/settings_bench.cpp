@@ -1,4 +1,4 @@
-// Saving and loading the stored chain of the seven settings with 10,000 and 100,000 presets,
+// Saving and loading the stored chain of the settings with 10,000 and 100,000 presets,
 // the component's settings built as the DLL is built, against the same bytes moved through the same
 // host streams without it.
 #include <cstdlib>

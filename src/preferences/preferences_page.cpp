@@ -7,7 +7,7 @@
 #include "host_access/host_ref.h"
 #include "preferences/help_url.h"
 #include "preferences/list_box.h"
-#include "preferences/preset_list.h"
+#include "preferences/preset_commands.h"
 #include "resources/resource.h"
 #include "settings/config_variables.h"
 #include "support/string8.h"
@@ -20,9 +20,17 @@ constexpr GUID parent_page_guid = {
     0x627C0767, 0x0793, 0x44F8, {0x80, 0x87, 0xBE, 0x49, 0x34, 0x31, 0x12, 0x82}};
 constexpr const char *page_name = "Tunesignal";
 
-// Loading the page sets the top line's edit too, and the edit reports that as a change like any
-// other. The page is loaded on the player's main thread, one page at a time.
-bool loading = false;
+// What one open page works on, kept in the dialog (DWLP_USER) from WM_INITDIALOG until the window
+// is gone.
+struct page_state {
+  // While the page fills its controls: the top line's edit reports its filling as a change like
+  // any other.
+  bool loading = true;
+  // A page that could not show the stored presets must not store its partial list over them.
+  bool presets_shown = false;
+};
+
+page_state *state_of(HWND page) { return reinterpret_cast<page_state *>(GetWindowLongPtrW(page, DWLP_USER)); }
 
 // A text the player could not read is no reason to empty the setting. Answers whether it stored.
 bool store_window_text(HWND window, cfg_string &variable) {
@@ -47,13 +55,23 @@ void show_check_box(HWND page, int id, bool checked) {
   CheckDlgButton(page, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void load_page(HWND page) {
+void load_page(HWND page, page_state &state) {
   uSetDlgItemText(page, IDC_ACTIVE_SCRIPT, cfg_active_script.text());
   uSetDlgItemText(page, IDC_TOP_TEXT, cfg_top_text.text());
   show_check_box(page, IDC_MUSIC_STATUS_ONLY, cfg_music_status_only);
   show_check_box(page, IDC_KEEP_STATUS_PICTURE, cfg_keep_status_picture);
-  show_check_box(page, IDC_KEEP_FIRST_EDIT, cfg_keep_first_edit);
+  show_check_box(page, IDC_KEEP_TOP_TEXT, cfg_keep_top_text);
   show_stored_presets(GetDlgItem(page, IDC_PRESETS));
+  state.presets_shown = true;
+}
+
+void init_page(HWND page) {
+  auto *const state = new page_state;
+  SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+  run_contained("opening the preferences page",
+                "the page shows what it could, and closing it leaves the stored presets as they are",
+                [&] { load_page(page, *state); });
+  state->loading = false;
 }
 
 void set_active_preset(HWND page, HWND list) {
@@ -64,11 +82,11 @@ void set_active_preset(HWND page, HWND list) {
   if (store_window_text(active, cfg_active_script)) show_change();
 }
 
-void on_command(HWND page, int id, int notification, HWND control) {
+void on_command(HWND page, const page_state &state, int id, int notification, HWND control) {
   const HWND list = GetDlgItem(page, IDC_PRESETS);
   switch (id) {
     case IDC_TOP_TEXT:
-      if (notification == EN_CHANGE && !loading) store_window_text(control, cfg_top_text);
+      if (notification == EN_CHANGE && !state.loading) store_window_text(control, cfg_top_text);
       break;
     case IDC_MUSIC_STATUS_ONLY:
       store_check_box(page, id, cfg_music_status_only);
@@ -76,8 +94,8 @@ void on_command(HWND page, int id, int notification, HWND control) {
     case IDC_KEEP_STATUS_PICTURE:
       store_check_box(page, id, cfg_keep_status_picture);
       break;
-    case IDC_KEEP_FIRST_EDIT:
-      store_check_box(page, id, cfg_keep_first_edit);
+    case IDC_KEEP_TOP_TEXT:
+      store_check_box(page, id, cfg_keep_top_text);
       break;
     case IDC_PRESETS:
       if (notification == LBN_DBLCLK) edit_selected_preset(page, list);
@@ -105,12 +123,8 @@ void on_command(HWND page, int id, int notification, HWND control) {
   }
 }
 
-// Marks a page whose opening failed.
-constexpr const wchar_t *presets_not_shown = L"TunesignalPresetsNotShown";
-
-void close_page(HWND page) {
-  // A page that could not show the stored presets must not store its partial list over them.
-  if (RemovePropW(page, presets_not_shown) == nullptr) {
+void close_page(HWND page, const page_state &state) {
+  if (state.presets_shown) {
     run_contained("storing the presets", "the stored presets are left as they were",
                   [&] { store_changed_presets(GetDlgItem(page, IDC_PRESETS)); });
   }
@@ -119,28 +133,37 @@ void close_page(HWND page) {
   if (SendMessageW(GetDlgItem(page, IDC_TOP_TEXT), EM_GETMODIFY, 0, 0) != 0) show_change();
 }
 
-INT_PTR CALLBACK page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      loading = true;
-      if (!run_contained("opening the preferences page",
-                         "the page shows what it could, and closing it leaves the stored presets as they are",
-                         [&] { load_page(page); })) {
-        SetPropW(page, presets_not_shown, reinterpret_cast<HANDLE>(1));
-      }
-      loading = false;
-      return 1;
-    case WM_COMMAND:
-      run_contained(
-          "a preferences page command", "the command did not finish; the page may be tried again",
-          [&] { on_command(page, LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam)); });
-      return 0;
-    case WM_DESTROY:
-      close_page(page);
-      return 0;
-    default:
-      return 0;
+void on_page_message(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_INITDIALOG) {
+    init_page(page);
+    return;
   }
+  page_state *const state = state_of(page);
+  // A page without its state could not even begin loading: its controls hold nothing to store.
+  if (state == nullptr) return;
+  switch (message) {
+    case WM_COMMAND:
+      on_command(page, *state, LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam));
+      break;
+    case WM_DESTROY:
+      close_page(page, *state);
+      break;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(page, DWLP_USER, 0);
+      delete state;
+      break;
+    default:
+      break;
+  }
+}
+
+// The one barrier around the whole page; the steps whose failure leaves the page in a state of its
+// own have their own inside.
+INT_PTR CALLBACK page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
+  run_contained("the preferences page", "what it was doing did not finish; the page may be tried again",
+                [&] { on_page_message(page, message, wparam, lparam); });
+  // After WM_INITDIALOG, 1 lets the dialog manager set the focus.
+  return message == WM_INITDIALOG ? 1 : 0;
 }
 
 }  // namespace

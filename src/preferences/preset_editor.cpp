@@ -1,11 +1,9 @@
 #include "preferences/preset_editor.h"
 
-#include "announce/title_format.h"
-#include "host_access/host_access.h"
 #include "host_access/error_barrier.h"
+#include "host_access/host_access.h"
+#include "preferences/preset_preview.h"
 #include "resources/resource.h"
-#include "support/string8.h"
-#include "support/wide_text.h"
 
 namespace {
 
@@ -40,22 +38,6 @@ void subclass_script_edit(HWND script, editor_state &state) {
   SetWindowLongPtrW(script, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(select_all_edit_proc));
 }
 
-void init_editor(HWND editor, LPARAM lparam) {
-  auto *state = reinterpret_cast<editor_state *>(lparam);
-  SetWindowLongPtrW(editor, DWLP_USER, lparam);
-  const HWND script = GetDlgItem(editor, IDC_PRESET_SCRIPT);
-  subclass_script_edit(script, *state);
-  SetWindowTextW(script, state->text->c_str());
-  if (!run_contained("the preset preview", "the preview stays empty",
-                     [&] { update_preview(script, GetDlgItem(editor, IDC_PRESET_PREVIEW)); })) {
-    SetDlgItemTextW(editor, IDC_PRESET_PREVIEW, L"");
-  }
-  SendMessageW(script, EM_SETSEL, 0, -1);
-  SetFocus(script);
-}
-
-}  // namespace
-
 pfc::wide_string read_window_text(HWND window) {
   const int length = GetWindowTextLengthW(window);
   pfc::wide_string text;
@@ -65,55 +47,73 @@ pfc::wide_string read_window_text(HWND window) {
   return text;
 }
 
-void remove_line_breaks(pfc::wide_string &text) {
-  text.remove_all(pfc::wide_char(13));
-  text.remove_all(pfc::wide_char(10));
+// The script is previewed as typed, line breaks included; they go only when the editor is confirmed.
+void show_preview(HWND editor) {
+  const HWND preview = GetDlgItem(editor, IDC_PRESET_PREVIEW);
+  if (!run_contained("the preset preview", "the preview says so and tries again at the next change", [&] {
+        const pfc::wide_string text = preview_of(read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT)));
+        SetWindowTextW(preview, text.c_str());
+      })) {
+    SetWindowTextW(preview, L"(the preview failed: the player's console says why)");
+  }
 }
 
-void update_preview(HWND source, HWND target) {
-  const pfc::wide_string script = read_window_text(source);
-  pfc::string8 preview;
-  format_preview(script.c_str(), preview);
-  const pfc::wide_text_from_utf8 wide(preview.text());
-  SetWindowTextW(target, wide.get());
+void init_editor(HWND editor, LPARAM lparam) {
+  auto *state = reinterpret_cast<editor_state *>(lparam);
+  SetWindowLongPtrW(editor, DWLP_USER, lparam);
+  const HWND script = GetDlgItem(editor, IDC_PRESET_SCRIPT);
+  subclass_script_edit(script, *state);
+  SetWindowTextW(script, state->text->c_str());
+  show_preview(editor);
+  SendMessageW(script, EM_SETSEL, 0, -1);
+  SetFocus(script);
 }
 
-namespace {
+void confirm(HWND editor) {
+  // Without the text the dialog stays open: the user can try again or cancel.
+  if (run_contained("reading the preset", "the editor stays open: try OK again or cancel", [&] {
+        *state_of(editor)->text = read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT));
+      })) {
+    EndDialog(editor, IDOK);
+  }
+}
 
-INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lparam) {
+void on_editor_message(HWND editor, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG) {
     init_editor(editor, lparam);
-    return 0;
+    return;
   }
-  if (message != WM_COMMAND) return 0;
+  if (message != WM_COMMAND) return;
   switch (LOWORD(wparam)) {
     case IDOK:
-      // Without the text the dialog stays open: the user can try again or cancel.
-      if (run_contained("reading the preset", "the editor stays open: try OK again or cancel", [&] {
-            *state_of(editor)->text = read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT));
-          })) {
-        EndDialog(editor, IDOK);
-      }
+      confirm(editor);
       break;
     case IDCANCEL:
       EndDialog(editor, IDCANCEL);
       break;
     case IDC_PRESET_SCRIPT:
-      if (HIWORD(wparam) == EN_CHANGE) {
-        const HWND preview = GetDlgItem(editor, IDC_PRESET_PREVIEW);
-        if (!run_contained("the preset preview", "the preview stays empty",
-                           [&] { update_preview(reinterpret_cast<HWND>(lparam), preview); })) {
-          SetWindowTextW(preview, L"");
-        }
-      }
+      if (HIWORD(wparam) == EN_CHANGE) show_preview(editor);
       break;
     default:
       break;
   }
+}
+
+// The one barrier around the whole editor; the preview and OK, whose failures leave the editor in
+// a state of their own, have their own inside.
+INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lparam) {
+  run_contained("the preset editor", "what it was doing did not finish; the editor may be tried again",
+                [&] { on_editor_message(editor, message, wparam, lparam); });
+  // After WM_INITDIALOG, 0 leaves the focus in the script, where init_editor put it.
   return 0;
 }
 
 }  // namespace
+
+void remove_line_breaks(pfc::wide_string &text) {
+  text.remove_all(pfc::wide_char(13));
+  text.remove_all(pfc::wide_char(10));
+}
 
 bool edit_preset(HWND owner, pfc::wide_string &text) {
   pfc::wide_string working = text;

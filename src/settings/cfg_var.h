@@ -5,8 +5,9 @@
 struct guid_bytes;
 
 // A stored variable as the loader sees it. All readers form one process-wide list, newest first;
-// the head is plain memory set before any constructor runs, so variables may live in any
-// translation unit.
+// the head is plain memory set before any constructor runs, so a variable may be constructed in any
+// translation unit without depending on another's initialization. Loading finds a record's
+// variable by its GUID, whatever the order.
 class cfg_var_reader {
  public:
   explicit cfg_var_reader(const GUID &guid);
@@ -32,7 +33,10 @@ class cfg_var_reader {
   static cfg_var_reader *list_head_;
 };
 
-// A stored variable as the saver sees it; a second process-wide list, newest first.
+// A stored variable as the saver sees it; a second process-wide list, newest first. The chain is
+// written in this list's order, so the order in which the variables are constructed fixes the
+// stored bytes: the component's variables are therefore all defined in one file,
+// settings/config_variables.cpp, whose order is the order of construction.
 class cfg_var_writer {
  public:
   explicit cfg_var_writer(const GUID &guid);

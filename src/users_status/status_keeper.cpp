@@ -325,7 +325,7 @@ outcome publish_track(const shown_status &shown) {
   }
   const std::int32_t picture = cfg_keep_status_picture ? r.picture.user : music_picture;
   const status_to_show track = {picture, 0, wanted.track.bottom,
-                                cfg_keep_first_edit ? r.top.user : wanted.track.top, true};
+                                cfg_keep_top_text ? r.top.user : wanted.track.top, true};
   return shown_already(shown, track) ? outcome::landed : publish(track);
 }
 

@@ -105,8 +105,8 @@ TEST_F(announcing, music_status_only_follows_the_users_own_picture) {
   EXPECT_EQ(messenger.status_log().size(), 5u);
 }
 
-TEST_F(announcing, keeping_the_first_edit_writes_the_users_top_line_back) {
-  cfg_keep_first_edit = true;
+TEST_F(announcing, keeping_the_top_text_writes_the_users_top_line_back) {
+  cfg_keep_top_text = true;
   messenger_standin messenger(users_own_status_options);
   start(kino);
   EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "At work", kino_line}}));

@@ -74,7 +74,7 @@ class fresh_component {
 const bytes users_settings =
     cat({record(presets, list_payload({"\xD0\xA1\xD0\xB5\xD0\xB9\xD1\x87\xD0\xB0\xD1\x81: %title%",
                                        "\xF0\x9F\x8E\xB8 %artist% \xF0\x9F\x8E\xB6", "%album%"})),
-         record(keep_first_edit, {1}), record(keep_status_picture, {1}), record(music_status_only, {1}),
+         record(keep_top_text, {1}), record(keep_status_picture, {1}), record(music_status_only, {1}),
          record(top_text, text("\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E \xF0\x9F\x8E\xA7:")),
          record(active_script, text("%artist% \xE2\x80\x94 %title%")), record(enabled, {0})});
 

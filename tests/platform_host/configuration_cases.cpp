@@ -23,7 +23,7 @@ void configuration_round_trip_keeps_every_byte() {
                                  "\xF0\x9F\x8E\xB8 %artist% — %album% \xF0\x9F\x8E\xB6", ""};
   bytes stored;
   add_list_record(stored, setting::presets, presets, 3);
-  add_switch_record(stored, setting::keep_first_edit, 1);
+  add_switch_record(stored, setting::keep_top_text, 1);
   add_switch_record(stored, setting::keep_status_picture, 1);
   add_switch_record(stored, setting::music_status_only, 1);
   add_text_record(stored, setting::top_text, "Слушаю \xF0\x9F\x8E\xA7:");

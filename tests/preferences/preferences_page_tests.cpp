@@ -52,7 +52,7 @@ TEST_F(page, shows_the_stored_settings_and_keeps_empty_and_non_ascii_entries) {
   cfg_active_script.assign("\xE2\x99\xAB %title%");
   cfg_top_text.assign("\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E:");
   cfg_music_status_only = true;
-  cfg_keep_first_edit = true;
+  cfg_keep_top_text = true;
 
   open_page open;
   EXPECT_EQ(open.list(), (entries{L"%title%", L"", L"\u266B %artist% \u2014 \u00C9t\u00E9"}));
@@ -60,7 +60,7 @@ TEST_F(page, shows_the_stored_settings_and_keeps_empty_and_non_ascii_entries) {
   EXPECT_EQ(window_text(open.item(IDC_TOP_TEXT)), L"\u0421\u043B\u0443\u0448\u0430\u044E:");
   EXPECT_TRUE(open.checked(IDC_MUSIC_STATUS_ONLY));
   EXPECT_FALSE(open.checked(IDC_KEEP_STATUS_PICTURE));
-  EXPECT_TRUE(open.checked(IDC_KEEP_FIRST_EDIT));
+  EXPECT_TRUE(open.checked(IDC_KEEP_TOP_TEXT));
   EXPECT_STREQ(cfg_top_text.text(), "\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E:");
   open.close();
   EXPECT_EQ(stored_presets(), (entries{L"%title%", L"", L"\u266B %artist% \u2014 \u00C9t\u00E9"}));
@@ -219,12 +219,12 @@ TEST_F(page, check_boxes_are_stored_at_once_and_shown_on_reopening) {
     EXPECT_TRUE(cfg_music_status_only);
     open.click(IDC_KEEP_STATUS_PICTURE);
     EXPECT_TRUE(cfg_keep_status_picture);
-    open.click(IDC_KEEP_FIRST_EDIT);
-    open.click(IDC_KEEP_FIRST_EDIT);
-    EXPECT_FALSE(cfg_keep_first_edit);
+    open.click(IDC_KEEP_TOP_TEXT);
+    open.click(IDC_KEEP_TOP_TEXT);
+    EXPECT_FALSE(cfg_keep_top_text);
   }
   open_page reopened;
   EXPECT_TRUE(reopened.checked(IDC_MUSIC_STATUS_ONLY));
   EXPECT_TRUE(reopened.checked(IDC_KEEP_STATUS_PICTURE));
-  EXPECT_FALSE(reopened.checked(IDC_KEEP_FIRST_EDIT));
+  EXPECT_FALSE(reopened.checked(IDC_KEEP_TOP_TEXT));
 }

@@ -63,7 +63,7 @@ TEST_F(editor, cancel_after_typing_leaves_a_non_empty_entry_as_it_was) {
   EXPECT_EQ(open.list(), defaults());
 }
 
-TEST_F(editor, cancel_leaves_an_existing_entry_even_an_empty_one_or_one_that_is_not_utf8) {
+TEST_F(editor, cancel_or_ok_without_a_change_keeps_an_entry_byte_for_byte_even_empty_or_not_utf8) {
   cfg_presets.remove_all();
   cfg_presets.add("first");
   cfg_presets.add("");
@@ -72,6 +72,7 @@ TEST_F(editor, cancel_leaves_an_existing_entry_even_an_empty_one_or_one_that_is_
   const entries shown = open.list();
   ASSERT_TRUE(open.edit_entry(1, press_cancel));
   ASSERT_TRUE(open.edit_entry(2, press_cancel));
+  ASSERT_TRUE(open.edit_entry(2, press_ok));
   EXPECT_EQ(open.list(), shown);
   open.close();
   EXPECT_EQ(stored_bytes(), (std::vector<std::string>{"first", "", "caf\xE9"}));

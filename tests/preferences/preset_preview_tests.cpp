@@ -35,8 +35,13 @@ TEST_F(preview, shows_the_playing_track_formatted_by_the_script_from_the_start) 
   EXPECT_EQ(song.references(), 1) << "the playing track is released";
 }
 
-TEST_F(preview, is_empty_with_nothing_playing_and_nothing_focused) {
-  EXPECT_EQ(preview_on_opening(L"%title%"), L"");
+TEST_F(preview, says_why_when_it_has_no_text_to_show) {
+  EXPECT_EQ(preview_on_opening(L"%title%"), L"(nothing plays and no playlist entry is focused)");
+  EXPECT_EQ(preview_on_opening(L"$(%title%"), L"(the script does not compile)");
+  fake_track song("Song");
+  player.playback.playing = &song;
+  EXPECT_EQ(preview_on_opening(L"$(%title%"), L"(the script does not compile)");
+  EXPECT_EQ(preview_on_opening(L""), L"(the script gives an empty text for this track)");
 }
 
 TEST_F(preview, follows_every_keystroke) {
@@ -70,7 +75,7 @@ TEST_F(preview, formats_a_multi_line_script_as_typed_and_ok_stores_it_joined) {
   EXPECT_EQ(open.list(), (std::vector<std::wstring>{L"%artist% - %title%"}));
 }
 
-TEST_F(preview, empties_when_the_script_stops_compiling) {
+TEST_F(preview, says_so_when_the_script_stops_compiling) {
   fake_track song("Song");
   player.playback.playing = &song;
   store({L"%title%"});
@@ -84,10 +89,10 @@ TEST_F(preview, empties_when_the_script_stops_compiling) {
     after = window_text(output);
   });
   EXPECT_EQ(before, L"Song");
-  EXPECT_EQ(after, L"");
+  EXPECT_EQ(after, L"(the script does not compile)");
 }
 
-TEST_F(preview, a_failing_player_service_empties_the_preview_and_is_reported_on_the_console) {
+TEST_F(preview, a_failing_player_service_is_reported_in_the_preview_and_on_the_console) {
   fake_track song("Song");
   player.playback.playing = &song;
   fake_playback second;
@@ -99,9 +104,11 @@ TEST_F(preview, a_failing_player_service_empties_the_preview_and_is_reported_on_
     type_text(script, L"!");
     shown = window_text(output);
   });
-  EXPECT_EQ(shown, L"");
+  EXPECT_EQ(shown, L"(the preview failed: the player's console says why)");
   ASSERT_FALSE(player.console.entries.empty());
-  EXPECT_EQ(player.console.entries.back(),
-            "tunesignal: the preset preview failed: Service duplicated; the preview stays empty");
+  EXPECT_EQ(
+      player.console.entries.back(),
+      "tunesignal: the preset preview failed: Service duplicated; the preview says so and tries again at "
+      "the next change");
   EXPECT_EQ(open.list(), (std::vector<std::wstring>{L"%title%"})) << "the page goes on working";
 }

@@ -46,7 +46,7 @@ TEST_F(page_while_playing, set_active_publishes_the_preset_made_active_at_once) 
 
 TEST_F(page_while_playing, a_check_box_publishes_its_change_at_once) {
   open_page open;
-  open.click(IDC_KEEP_FIRST_EDIT);
+  open.click(IDC_KEEP_TOP_TEXT);
   EXPECT_EQ(messenger.status_log(), (published{playing, {"11", "At work", "Song"}}));
 }
 

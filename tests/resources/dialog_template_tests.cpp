@@ -150,7 +150,7 @@ TEST_F(component_resources, the_preferences_page_is_a_hidden_child_with_its_cont
            L"This version of plugin works good with QIP Infium! For compatibility must be installed"},
           {none, "label", L"Chorusbridge plugin for QIP Infium. For more information please visit:"},
           {none, "label", L"https://tunesignal.github.io/"},
-          {IDC_KEEP_FIRST_EDIT, "check box", L"Do not change first edit's text"},
+          {IDC_KEEP_TOP_TEXT, "check box", L"Do not change first edit's text"},
       });
 }
 

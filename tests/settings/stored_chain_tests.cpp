@@ -52,7 +52,7 @@ const std::string default_script =
     "$if(%title%,%title%,%_filename%)[ '['%length%']']";
 
 bytes default_chain() {
-  return cat({record(presets, u32(0)), record(keep_first_edit, {0}), record(keep_status_picture, {0}),
+  return cat({record(presets, u32(0)), record(keep_top_text, {0}), record(keep_status_picture, {0}),
               record(music_status_only, {0}), record(top_text, text("Now Playing:")),
               record(active_script, text(default_script)), record(enabled, {1})});
 }
@@ -65,7 +65,7 @@ TEST_F(stored_chain, settings_start_with_their_defaults_and_the_test_reset_gives
   EXPECT_STREQ(default_presets[2], "%artist% - %title% (%album%)");
 }
 
-TEST_F(stored_chain, of_the_defaults_is_seven_records_newest_variable_first) {
+TEST_F(stored_chain, of_the_defaults_is_a_record_each_newest_variable_first) {
   const bytes saved = save();
   EXPECT_EQ(saved, default_chain());
   EXPECT_EQ(saved.size(), 7u * 20 + 4 + 1 + 1 + 1 + 12 + 127 + 1);
@@ -82,7 +82,7 @@ TEST_F(stored_chain, round_trip_restores_values_and_saves_identical_bytes) {
   cfg_top_text.assign("");
   cfg_music_status_only = true;
   cfg_keep_status_picture = true;
-  cfg_keep_first_edit = true;
+  cfg_keep_top_text = true;
   cfg_presets.add("%artist%");
   cfg_presets.add("");
   cfg_presets.add("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
@@ -93,7 +93,7 @@ TEST_F(stored_chain, round_trip_restores_values_and_saves_identical_bytes) {
   EXPECT_FALSE(cfg_enabled);
   EXPECT_STREQ(cfg_active_script.text(), "%title%");
   EXPECT_STREQ(cfg_top_text.text(), "");
-  EXPECT_TRUE(cfg_music_status_only && cfg_keep_status_picture && cfg_keep_first_edit);
+  EXPECT_TRUE(cfg_music_status_only && cfg_keep_status_picture && cfg_keep_top_text);
   ASSERT_EQ(cfg_presets.count(), 3u);
   EXPECT_EQ(preset(0), "%artist%");
   EXPECT_EQ(preset(1), "");
@@ -111,10 +111,10 @@ TEST_F(stored_chain, records_load_in_any_order_and_unfamiliar_ones_are_skipped) 
 TEST_F(stored_chain, switch_records_of_odd_sizes) {
   // Empty: keeps the default. Three bytes: the first counts, the rest is skipped. Byte 2: true, and
   // stored back as it came.
-  load(cat({record(enabled, {}), record(keep_first_edit, {1, 0, 0}), record(music_status_only, {2}),
+  load(cat({record(enabled, {}), record(keep_top_text, {1, 0, 0}), record(music_status_only, {2}),
             record(top_text, text("next"))}));
   EXPECT_TRUE(cfg_enabled);
-  EXPECT_TRUE(cfg_keep_first_edit);
+  EXPECT_TRUE(cfg_keep_top_text);
   EXPECT_TRUE(cfg_music_status_only);
   EXPECT_STREQ(cfg_top_text.text(), "next");
 
@@ -129,10 +129,10 @@ TEST_F(stored_chain, string_records_keep_every_byte_whatever_their_size) {
 
   for (std::size_t size : {1u, 255u, 256u, 257u, 512u, 1000u}) {
     const std::string value(size, 'x');
-    load(cat({record(active_script, text(value)), record(keep_first_edit, {1})}));
+    load(cat({record(active_script, text(value)), record(keep_top_text, {1})}));
     EXPECT_EQ(std::string(cfg_active_script.text()), value) << size;
-    EXPECT_TRUE(cfg_keep_first_edit) << size;
-    cfg_keep_first_edit = false;
+    EXPECT_TRUE(cfg_keep_top_text) << size;
+    cfg_keep_top_text = false;
   }
 }
 
@@ -217,7 +217,7 @@ TEST_F(stored_chain, list_record_overstating_its_size_fails_without_a_large_allo
 }
 
 TEST_F(stored_chain, stream_ending_inside_a_guid_ends_the_load_normally) {
-  const bytes key = key_bytes(keep_first_edit);
+  const bytes key = key_bytes(keep_top_text);
   const bytes chain = cat({record(enabled, {0}), bytes(key.begin(), key.begin() + 7)});
   EXPECT_NO_THROW(load(chain));
   EXPECT_FALSE(cfg_enabled);
@@ -234,12 +234,12 @@ TEST_F(stored_chain, stream_ending_inside_a_size_field_or_unfamiliar_payload_fai
 }
 
 TEST_F(stored_chain, every_record_is_read_to_its_end_and_no_further) {
-  const bytes chain = cat({record(keep_first_edit, {1, 9, 9, 9}), record(unfamiliar, {7, 7}),
+  const bytes chain = cat({record(keep_top_text, {1, 9, 9, 9}), record(unfamiliar, {7, 7}),
                            record(presets, cat({list_payload({"p"}), text("junk")}))});
   stored_bytes_stream in(chain.data(), static_cast<t_size>(chain.size()));
   cfg_var_reader::load_chain(in, abort);
   EXPECT_EQ(in.position(), chain.size());
-  EXPECT_TRUE(cfg_keep_first_edit);
+  EXPECT_TRUE(cfg_keep_top_text);
   ASSERT_EQ(cfg_presets.count(), 1u);
   EXPECT_EQ(preset(0), "p");
 }
@@ -256,7 +256,7 @@ TEST_F(stored_chain, the_owed_status_follows_the_settings_only_while_there_is_on
   EXPECT_EQ(save(), stored);
   EXPECT_TRUE(cfg_owed_status.stored_copy_owes());
 
-  // Nothing owed: the stored settings are the rest, byte for byte, and the host's copy owes nothing.
+  // Nothing owed: the stored settings alone, byte for byte, and the host's copy owes nothing.
   cfg_owed_status.bytes.set_size(0);
   EXPECT_EQ(save(), default_chain());
   EXPECT_FALSE(cfg_owed_status.stored_copy_owes());

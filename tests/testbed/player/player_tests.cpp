@@ -41,7 +41,7 @@ TEST(player, keeps_a_changed_setting_across_runs) {
 
 TEST(player, survives_a_configuration_cut_short_and_keeps_what_loaded) {
   scratch_profile profile;
-  profile.write(stored, cat({record(keep_first_edit, {1}), key_bytes(top_text), {12, 0}}));
+  profile.write(stored, cat({record(keep_top_text, {1}), key_bytes(top_text), {12, 0}}));
   const player_result run = run_player(profile, L"", "quit\n");
   EXPECT_EQ(run.exit_code, 0u);
   // Cut inside a size field: the player's own stream fails the exact read, and the player says so.
@@ -50,7 +50,7 @@ TEST(player, survives_a_configuration_cut_short_and_keeps_what_loaded) {
 
   const bytes chain = profile.read(stored);
   ASSERT_EQ(chain.size(), 287u);
-  EXPECT_EQ(bytes(chain.begin() + 24, chain.begin() + 45), record(keep_first_edit, {1}));
+  EXPECT_EQ(bytes(chain.begin() + 24, chain.begin() + 45), record(keep_top_text, {1}));
 }
 
 TEST(player, info_shows_what_the_component_says_about_itself_and_saves_nothing) {

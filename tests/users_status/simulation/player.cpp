@@ -233,7 +233,7 @@ void player::menu() {
 
 void player::option(int which) {
   if (!session) return;
-  cfg_int_t<bool> *const options[] = {&cfg_music_status_only, &cfg_keep_status_picture, &cfg_keep_first_edit};
+  cfg_int_t<bool> *const options[] = {&cfg_music_status_only, &cfg_keep_status_picture, &cfg_keep_top_text};
   *options[which] = !*options[which];
   settings_changed();
 }

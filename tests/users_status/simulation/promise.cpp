@@ -345,7 +345,7 @@ void promise::check_track_shown() {
   } else {
     right = seen.picture == (cfg_keep_status_picture ? shows->users.picture : 11) &&
             seen.bottom == texts.bottom &&
-            (cfg_keep_first_edit ? is_users(seen.top, shows->users.top) : seen.top == texts.top);
+            (cfg_keep_top_text ? is_users(seen.top, shows->users.top) : seen.top == texts.top);
   }
   if (!right) {
     fail("track shown", "messenger " + std::to_string(shows->number) + "'s contacts see " + describe(seen) +

@@ -1,4 +1,4 @@
-#include "preferences/preset_list.h"
+#include "preferences/preset_commands.h"
 
 #include "preferences/list_box.h"
 #include "preferences/preset_editor.h"
