@@ -68,5 +68,19 @@ constexpr failure switching_off = {"switching Tunesignal off",
 constexpr failure switching_on = {"switching Tunesignal on", "the next track is announced when it is on"};
 constexpr failure keeping_file_name = {"keeping the component's file name",
                                        "the player shows it without one"};
+// The preferences page and the preset editor.
+constexpr failure showing_setting = {"showing the changed setting",
+                                     "the setting is stored and shows from the next track on"};
+constexpr failure opening_page = {
+    "opening the preferences page",
+    "the page shows what it could, and closing it leaves the stored presets as they are"};
+constexpr failure storing_presets = {"storing the presets", "the stored presets are left as they were"};
+constexpr failure running_page = {"the preferences page",
+                                  "what it was doing did not finish; the page may be tried again"};
+constexpr failure previewing = {"the preset preview",
+                                "the preview says so and tries again at the next change"};
+constexpr failure reading_preset = {"reading the preset", "the editor stays open: try OK again or cancel"};
+constexpr failure running_editor = {"the preset editor",
+                                    "what it was doing did not finish; the editor may be tried again"};
 
 }  // namespace console_texts

@@ -24,9 +24,3 @@ bool run_contained(const console_texts::failure &what, Action &&body) noexcept {
   }
   return false;
 }
-
-// The same for the dialogs' steps, whose texts are still their own.
-template <typename Action>
-bool run_contained(const char *action, const char *then, Action &&body) noexcept {
-  return run_contained(console_texts::failure{action, then}, body);
-}

@@ -42,8 +42,7 @@ bool store_window_text(HWND window, cfg_string &variable) {
 
 // The stored setting is already in place when this runs; only the messenger is behind.
 void show_change() {
-  run_contained("showing the changed setting", "the setting is stored and shows from the next track on",
-                [] { show_settings_change(); });
+  run_contained(console_texts::showing_setting, [] { show_settings_change(); });
 }
 
 void store_check_box(HWND page, int id, cfg_int_t<bool> &variable) {
@@ -68,9 +67,7 @@ void load_page(HWND page, page_state &state) {
 void init_page(HWND page) {
   auto *const state = new page_state;
   SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
-  run_contained("opening the preferences page",
-                "the page shows what it could, and closing it leaves the stored presets as they are",
-                [&] { load_page(page, *state); });
+  run_contained(console_texts::opening_page, [&] { load_page(page, *state); });
   state->loading = false;
 }
 
@@ -125,7 +122,7 @@ void on_command(HWND page, const page_state &state, int id, int notification, HW
 
 void close_page(HWND page, const page_state &state) {
   if (state.presets_shown) {
-    run_contained("storing the presets", "the stored presets are left as they were",
+    run_contained(console_texts::storing_presets,
                   [&] { store_changed_presets(GetDlgItem(page, IDC_PRESETS)); });
   }
   // The edit's own flag says whether the user changed the top line: loading it clears the flag.
@@ -160,8 +157,7 @@ void on_page_message(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
 // The one barrier around the whole page; the steps whose failure leaves the page in a state of its
 // own have their own inside.
 INT_PTR CALLBACK page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
-  run_contained("the preferences page", "what it was doing did not finish; the page may be tried again",
-                [&] { on_page_message(page, message, wparam, lparam); });
+  run_contained(console_texts::running_page, [&] { on_page_message(page, message, wparam, lparam); });
   // After WM_INITDIALOG, 1 lets the dialog manager set the focus.
   return message == WM_INITDIALOG ? 1 : 0;
 }

@@ -50,7 +50,7 @@ pfc::wide_string read_window_text(HWND window) {
 // The script is previewed as typed, line breaks included; they go only when the editor is confirmed.
 void show_preview(HWND editor) {
   const HWND preview = GetDlgItem(editor, IDC_PRESET_PREVIEW);
-  if (!run_contained("the preset preview", "the preview says so and tries again at the next change", [&] {
+  if (!run_contained(console_texts::previewing, [&] {
         const pfc::wide_string text = preview_of(read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT)));
         SetWindowTextW(preview, text.c_str());
       })) {
@@ -71,7 +71,7 @@ void init_editor(HWND editor, LPARAM lparam) {
 
 void confirm(HWND editor) {
   // Without the text the dialog stays open: the user can try again or cancel.
-  if (run_contained("reading the preset", "the editor stays open: try OK again or cancel", [&] {
+  if (run_contained(console_texts::reading_preset, [&] {
         *state_of(editor)->text = read_window_text(GetDlgItem(editor, IDC_PRESET_SCRIPT));
       })) {
     EndDialog(editor, IDOK);
@@ -102,8 +102,7 @@ void on_editor_message(HWND editor, UINT message, WPARAM wparam, LPARAM lparam) 
 // The one barrier around the whole editor; the preview and OK, whose failures leave the editor in
 // a state of their own, have their own inside.
 INT_PTR CALLBACK preset_editor_proc(HWND editor, UINT message, WPARAM wparam, LPARAM lparam) {
-  run_contained("the preset editor", "what it was doing did not finish; the editor may be tried again",
-                [&] { on_editor_message(editor, message, wparam, lparam); });
+  run_contained(console_texts::running_editor, [&] { on_editor_message(editor, message, wparam, lparam); });
   // After WM_INITDIALOG, 0 leaves the focus in the script, where init_editor put it.
   return 0;
 }
