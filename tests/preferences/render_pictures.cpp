@@ -14,7 +14,8 @@
 
 namespace {
 
-void settle(HWND window) {
+// Paints the window and everything in it now, and lets the messages that follow be handled.
+void paint_fully(HWND window) {
   RedrawWindow(window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   MSG message;
@@ -25,7 +26,7 @@ void settle(HWND window) {
 }
 
 void announce_scene(const char *scene, HWND window) {
-  settle(window);
+  paint_fully(window);
   // The client area only: without a window manager on the virtual display nobody draws captions.
   RECT rect;
   GetClientRect(window, &rect);
