@@ -1,11 +1,8 @@
 // A stand-in for the host media player: loads a component DLL exactly as the host does, offers
 // the host's API and services, keeps the component's configuration in a profile folder and takes
 // commands from standard input or a script file.
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <stdexcept>
@@ -16,6 +13,7 @@
 #include "component_info.h"
 #include "component_module.h"
 #include "config_file.h"
+#include "console_output.h"
 #include "host_services.h"
 #include "options.h"
 #include "playback.h"
@@ -34,7 +32,7 @@ void prefs_command(preferences_window &preferences, const command_table::argumen
   } else if (args.size() == 1 && args[0] == "close") {
     preferences.close_on_request();
   } else {
-    std::printf("player: 'prefs' opens the preferences, 'prefs close' closes them\n");
+    say("player: 'prefs' opens the preferences, 'prefs close' closes them\n");
   }
 }
 
@@ -49,7 +47,7 @@ bool parse_milliseconds(const std::string &text, DWORD &milliseconds) {
 void add_session_commands(command_table &commands, component_module &component, service_registry &registry,
                           const config_file &config, preferences_window &preferences) {
   commands.add("save", "save the component's configuration now", [&](const auto &) {
-    if (component.save_config(config)) std::printf("player: configuration saved\n");
+    if (component.save_config(config)) say("player: configuration saved\n");
   });
   commands.add("info", "show what the component says about itself and its application data folder",
                [&](const auto &) { print_component_info(registry, component.client()); });
@@ -62,7 +60,7 @@ void add_session_commands(command_table &commands, component_module &component, 
                [&](const auto &args) {
                  DWORD milliseconds = 0;
                  if (args.size() != 1 || !parse_milliseconds(args[0], milliseconds)) {
-                   std::printf("player: 'wait' takes milliseconds, from 0 to 3600000\n");
+                   say("player: 'wait' takes milliseconds, from 0 to 3600000\n");
                    return;
                  }
                  answer_messages_for(milliseconds,
@@ -72,7 +70,7 @@ void add_session_commands(command_table &commands, component_module &component, 
   commands.add("echo", "echo TEXT: print TEXT", [](const auto &args) {
     std::string line;
     for (const std::string &word : args) line += (line.empty() ? "" : " ") + word;
-    std::printf("%s\n", line.c_str());
+    say("%s\n", line.c_str());
   });
 }
 
@@ -125,7 +123,7 @@ int run(const options &opts) {
   component.stop(&config);
 
   for (const std::string &line : registry.unreleased_references()) {
-    std::printf("player: the component still holds references: %s\n", line.c_str());
+    say("player: the component still holds references: %s\n", line.c_str());
   }
   return 0;
 }
@@ -133,23 +131,20 @@ int run(const options &opts) {
 }  // namespace
 
 int wmain(int argc, wchar_t **argv) {
-  // Lines end in "\n" whatever reads them: the console entries are UTF-8 text, passed through as is.
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stderr), _O_BINARY);
   options opts;
   std::string error;
   if (!parse_options(argc, argv, opts, error)) {
-    std::fprintf(stderr, "player: %s\n%s", error.c_str(), usage_text);
+    print_error_text("player: " + error + "\n" + usage_text);
     return 2;
   }
   if (opts.help) {
-    std::fputs(usage_text, stdout);
+    print_text(usage_text);
     return 0;
   }
   try {
     return run(opts);
   } catch (const std::exception &e) {
-    std::printf("player: %s\n", e.what());
+    say("player: %s\n", e.what());
     return 1;
   }
 }

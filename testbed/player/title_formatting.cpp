@@ -1,13 +1,12 @@
 #include "title_formatting.h"
 
-#include <cstdio>
+#include "console_output.h"
 
 bool player_titleformat_compiler::compile(titleformat_object **out, const char *script) {
   std::string error;
   std::unique_ptr<titleformat::script> compiled = titleformat::script::compile(script, &error);
   if (!compiled) {
-    std::printf("player: the script \"%s\" does not compile: %s\n", script, error.c_str());
-    std::fflush(stdout);
+    say("player: the script \"%s\" does not compile: %s\n", script, error.c_str());
     return false;
   }
   if (*out != nullptr) (*out)->service_release();
