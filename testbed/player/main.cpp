@@ -16,6 +16,7 @@
 #include "console_output.h"
 #include "host_services.h"
 #include "options.h"
+#include "page_commands.h"
 #include "playback.h"
 #include "playback_commands.h"
 #include "preferences_window.h"
@@ -25,16 +26,6 @@
 #include "windows_error.h"
 
 namespace {
-
-void prefs_command(preferences_window &preferences, const command_table::arguments &args) {
-  if (args.empty()) {
-    preferences.open();
-  } else if (args.size() == 1 && args[0] == "close") {
-    preferences.close_on_request();
-  } else {
-    say("player: 'prefs' opens the preferences, 'prefs close' closes them\n");
-  }
-}
 
 bool parse_milliseconds(const std::string &text, DWORD &milliseconds) {
   char *end = nullptr;
@@ -53,8 +44,6 @@ void add_session_commands(command_table &commands, component_module &component, 
                [&](const auto &) { print_component_info(registry, component.client()); });
   commands.add("quit", "save, stop the component and exit", [&](const auto &) { commands.stop(); });
   commands.add("help", "list the commands", [&](const auto &) { commands.print_help(); });
-  commands.add("prefs", "open the component's preferences page; 'prefs close' closes it",
-               [&](const auto &args) { prefs_command(preferences, args); });
   // What the component does later (trying again, waiting for the messenger) happens meanwhile.
   commands.add("wait", "wait MS: let MS milliseconds pass (at most an hour), the player running",
                [&](const auto &args) {
@@ -117,6 +106,7 @@ int run(const options &opts) {
   command_table commands;
   add_session_commands(commands, component, registry, config, preferences);
   add_playback_commands(commands, transport, registry);
+  add_preferences_commands(commands, preferences);
   run_commands(input, own_input, commands, [&](MSG &message) { return preferences.take_key(message); });
   // As the player does at exit: the page goes first, and stores what it holds before the save.
   preferences.close();
