@@ -113,9 +113,9 @@ std::wstring name_of(HWND status_form) {
   return name;
 }
 
-// One line that says which messenger was acted on, and, when several run and none was named, that
-// --to picks another.
-void tell_which(HWND status_form, const options &request) {
+// One line that says which messenger is acted on, and, when several run and none was named, that
+// --to picks another. Made before the request goes: a messenger that quits takes its name along.
+std::wstring which_line(HWND status_form, const options &request) {
   DWORD process_id = 0;
   GetWindowThreadProcessId(status_form, &process_id);
   const std::wstring name = name_of(status_form);
@@ -128,7 +128,7 @@ void tell_which(HWND status_form, const options &request) {
                          : L" (the first found of " + std::to_wstring(running) +
                                L" running, as the component finds one; --to NAME picks another)";
   }
-  tell(line + L"\n", false);
+  return line + L"\n";
 }
 
 int not_the_stand_in(HWND status_form) {
@@ -175,9 +175,10 @@ int run_control(const options &request) {
          true);
     return 2;
   }
+  const std::wstring which = which_line(status_form, request);
   if (request.control == L"resume") {
     const int code = resume(status_form);
-    if (code == 0) tell_which(status_form, request);
+    if (code == 0) tell(which, false);
     return code;
   }
   DWORD_PTR answer = 0;
@@ -197,6 +198,6 @@ int run_control(const options &request) {
   }
   // Only the stand-in carries out a user's command; any other window answers WM_COPYDATA with 0.
   if (users_action && answer != 1) return not_the_stand_in(status_form);
-  tell_which(status_form, request);
+  tell(which, false);
   return 0;
 }

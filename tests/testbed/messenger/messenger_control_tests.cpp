@@ -170,11 +170,15 @@ TEST(messenger_control, without_to_it_acts_on_the_messenger_the_component_finds_
   EXPECT_EQ(run.exit_code, 0u) << run.output;
   EXPECT_TRUE(found.dialog_on_screen());
   EXPECT_FALSE((one_first ? two : one).dialog_on_screen());
-  EXPECT_EQ(run.output, "messenger: open sent to " +
-                            std::string(one_first ? "one" : "\xD0\xB4\xD0\xB2\xD0\xB0") + ", process " +
-                            std::to_string(found.process_id()) +
+  const std::string which = std::string(one_first ? "one" : "\xD0\xB4\xD0\xB2\xD0\xB0") + ", process " +
+                            std::to_string(found.process_id());
+  EXPECT_EQ(run.output, "messenger: open sent to " + which +
                             " (the first found of 2 running, as the component finds one; --to NAME picks "
                             "another)\n");
+  // A messenger that quits takes its name along: the line is made before.
+  const player_result quit = run_program(profile, L"messenger.exe", L"--control quit");
+  EXPECT_TRUE(contains(quit.output, "messenger: quit sent to " + which + " (")) << quit.output;
+  EXPECT_TRUE(ends_within_limit(found));
 }
 
 TEST(messenger_control, a_log_that_cannot_be_written_stops_the_start) {
