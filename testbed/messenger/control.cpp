@@ -45,14 +45,17 @@ const wchar_t name_property[] = L"TunesignalMessengerName";
 
 HANDLE atom_handle(ATOM atom) { return reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)); }
 
+HWND next_status_form(HWND after) { return FindWindowExW(nullptr, after, L"TCusForm", nullptr); }
+
+// Without a name, the first status form from the top of the window order: the one a component
+// looking for the messenger now takes (it keeps the one it found first for as long as that runs).
 HWND find_status_form(const std::wstring &name) {
   if (name.empty()) {
-    return FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
+    return next_status_form(nullptr);
   }
   // A name that no running stand-in was given has no atom.
   const ATOM wanted = GlobalFindAtomW(name.c_str());
-  for (HWND form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr); form != nullptr && wanted != 0;
-       form = FindWindowExW(nullptr, form, L"TCusForm", nullptr)) {
+  for (HWND form = next_status_form(nullptr); form != nullptr && wanted != 0; form = next_status_form(form)) {
     if (GetPropW(form, name_property) == atom_handle(wanted)) {
       return form;
     }
@@ -100,6 +103,34 @@ UINT steering_message(const std::wstring &control) {
   return 0;
 }
 
+std::wstring name_of(HWND status_form) {
+  const HANDLE atom = GetPropW(status_form, name_property);
+  wchar_t name[256] = {};
+  if (atom == nullptr ||
+      GlobalGetAtomNameW(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(atom)), name, 256) == 0) {
+    return {};
+  }
+  return name;
+}
+
+// One line that says which messenger is acted on, and, when several run and none was named, that
+// --to picks another. Made before the request goes: a messenger that quits takes its name along.
+std::wstring which_line(HWND status_form, const options &request) {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(status_form, &process_id);
+  const std::wstring name = name_of(status_form);
+  std::wstring line = L"messenger: " + request.control + L" sent to " + (name.empty() ? L"" : name + L", ") +
+                      L"process " + std::to_wstring(process_id);
+  if (request.to.empty()) {
+    int running = 0;
+    for (HWND form = next_status_form(nullptr); form != nullptr; form = next_status_form(form)) ++running;
+    line += running == 1 ? L" (the only messenger running)"
+                         : L" (the first found of " + std::to_wstring(running) +
+                               L" running, as the component finds one; --to NAME picks another)";
+  }
+  return line + L"\n";
+}
+
 int not_the_stand_in(HWND status_form) {
   DWORD process_id = 0;
   GetWindowThreadProcessId(status_form, &process_id);
@@ -144,8 +175,11 @@ int run_control(const options &request) {
          true);
     return 2;
   }
+  const std::wstring which = which_line(status_form, request);
   if (request.control == L"resume") {
-    return resume(status_form);
+    const int code = resume(status_form);
+    if (code == 0) tell(which, false);
+    return code;
   }
   DWORD_PTR answer = 0;
   const UINT message = steering_message(request.control);
@@ -163,5 +197,7 @@ int run_control(const options &request) {
     return 1;
   }
   // Only the stand-in carries out a user's command; any other window answers WM_COPYDATA with 0.
-  return users_action && answer != 1 ? not_the_stand_in(status_form) : 0;
+  if (users_action && answer != 1) return not_the_stand_in(status_form);
+  tell(which, false);
+  return 0;
 }

@@ -1,7 +1,8 @@
 #include "command_table.h"
 
-#include <cstdio>
 #include <sstream>
+
+#include "console_output.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void command_table::run_line(std::string line) {
   if (!(words >> name) || name[0] == '#') return;
   const auto found = commands_.find(name);
   if (found == commands_.end()) {
-    std::printf("player: unknown command '%s' (try 'help')\n", name.c_str());
+    say("player: unknown command '%s' (try 'help')\n", name.c_str());
   } else if (found->second.run_text) {
     const std::streampos rest = words.tellg();
     found->second.run_text(rest == std::streampos(-1) ? std::string()
@@ -40,20 +41,14 @@ void command_table::run_line(std::string line) {
     for (std::string word; words >> word;) args.push_back(word);
     found->second.run(args);
   }
-  std::fflush(stdout);
 }
 
 void command_table::print_help() const {
   for (const auto &[name, cmd] : commands_) {
-    std::printf("  %-8s ", name.c_str());
+    say("  %-8s ", name.c_str());
     // A help's further lines start under its first.
-    for (const char c : cmd.help) {
-      if (c == '\n') {
-        std::fputs("\n           ", stdout);
-      } else {
-        std::putchar(c);
-      }
-    }
-    std::printf("\n");
+    std::string help;
+    for (const char c : cmd.help) help += c == '\n' ? std::string("\n           ") : std::string(1, c);
+    print_text(help + "\n");
   }
 }

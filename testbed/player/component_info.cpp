@@ -1,8 +1,7 @@
 #include "component_info.h"
 
-#include <cstdio>
-
 #include "app_data.h"
+#include "console_output.h"
 #include "support/string8.h"
 #include "text_conversion.h"
 
@@ -33,13 +32,13 @@ void print_identity(service_registry &registry) {
     auto *identity = static_cast<componentversion *>(object);
     pfc::string8 text;
     identity->get_component_name(text);
-    std::printf("name: %s\n", text.text());
+    say("name: %s\n", text.text());
     identity->get_component_version(text);
-    std::printf("version: %s\n", text.text());
+    say("version: %s\n", text.text());
     identity->get_file_name(text);
-    std::printf("file: %s\n", text.text());
+    say("file: %s\n", text.text());
     identity->get_about_message(text);
-    std::printf("about:\n%s\n", text.text());
+    say("about:\n%s\n", text.text());
     object->service_release();
   }
 }
@@ -52,7 +51,7 @@ void print_menu_commands(service_registry &registry) {
       pfc::string8 name;
       t_uint32 flags = 0;
       commands->get_display(i, name, flags);
-      std::printf("menu command: %s%s\n", name.text(), (flags & 2) != 0 ? " [checked]" : "");
+      say("menu command: %s%s\n", name.text(), (flags & 2) != 0 ? " [checked]" : "");
     }
     object->service_release();
   }
@@ -60,7 +59,7 @@ void print_menu_commands(service_registry &registry) {
 
 void print_preferences_pages(service_registry &registry) {
   for (service_base *object : registry.instances_of(preferences_page::class_guid)) {
-    std::printf("preferences page: %s\n", static_cast<preferences_page *>(object)->get_name());
+    say("preferences page: %s\n", static_cast<preferences_page *>(object)->get_name());
     object->service_release();
   }
 }
@@ -69,13 +68,12 @@ void print_preferences_pages(service_registry &registry) {
 
 void print_component_info(service_registry &registry, foobar2000_client &client) {
   print_identity(registry);
-  std::printf("services:\n");
+  say("services:\n");
   for (auto *f = client.get_service_list(); f != nullptr; f = f->next_factory()) {
-    std::printf("  %s %s\n", interface_name(f->class_guid()), guid_text(f->class_guid()).c_str());
+    say("  %s %s\n", interface_name(f->class_guid()), guid_text(f->class_guid()).c_str());
   }
   print_menu_commands(registry);
   print_preferences_pages(registry);
   // Not the component's own word, but where it keeps its file.
-  std::printf("application data folder: %s\n", utf8_from_wide(app_data_folder()).c_str());
-  std::fflush(stdout);
+  say("application data folder: %s\n", utf8_from_wide(app_data_folder()).c_str());
 }

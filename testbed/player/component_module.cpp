@@ -1,10 +1,10 @@
 #include "component_module.h"
 
-#include <cstdio>
 #include <exception>
 #include <stdexcept>
 
 #include "abi_bridge.h"
+#include "console_output.h"
 #include "program_folder.h"
 #include "text_conversion.h"
 #include "windows_error.h"
@@ -80,8 +80,7 @@ void component_module::start(const config_file &config) {
     failure = e.what();
   }
   if (!failure.empty()) {
-    std::printf("player: the stored configuration of %s failed to load: %s\n", file_name_.c_str(),
-                failure.c_str());
+    say("player: the stored configuration of %s failed to load: %s\n", file_name_.c_str(), failure.c_str());
   }
   client_->set_library_path(folder_.c_str(), file_name_.c_str());
   client_->services_init(true);
@@ -109,7 +108,7 @@ bool component_module::save_config(const config_file &config) {
   }
   abi_free_bytes(&saved);
   if (failure.empty()) return true;
-  std::printf("player: the configuration of %s was not saved: %s\n", file_name_.c_str(), failure.c_str());
+  say("player: the configuration of %s was not saved: %s\n", file_name_.c_str(), failure.c_str());
   return false;
 }
 

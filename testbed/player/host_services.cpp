@@ -1,15 +1,11 @@
 #include "host_services.h"
 
-#include <cstdio>
+#include <string>
+
+#include "console_output.h"
 
 void stdout_console::print(const char *text, t_size length) {
-  if (length == pfc::infinite_size) {
-    std::fputs(text, stdout);
-  } else {
-    std::fwrite(text, 1, length, stdout);
-  }
-  std::fputc('\n', stdout);
-  std::fflush(stdout);
+  print_text((length == pfc::infinite_size ? std::string(text) : std::string(text, length)) + "\n");
 }
 
 const char *player_core_version::get_version_string() { return "Tunesignal player 1.0"; }

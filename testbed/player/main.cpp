@@ -1,11 +1,8 @@
 // A stand-in for the host media player: loads a component DLL exactly as the host does, offers
 // the host's API and services, keeps the component's configuration in a profile folder and takes
 // commands from standard input or a script file.
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <stdexcept>
@@ -16,8 +13,10 @@
 #include "component_info.h"
 #include "component_module.h"
 #include "config_file.h"
+#include "console_output.h"
 #include "host_services.h"
 #include "options.h"
+#include "page_commands.h"
 #include "playback.h"
 #include "playback_commands.h"
 #include "preferences_window.h"
@@ -27,16 +26,6 @@
 #include "windows_error.h"
 
 namespace {
-
-void prefs_command(preferences_window &preferences, const command_table::arguments &args) {
-  if (args.empty()) {
-    preferences.open();
-  } else if (args.size() == 1 && args[0] == "close") {
-    preferences.close_on_request();
-  } else {
-    std::printf("player: 'prefs' opens the preferences, 'prefs close' closes them\n");
-  }
-}
 
 bool parse_milliseconds(const std::string &text, DWORD &milliseconds) {
   char *end = nullptr;
@@ -49,20 +38,18 @@ bool parse_milliseconds(const std::string &text, DWORD &milliseconds) {
 void add_session_commands(command_table &commands, component_module &component, service_registry &registry,
                           const config_file &config, preferences_window &preferences) {
   commands.add("save", "save the component's configuration now", [&](const auto &) {
-    if (component.save_config(config)) std::printf("player: configuration saved\n");
+    if (component.save_config(config)) say("player: configuration saved\n");
   });
   commands.add("info", "show what the component says about itself and its application data folder",
                [&](const auto &) { print_component_info(registry, component.client()); });
   commands.add("quit", "save, stop the component and exit", [&](const auto &) { commands.stop(); });
   commands.add("help", "list the commands", [&](const auto &) { commands.print_help(); });
-  commands.add("prefs", "open the component's preferences page; 'prefs close' closes it",
-               [&](const auto &args) { prefs_command(preferences, args); });
   // What the component does later (trying again, waiting for the messenger) happens meanwhile.
   commands.add("wait", "wait MS: let MS milliseconds pass (at most an hour), the player running",
                [&](const auto &args) {
                  DWORD milliseconds = 0;
                  if (args.size() != 1 || !parse_milliseconds(args[0], milliseconds)) {
-                   std::printf("player: 'wait' takes milliseconds, from 0 to 3600000\n");
+                   say("player: 'wait' takes milliseconds, from 0 to 3600000\n");
                    return;
                  }
                  answer_messages_for(milliseconds,
@@ -72,7 +59,7 @@ void add_session_commands(command_table &commands, component_module &component, 
   commands.add("echo", "echo TEXT: print TEXT", [](const auto &args) {
     std::string line;
     for (const std::string &word : args) line += (line.empty() ? "" : " ") + word;
-    std::printf("%s\n", line.c_str());
+    say("%s\n", line.c_str());
   });
 }
 
@@ -119,13 +106,14 @@ int run(const options &opts) {
   command_table commands;
   add_session_commands(commands, component, registry, config, preferences);
   add_playback_commands(commands, transport, registry);
+  add_preferences_commands(commands, preferences);
   run_commands(input, own_input, commands, [&](MSG &message) { return preferences.take_key(message); });
   // As the player does at exit: the page goes first, and stores what it holds before the save.
   preferences.close();
   component.stop(&config);
 
   for (const std::string &line : registry.unreleased_references()) {
-    std::printf("player: the component still holds references: %s\n", line.c_str());
+    say("player: the component still holds references: %s\n", line.c_str());
   }
   return 0;
 }
@@ -133,23 +121,20 @@ int run(const options &opts) {
 }  // namespace
 
 int wmain(int argc, wchar_t **argv) {
-  // Lines end in "\n" whatever reads them: the console entries are UTF-8 text, passed through as is.
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stderr), _O_BINARY);
   options opts;
   std::string error;
   if (!parse_options(argc, argv, opts, error)) {
-    std::fprintf(stderr, "player: %s\n%s", error.c_str(), usage_text);
+    print_error_text("player: " + error + "\n" + usage_text);
     return 2;
   }
   if (opts.help) {
-    std::fputs(usage_text, stdout);
+    print_text(usage_text);
     return 0;
   }
   try {
     return run(opts);
   } catch (const std::exception &e) {
-    std::printf("player: %s\n", e.what());
+    say("player: %s\n", e.what());
     return 1;
   }
 }

@@ -1,8 +1,8 @@
 #include "playback.h"
 
-#include <cstdio>
 #include <functional>
 
+#include "console_output.h"
 #include "support/string_base.h"
 #include "title_formatting.h"
 
@@ -35,16 +35,14 @@ void tell_callbacks(service_registry &registry, unsigned event,
 
 void announce_event(const char *what, const player_track *track) {
   if (track != nullptr) {
-    std::printf("player: %s: %s\n", what, track->info().path.c_str());
+    say("player: %s: %s\n", what, track->info().path.c_str());
   } else {
-    std::printf("player: %s\n", what);
+    say("player: %s\n", what);
   }
-  std::fflush(stdout);
 }
 
 void announce_stream_title(const stream_title &title) {
-  std::printf("player: stream title: %s\n", title.title.c_str());
-  std::fflush(stdout);
+  say("player: stream title: %s\n", title.title.c_str());
 }
 
 }  // namespace
@@ -109,11 +107,10 @@ std::string playback::edit_tag(const std::string &name, const std::string &text)
   if (track == nullptr) return "nothing is playing";
   if (!track->edit_tag(name, text)) return "the playing track has no tag \"" + name + "\" to remove";
   if (text.empty()) {
-    std::printf("player: tag %s removed: %s\n", name.c_str(), track->info().path.c_str());
+    say("player: tag %s removed: %s\n", name.c_str(), track->info().path.c_str());
   } else {
-    std::printf("player: tag %s set to \"%s\": %s\n", name.c_str(), text.c_str(), track->info().path.c_str());
+    say("player: tag %s set to \"%s\": %s\n", name.c_str(), text.c_str(), track->info().path.c_str());
   }
-  std::fflush(stdout);
   tell_callbacks(registry_, event_edited, [track](play_callback &c) {
     track->service_add_ref();
     c.on_playback_edited(track);

@@ -1,8 +1,8 @@
 #include "playback_commands.h"
 
-#include <cstdio>
 #include <cstdlib>
 
+#include "console_output.h"
 #include "support/string8.h"
 
 namespace {
@@ -21,7 +21,7 @@ const char *state_name(playback::state state) {
 
 // `reason` is what kept the transport from acting; empty when it acted.
 void tell_refusal(const char *what, const std::string &reason) {
-  if (!reason.empty()) std::printf("player: cannot %s: %s\n", what, reason.c_str());
+  if (!reason.empty()) say("player: cannot %s: %s\n", what, reason.c_str());
 }
 
 // An optional sign and digits, nothing else: "2abc" is no entry number.
@@ -38,19 +38,19 @@ std::string entries_text(std::size_t count) {
 
 void play_entry(playback &transport, const command_table::arguments &args) {
   if (args.size() > 1) {
-    std::printf("player: play takes one entry number\n");
+    say("player: play takes one entry number\n");
     return;
   }
   const std::string word = args.empty() ? "1" : args[0];
   if (!is_whole_number(word)) {
-    std::printf("player: play takes an entry number: %s\n", word.c_str());
+    say("player: play takes an entry number: %s\n", word.c_str());
     return;
   }
   // A number too long for this type comes out as the largest it holds: out of range as well.
   const long long number = std::strtoll(word.c_str(), nullptr, 10);
   const std::size_t count = transport.list().tracks.size();
   if (number < 1 || static_cast<unsigned long long>(number) > count) {
-    std::printf("player: there is no entry %s: %s\n", word.c_str(), entries_text(count).c_str());
+    say("player: there is no entry %s: %s\n", word.c_str(), entries_text(count).c_str());
     return;
   }
   transport.play(static_cast<std::size_t>(number - 1));
@@ -61,7 +61,7 @@ void tag_playing_track(playback &transport, const std::string &text) {
   const std::size_t field_end = text.find_first_of(" \t");
   const std::string field = text.substr(0, field_end);
   if (field.empty()) {
-    std::printf("player: tag takes a field and its text: tag FIELD VALUE (no VALUE removes the tag)\n");
+    say("player: tag takes a field and its text: tag FIELD VALUE (no VALUE removes the tag)\n");
     return;
   }
   const std::size_t value_start =
@@ -85,15 +85,14 @@ void print_menu_item(mainmenu_commands &commands, t_uint32 index) {
   t_uint32 flags = 0;
   commands.get_display(index, name, flags);
   constexpr t_uint32 checked = 2;
-  std::printf("player: menu [%s] %s\n", (flags & checked) ? "x" : " ", name.text());
+  say("player: menu [%s] %s\n", (flags & checked) ? "x" : " ", name.text());
 }
 
 void list_tracks(playback &transport) {
   const auto &tracks = transport.list().tracks;
   for (std::size_t i = 0; i < tracks.size(); ++i) {
     const bool current = transport.current() == tracks[i].get();
-    std::printf("%s%2u. %s\n", current ? "> " : "  ", static_cast<unsigned>(i + 1),
-                tracks[i]->info().path.c_str());
+    say("%s%2u. %s\n", current ? "> " : "  ", static_cast<unsigned>(i + 1), tracks[i]->info().path.c_str());
   }
 }
 
@@ -119,16 +118,14 @@ void add_playback_commands(command_table &commands, playback &transport, service
   commands.add("list", "show the playlist", [&](const auto &) { list_tracks(transport); });
   commands.add("status", "show what plays and the component's menu item", [&](const auto &) {
     player_track *track = transport.current();
-    std::printf("player: status: %s%s%s\n", state_name(transport.current_state()), track ? ": " : "",
-                track ? track->info().path.c_str() : "");
+    say("player: status: %s%s%s\n", state_name(transport.current_state()), track ? ": " : "",
+        track ? track->info().path.c_str() : "");
     for_each_menu_command(registry, print_menu_item);
-    std::fflush(stdout);
   });
   commands.add("menu", "pick the component's main-menu command", [&](const auto &) {
     for_each_menu_command(registry, [](mainmenu_commands &menu, t_uint32 index) {
       menu.execute(index, nullptr);
       print_menu_item(menu, index);
     });
-    std::fflush(stdout);
   });
 }

@@ -1,9 +1,9 @@
 #include "preferences_window.h"
 
-#include <cstdio>
 #include <string>
 
 #include "abi_bridge.h"
+#include "console_output.h"
 #include "support/string8.h"
 #include "text_conversion.h"
 
@@ -101,23 +101,23 @@ void preferences_window::create_frame(preferences_page &page) {
 
 void preferences_window::open() {
   if (frame_ != nullptr) {
-    std::printf("player: the preferences are open already\n");
+    say("player: the preferences are open already\n");
     return;
   }
   const auto pages = registry_.instances_of(preferences_page::class_guid);
   if (pages.empty()) {
-    std::printf("player: the component has no preferences page\n");
+    say("player: the component has no preferences page\n");
     return;
   }
   for (std::size_t i = 1; i < pages.size(); ++i) pages[i]->service_release();
   page_service_ = pages.front();
   auto &page = *static_cast<preferences_page *>(page_service_);
   const std::string description = describe(page);
-  std::printf("player: %s\n", description.c_str());
+  say("player: %s\n", description.c_str());
 
   create_frame(page);
   if (frame_ == nullptr) {
-    std::printf("player: the preferences window could not be created\n");
+    say("player: the preferences window could not be created\n");
     closed();
     return;
   }
@@ -125,13 +125,13 @@ void preferences_window::open() {
   const HWND close = create_child(frame_, L"BUTTON", "Close", WS_TABSTOP, close_button);
   page_ = page.create(frame_);
   if (page_ == nullptr) {
-    std::printf("player: the page did not create its window\n");
+    say("player: the page did not create its window\n");
   } else {
     lay_out(frame_, header, page_, close);
     ShowWindow(page_, SW_SHOW);
   }
   ShowWindow(frame_, SW_SHOW);
-  std::printf("player: preferences open until Esc, Close, the close box or 'prefs close'\n");
+  say("player: preferences open until Esc, Close, the close box or 'prefs close'\n");
 }
 
 void preferences_window::close() {
@@ -139,13 +139,12 @@ void preferences_window::close() {
 }
 
 void preferences_window::close_on_request() {
-  if (frame_ == nullptr) std::printf("player: the preferences are not open\n");
+  if (frame_ == nullptr) say("player: the preferences are not open\n");
   close();
 }
 
 void preferences_window::closed() {
-  if (frame_ != nullptr) std::printf("player: preferences closed\n");
-  std::fflush(stdout);
+  if (frame_ != nullptr) say("player: preferences closed\n");
   frame_ = nullptr;
   page_ = nullptr;
   if (page_service_ != nullptr) page_service_->service_release();

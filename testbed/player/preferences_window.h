@@ -24,6 +24,9 @@ class preferences_window : private no_copy {
   // the message was one of these.
   bool take_key(MSG &message);
 
+  // The page's window while the preferences are open, else null.
+  HWND page() const { return page_; }
+
  private:
   static LRESULT CALLBACK frame_procedure(HWND frame, UINT message, WPARAM wparam, LPARAM lparam);
   void create_frame(preferences_page &page);

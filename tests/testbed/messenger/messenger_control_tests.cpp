@@ -41,7 +41,8 @@ TEST(messenger_control, a_hanging_messenger_is_said_to_hang_and_quits_once_resum
   EXPECT_EQ(run_program(profile, L"messenger.exe", L"--control resume").exit_code, 0u);
   const player_result quit = run_program(profile, L"messenger.exe", L"--control quit");
   EXPECT_EQ(quit.exit_code, 0u) << quit.output;
-  EXPECT_EQ(quit.output, "");
+  EXPECT_EQ(quit.output, "messenger: quit sent to process " + std::to_string(messenger.process_id()) +
+                             " (the only messenger running)\n");
   EXPECT_TRUE(ends_within_limit(messenger));
 }
 
@@ -153,6 +154,31 @@ TEST(messenger_control, to_reaches_the_named_one_of_two_messengers) {
   const player_result nobody = run_program(profile, L"messenger.exe", L"--control ok --to three");
   EXPECT_EQ(nobody.exit_code, 2u);
   EXPECT_EQ(nobody.output, "messenger: no messenger named three is running\n");
+}
+
+// A person driving the messenger by hand acts on the one the component serves: the first from the
+// top of the window order, where the component's search starts.
+TEST(messenger_control, without_to_it_acts_on_the_messenger_the_component_finds_and_says_which) {
+  messenger_standin one({L"--name", L"one"});
+  messenger_standin two({L"--name", L"\u0434\u0432\u0430"});
+  const HWND first = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr);
+  ASSERT_TRUE(first == one.status_form() || first == two.status_form());
+  const bool one_first = first == one.status_form();
+  const messenger_standin &found = one_first ? one : two;
+  scratch_profile profile;
+  const player_result run = run_program(profile, L"messenger.exe", L"--control open");
+  EXPECT_EQ(run.exit_code, 0u) << run.output;
+  EXPECT_TRUE(found.dialog_on_screen());
+  EXPECT_FALSE((one_first ? two : one).dialog_on_screen());
+  const std::string which = std::string(one_first ? "one" : "\xD0\xB4\xD0\xB2\xD0\xB0") + ", process " +
+                            std::to_string(found.process_id());
+  EXPECT_EQ(run.output, "messenger: open sent to " + which +
+                            " (the first found of 2 running, as the component finds one; --to NAME picks "
+                            "another)\n");
+  // A messenger that quits takes its name along: the line is made before.
+  const player_result quit = run_program(profile, L"messenger.exe", L"--control quit");
+  EXPECT_TRUE(contains(quit.output, "messenger: quit sent to " + which + " (")) << quit.output;
+  EXPECT_TRUE(ends_within_limit(found));
 }
 
 TEST(messenger_control, a_log_that_cannot_be_written_stops_the_start) {

@@ -54,6 +54,25 @@ TEST(preferences_window, commands_go_on_while_it_is_open_and_the_end_of_the_scri
       << run.output;
 }
 
+// What the page stores, read back in a second opening: the commands reached the controls they name.
+TEST(preferences_window, commands_set_the_pages_fields_and_press_its_buttons) {
+  scratch_profile profile;
+  const player_result run = run_player(profile, L"",
+                                       "prefs\nprefs add %title%!\nprefs edit 4 $upper(%title%)\n"
+                                       "prefs select 2\nprefs up\nprefs select 1\nprefs set-active\n"
+                                       "prefs top \xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E\n"
+                                       "prefs keep-top on\nprefs close\nprefs\nprefs show\nquit\n");
+  EXPECT_EQ(run.exit_code, 0u) << run.output;
+  const std::string shown = run.output.substr(run.output.rfind("player> prefs show"));
+  for (const char *line :
+       {"player: active script: %artist% - %title%\n", " 1. %artist% - %title%\n", " 4. $upper(%title%)\n",
+        "player: top text: \xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E\n",
+        "player: [ ] music-only [ ] keep-picture [x] keep-top\n"}) {
+    EXPECT_TRUE(contains(shown, line)) << line << "\n" << run.output;
+  }
+  EXPECT_FALSE(contains(shown, " 5. ")) << run.output;
+}
+
 TEST(preferences_window, a_person_closes_it_with_the_close_box_esc_or_the_close_button) {
   scratch_profile profile;
   player_session player(profile, L"");
