@@ -31,7 +31,7 @@ const named_control buttons[] = {{"delete", IDC_DELETE},
                                  {"defaults", IDC_DEFAULTS}};
 const named_control boxes[] = {{"music-only", IDC_MUSIC_STATUS_ONLY},
                                {"keep-picture", IDC_KEEP_STATUS_PICTURE},
-                               {"keep-top", IDC_KEEP_FIRST_EDIT}};
+                               {"keep-top", IDC_KEEP_TOP_TEXT}};
 
 const named_control *find_control(const named_control *begin, const named_control *end,
                                   const std::string &word) {
