@@ -3,25 +3,14 @@
 #include "tell.h"
 #include "user_command.h"
 
-UINT quit_message() {
-  static const UINT message = RegisterWindowMessageW(L"TunesignalMessengerQuit");
-  return message;
-}
+// Registered by name, the same number in every process of the session.
+UINT quit_message() { return RegisterWindowMessageW(L"TunesignalMessengerQuit"); }
 
-UINT hang_message() {
-  static const UINT message = RegisterWindowMessageW(L"TunesignalMessengerHang");
-  return message;
-}
+UINT hang_message() { return RegisterWindowMessageW(L"TunesignalMessengerHang"); }
 
-UINT slow_apply_message() {
-  static const UINT message = RegisterWindowMessageW(L"TunesignalMessengerSlowApply");
-  return message;
-}
+UINT slow_apply_message() { return RegisterWindowMessageW(L"TunesignalMessengerSlowApply"); }
 
-UINT slow_open_message() {
-  static const UINT message = RegisterWindowMessageW(L"TunesignalMessengerSlowOpen");
-  return message;
-}
+UINT slow_open_message() { return RegisterWindowMessageW(L"TunesignalMessengerSlowOpen"); }
 
 std::wstring resume_event_name(DWORD process_id) {
   return L"TunesignalMessengerResume." + std::to_wstring(process_id);

@@ -47,9 +47,7 @@ bool in_status_spot(HWND status_bar, POINT point) {
 
 LRESULT CALLBACK main_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
   const handled_message handling(window, message, w_param, l_param);
-  if (handling.request_given_up() || handle_control_message(message, w_param)) {
-    return 0;
-  }
+  if (handling.request_given_up() || handle_control_message(message, w_param)) return 0;
   switch (message) {
     case WM_SIZE:
       lay_out(window);

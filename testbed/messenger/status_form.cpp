@@ -151,9 +151,7 @@ void cancel_status_dialog() {
 
 LRESULT CALLBACK status_form_procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
   const handled_message handling(window, message, w_param, l_param);
-  if (handling.request_given_up() || handle_control_message(message, w_param)) {
-    return 0;
-  }
+  if (handling.request_given_up() || handle_control_message(message, w_param)) return 0;
   switch (message) {
     case WM_COPYDATA:
       return carry_out_user_command(*reinterpret_cast<const COPYDATASTRUCT *>(l_param)) ? 1 : 0;
