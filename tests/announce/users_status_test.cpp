@@ -91,6 +91,12 @@ TEST_F(announcing, a_huge_track_text_is_published_cut_and_the_messenger_lives_on
   ASSERT_EQ(messenger.status_log().size(), 1u);
   // "Z - " and 4091 letters make 4095 units; the note's two units would pass 4096.
   EXPECT_EQ(messenger.status_log()[0].at(2), "Z - " + std::string(4091, 'a'));
+
+  // Plain letters have nothing to split: the text is cut at exactly 4096 units.
+  fake_track plain(std::string(5000, 'p'), "Z");
+  start(plain);
+  ASSERT_EQ(messenger.status_log().size(), 2u);
+  EXPECT_EQ(messenger.status_log()[1].at(2), "Z - " + std::string(4092, 'p'));
   stop();
   EXPECT_EQ(messenger.status_log().back(), users_own_status);
 }

@@ -63,6 +63,11 @@ TEST_F(status_dialog, a_long_text_is_read_whole_up_to_the_limit_and_cut_beyond_i
   EXPECT_EQ(std::wstring(shown.bottom.c_str()), whole);
   EXPECT_EQ(std::wstring(shown.top.c_str()), std::wstring(4095, L'a'));
 
+  SetWindowTextW(bottom, std::wstring(5000, L'p').c_str());
+  ASSERT_EQ(read_status(shown), messenger_result::completed);
+  EXPECT_EQ(std::wstring(shown.bottom.c_str()), std::wstring(4096, L'p'))
+      << "plain letters are cut at the limit";
+
   SetWindowTextW(bottom, (std::wstring(4095, L'b') + L"\U0001F3B5").c_str());
   ASSERT_EQ(read_status(shown), messenger_result::completed);
   EXPECT_EQ(std::wstring(shown.bottom.c_str()), std::wstring(4095, L'b'));
