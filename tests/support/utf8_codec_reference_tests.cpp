@@ -19,22 +19,19 @@ namespace {
 
 using units = std::basic_string<wide_char>;
 
+// Any code point below 0x110000 in one to four bytes, surrogates included.
 void append_utf8(std::string &out, std::uint32_t code_point) {
-  if (code_point < 0x80) {
+  static const unsigned char lead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+  const int length = code_point < 0x80 ? 1 : code_point < 0x800 ? 2 : code_point < 0x10000 ? 3 : 4;
+  if (length == 1) {
     out += static_cast<char>(code_point);
-  } else if (code_point < 0x800) {
-    out += static_cast<char>(0xC0 | (code_point >> 6));
-    out += static_cast<char>(0x80 | (code_point & 0x3F));
-  } else if (code_point < 0x10000) {
-    out += static_cast<char>(0xE0 | (code_point >> 12));
-    out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code_point & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code_point >> 18));
-    out += static_cast<char>(0x80 | ((code_point >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code_point & 0x3F));
+    return;
   }
+  char bytes[4];
+  for (int k = length - 1; k > 0; --k, code_point >>= 6)
+    bytes[k] = static_cast<char>(0x80 | (code_point & 0x3F));
+  bytes[0] = static_cast<char>(lead[length] | code_point);
+  out.append(bytes, static_cast<std::size_t>(length));
 }
 
 void append_utf16(units &out, std::uint32_t code_point) {
