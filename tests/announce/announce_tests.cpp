@@ -33,7 +33,7 @@ TEST_F(announcing, every_publish_reads_the_dialog_first_and_stop_brings_back_the
   EXPECT_EQ(statuses[1], (fields{"11", "Now Playing:", sigur_line}));
   EXPECT_EQ(statuses[2], users_own_status);
   // The stop reads the dialog, then writes the user's status back.
-  EXPECT_EQ(first_difference(joined({reading, publishing(3, 3, "Busy until five", "At work")}),
+  EXPECT_EQ(first_difference(joined({reading, publishing(3, 3, "In a meeting", "At work")}),
                              messages(seen.end() - 8, seen.end())),
             "");
 }

@@ -56,7 +56,7 @@ TEST_F(announcing, keeping_the_picture_takes_a_picture_the_user_picks_while_play
   SendMessageW(messenger_windows.status_combo, CB_SETCURSEL, 7, 0);
   start(sigur);
   stop();
-  EXPECT_EQ(messenger.status_log().back(), (fields{"7", "At work", "Busy until five"}));
+  EXPECT_EQ(messenger.status_log().back(), (fields{"7", "At work", "In a meeting"}));
 }
 
 TEST_F(announcing, a_restarted_messenger_gets_its_own_users_status_back_not_the_first_ones) {
