@@ -264,22 +264,24 @@ TEST_F(stored_chain, the_status_record_follows_the_seven_only_while_something_is
   kept.status_form = 0x10078;
   kept.opening_process = 0x1234;
   kept.opening_form = 0x10078;
-  kept.picture.user = 3;
+  // No picture selected (every byte of the number set), and a top text as long as a kept text may be.
+  kept.picture.user = -1;
   kept.picture.own[0] = 11;
   kept.picture.own_count = 1;
   kept.bottom.user = wide("In a meeting");
   kept.bottom.own[0] = wide("Kino - Blood type");
   kept.bottom.own[1] = wide("Kino - Star");
   kept.bottom.own_count = 2;
-  kept.top.user = wide("At work");
-  const bytes fields = cat({u32(3),
+  const std::string longest_top(4096, 't');
+  kept.top.user = wide(longest_top);
+  const bytes fields = cat({u32(0xFFFFFFFF),
                             {1},
                             u32(11),
                             wide_bytes("In a meeting"),
                             {2},
                             wide_bytes("Kino - Blood type"),
                             wide_bytes("Kino - Star"),
-                            wide_bytes("At work"),
+                            wide_bytes(longest_top),
                             {0}});
   const bytes payload = cat({{2}, u32(7), u32(0x1234), u32(0x10078), {0}, u32(0x1234), u32(0x10078), fields});
   const bytes stored = save();
@@ -290,6 +292,8 @@ TEST_F(stored_chain, the_status_record_follows_the_seven_only_while_something_is
   load(stored);
   EXPECT_EQ(save(), stored);
   EXPECT_TRUE(cfg_kept_status.value.bottom.shows_own(wide("Kino - Star")));
+  EXPECT_EQ(cfg_kept_status.value.picture.user, -1);
+  EXPECT_EQ(cfg_kept_status.value.top.user.length(), 4096u);
 
   // Nothing owed: the stored settings are the seven, byte for byte, and the host's copy owes nothing.
   cfg_kept_status.value.picture.own_count = 0;
