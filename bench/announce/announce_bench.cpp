@@ -59,7 +59,7 @@ int bench_main(bool quick) {
                    .add(", in alternating order, of alternating tracks; each one published a changed status "
                         "(the messenger's log of published statuses shows it)"));
   print_detail(
-      "ours: one announcement through the shipped DLL (foo_tunesignal.dll loaded after shared.dll, a host "
+      "ours: one announcement through the shipped DLL (the component loaded after shared.dll, a host "
       "of plain objects, the play callback's new-track event)");
   print_detail("baseline: the same Win32 calls and messages to the same windows, without the component");
   // Read from the per-pair ratio, which the verdict rests on: the difference of the two medians

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "bare_discovery.h"
+#include "window_process.h"
 
 namespace {
 
@@ -17,12 +18,6 @@ LRESULT send(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
   SendMessageTimeoutW(target, message, w_param, l_param, SMTO_NORMAL | SMTO_ABORTIFHUNG, answer_wait_ms,
                       &value);
   return static_cast<LRESULT>(value);
-}
-
-DWORD process_of(HWND window) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process;
 }
 
 // As the component finds them once it knows the messenger's process: each form is looked up and

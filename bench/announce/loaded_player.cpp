@@ -2,7 +2,7 @@
 
 #include "program_folder.h"
 
-loaded_player::loaded_player() : loader_((program_folder() + L"foo_tunesignal.dll").c_str()) {
+loaded_player::loaded_player() : loader_(component_beside_program().c_str()) {
   host_.add(console_receiver::class_guid, &console_);
   host_.add(core_version::class_guid, &version_);
   host_.add(titleformat_compiler::class_guid, &compiler_);

@@ -77,7 +77,7 @@ int bench_main(bool quick) {
   const int total = quick ? steady_total / 100 : steady_total;
   const publishing_messenger messenger;
   loaded_player player;
-  const double dll_size = file_size(program_folder() + L"foo_tunesignal.dll");
+  const double dll_size = file_size(component_beside_program());
   if (!messenger.running() || !player.ready() || dll_size < 0) {
     std::fprintf(stderr, "bench memory: the stand-in messenger or the component did not start\n");
     return 1;
@@ -120,6 +120,6 @@ int bench_main(bool quick) {
 
   const interval size_ratio = exactly(dll_size / dll_size_bound);
   print_row("dll_size", kib(dll_size), kib(dll_size_bound), size_ratio, 1.0, judge(size_ratio, 1.0));
-  print_detail("ours: foo_tunesignal.dll as shipped (dist/); baseline: the bound");
+  print_detail("ours: the component's DLL as shipped (dist/); baseline: the bound");
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "window_process.h"
+
 namespace {
 
 bool class_is(const char (&name)[256], const char *expected) { return std::strcmp(name, expected) == 0; }
@@ -37,27 +39,13 @@ BOOL CALLBACK status_child(HWND window, LPARAM found_address) {
   return TRUE;
 }
 
-DWORD process_of(HWND window) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process;
-}
-
-HWND first_of_process(const wchar_t *window_class, DWORD process) {
-  for (HWND window = FindWindowExW(nullptr, nullptr, window_class, nullptr); window != nullptr;
-       window = FindWindowExW(nullptr, window, window_class, nullptr)) {
-    if (process_of(window) == process) return window;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 bool bare_discovery(messenger_window_table &found, DWORD process) {
   found = {};
-  found.status_form = first_of_process(L"TCusForm", process);
+  found.status_form = top_level_of_process(L"TCusForm", process);
   if (found.status_form == nullptr) return false;
-  found.main_form = first_of_process(L"TMainForm", process);
+  found.main_form = top_level_of_process(L"TMainForm", process);
   bare_children_of_forms(found);
   return IsWindow(found.status_panel) != 0;
 }

@@ -2,16 +2,16 @@
 
 #include <windows.h>
 
+#include "no_copy.h"
+
 #include "messenger_layout.h"
 
 // The stand-in messenger with its dialog's controls made at start and `decoys` windows of other
 // classes inside its forms, for as long as the object lives, checked to hold the decoys there.
-class crowded_messenger {
+class crowded_messenger : private no_copy {
  public:
   explicit crowded_messenger(int decoys);
   ~crowded_messenger();
-  crowded_messenger(const crowded_messenger &) = delete;
-  crowded_messenger &operator=(const crowded_messenger &) = delete;
 
   // Null once it runs with its decoys, else what went wrong.
   const char *failure() const { return failure_; }

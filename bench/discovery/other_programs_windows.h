@@ -2,16 +2,16 @@
 
 #include <windows.h>
 
+#include "no_copy.h"
+
 // Top-level windows of other programs' classes, made by this program once the messenger runs: a
 // new top-level window goes to the top of the window order, so a search by class from the top, as
 // discovery's, passes all of them before it reaches the messenger's forms. Hidden; destroyed, and
 // their classes unregistered, at the end. Written without the C++ standard library.
-class other_programs_windows {
+class other_programs_windows : private no_copy {
  public:
   explicit other_programs_windows(int count);
   ~other_programs_windows();
-  other_programs_windows(const other_programs_windows &) = delete;
-  other_programs_windows &operator=(const other_programs_windows &) = delete;
 
   int made() const { return made_; }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "no_copy.h"
+
 // Timing of ours against a baseline in pairs: each pair runs both sides back to back, the order
 // alternating from one pair to the next, so that a machine that slows down or speeds up during the
 // run affects both alike. The judgement rests on the ratio within each pair. Written without the
@@ -26,12 +28,10 @@ struct timing {
 double seconds_now();
 
 // Collects the pairs of one measurement.
-class pair_collector {
+class pair_collector : private no_copy {
  public:
   explicit pair_collector(int count);
   ~pair_collector();
-  pair_collector(const pair_collector &) = delete;
-  pair_collector &operator=(const pair_collector &) = delete;
 
   void add(double ours, double baseline);
   timing result();

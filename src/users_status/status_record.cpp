@@ -30,11 +30,7 @@ class encoder {
     number(length);
     std::uint8_t *bytes = room(pfc::checked_multiply(2, length));
     const pfc::wide_char *units = text.c_str();
-    for (t_size i = 0; i < length; ++i) {
-      const auto unit = static_cast<std::uint16_t>(units[i]);
-      bytes[2 * i] = static_cast<std::uint8_t>(unit);
-      bytes[2 * i + 1] = static_cast<std::uint8_t>(unit >> 8);
-    }
+    for (t_size i = 0; i < length; ++i) put_uint16_le(bytes + 2 * i, static_cast<std::uint16_t>(units[i]));
   }
 
   template <typename T>
@@ -84,9 +80,7 @@ class decoder {
     if (!number(units) || units > pfc::status_text_limit || !take(2 * units)) return false;
     const std::uint8_t *bytes = at_ - 2 * units;
     pfc::wide_char *room = text.buffer_for(units);
-    for (t_size i = 0; i < units; ++i) {
-      room[i] = static_cast<pfc::wide_char>(bytes[2 * i] | bytes[2 * i + 1] << 8);
-    }
+    for (t_size i = 0; i < units; ++i) room[i] = static_cast<pfc::wide_char>(uint16_le_at(bytes + 2 * i));
     return true;
   }
 

@@ -9,6 +9,7 @@
 
 #include "boundary/boundary.h"
 #include "counted.h"
+#include "hand_out.h"
 
 // A host made of plain objects: classes of service instances by GUID, counted references, and a
 // main-thread answer the test chooses.
@@ -34,9 +35,7 @@ class fake_host : public foobar2000_api {
   bool create_instance(service_base **out, class_ref cls, t_size index) override {
     const auto &instances = *reinterpret_cast<std::vector<service_base *> *>(cls);
     if (index >= instances.size() || refuses_instances) return false;
-    instances[index]->service_add_ref();
-    if (*out != nullptr) (*out)->service_release();
-    *out = instances[index];
+    hand_out(out, instances[index]);
     return true;
   }
   t_size instance_count(class_ref cls) override {

@@ -1,5 +1,6 @@
 #include "fake_player.h"
 
+#include "hand_out.h"
 #include "host_access/host_binding.h"
 
 namespace {
@@ -33,9 +34,7 @@ bool fake_compiler::compile(titleformat_object **out, const char *script) {
 
 bool fake_playback::get_now_playing(track **out) {
   if (playing == nullptr) return false;
-  playing->service_add_ref();
-  if (*out != nullptr) (*out)->service_release();
-  *out = playing;
+  hand_out<track>(out, playing);
   return true;
 }
 

@@ -1,12 +1,8 @@
 #include "messenger_layout.h"
 
-namespace {
+#include "window_process.h"
 
-DWORD process_of(HWND window) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process;
-}
+namespace {
 
 HWND first_child(HWND parent, const wchar_t *window_class, const wchar_t *caption = nullptr) {
   return FindWindowExW(parent, nullptr, window_class, caption);

@@ -2,6 +2,7 @@
 
 #include "program_folder.h"
 #include "spare_messenger.h"
+#include "window_process.h"
 
 namespace {
 
@@ -82,13 +83,7 @@ bool messenger_process::running() const {
 }
 
 HWND messenger_process::status_form() const {
-  for (HWND form = FindWindowExW(nullptr, nullptr, L"TCusForm", nullptr); form != nullptr;
-       form = FindWindowExW(nullptr, form, L"TCusForm", nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(form, &owner);
-    if (owner == process_.dwProcessId) return form;
-  }
-  return nullptr;
+  return top_level_of_process(L"TCusForm", process_.dwProcessId);
 }
 
 // The messenger's own requests are registered messages to its status form, the time in wParam; a

@@ -23,29 +23,38 @@ std::wstring joined(const std::vector<std::wstring> &arguments) {
   return line;
 }
 
+// A line of a log without its line break: its fields, separated by tabs.
+std::vector<std::string> fields_of(const std::string &line) {
+  std::vector<std::string> fields;
+  std::istringstream split(line);
+  std::string field;
+  while (std::getline(split, field, '\t')) {
+    fields.push_back(field);
+  }
+  if (!line.empty() && line.back() == '\t') {
+    fields.emplace_back();
+  }
+  return fields;
+}
+
 std::vector<std::vector<std::string>> read_lines(const std::wstring &path) {
   std::vector<std::vector<std::string>> lines;
   std::ifstream file(path.c_str(), std::ios::binary);
   std::string line;
-  while (std::getline(file, line)) {
-    std::vector<std::string> fields;
-    std::istringstream split(line);
-    std::string field;
-    while (std::getline(split, field, '\t')) {
-      fields.push_back(field);
-    }
-    if (!line.empty() && line.back() == '\t') {
-      fields.emplace_back();
-    }
-    lines.push_back(fields);
-  }
+  while (std::getline(file, line)) lines.push_back(fields_of(line));
   return lines;
 }
 
 }  // namespace
 
+const std::vector<std::string> users_own_status =
+    fields_of(std::string(users_own_status_line, sizeof users_own_status_line - 2));
+
 messenger_standin::messenger_standin(const std::vector<std::wstring> &arguments, logs kept)
     : process_(joined(arguments).c_str(), kept == logs::kept) {}
+
+messenger_standin::messenger_standin(const wchar_t *options, logs kept)
+    : process_(options, kept == logs::kept) {}
 
 bool messenger_standin::ask(unsigned command, const std::wstring &data) const {
   return process_.ask(command, data.data(), static_cast<DWORD>(data.size()));

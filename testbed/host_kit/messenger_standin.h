@@ -8,6 +8,7 @@
 #include "message_sequence.h"
 #include "messenger_process.h"
 #include "no_copy.h"
+#include "users_own_status.h"
 
 // The stand-in messenger's process (messenger_process) as the tests and benchmarks drive it, with
 // its user's actions and its logs in the standard library's terms. The arguments may give it a
@@ -18,6 +19,8 @@ class messenger_standin : private no_copy {
   enum class logs { kept, none };
 
   explicit messenger_standin(const std::vector<std::wstring> &arguments = {}, logs kept = logs::kept);
+  // With options as one command line, quoted where needed (users_own_status_options, say).
+  explicit messenger_standin(const wchar_t *options, logs kept = logs::kept);
 
   bool running() const { return process_.running(); }
   DWORD process_id() const { return process_.process_id(); }
@@ -59,3 +62,6 @@ class messenger_standin : private no_copy {
 
   messenger_process process_;
 };
+
+// The user's own status (users_own_status.h) as status_log() gives it.
+extern const std::vector<std::string> users_own_status;

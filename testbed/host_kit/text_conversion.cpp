@@ -19,3 +19,9 @@ std::string utf8_from_wide(const std::wstring &text) {
                       nullptr);
   return utf8;
 }
+
+std::wstring window_text(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}

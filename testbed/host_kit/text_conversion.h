@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 // UTF-8 in the stand-ins and tests, UTF-16 at the system's calls; converted by the system's own
@@ -7,3 +9,6 @@
 // different text.
 std::wstring wide_from_utf8(const std::string &text);
 std::string utf8_from_wide(const std::wstring &text);
+
+// A window's text (a control's contents, a window's caption) whole, whatever its length.
+std::wstring window_text(HWND window);

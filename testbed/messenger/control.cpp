@@ -2,6 +2,7 @@
 
 #include "tell.h"
 #include "user_command.h"
+#include "window_process.h"
 
 // Registered by name, the same number in every process of the session.
 UINT quit_message() { return RegisterWindowMessageW(L"TunesignalMessengerQuit"); }
@@ -105,8 +106,7 @@ std::wstring name_of(HWND status_form) {
 // One line that says which messenger is acted on, and, when several run and none was named, that
 // --to picks another. Made before the request goes: a messenger that quits takes its name along.
 std::wstring which_line(HWND status_form, const options &request) {
-  DWORD process_id = 0;
-  GetWindowThreadProcessId(status_form, &process_id);
+  const DWORD process_id = process_of(status_form);
   const std::wstring name = name_of(status_form);
   std::wstring line = L"messenger: " + request.control + L" sent to " + (name.empty() ? L"" : name + L", ") +
                       L"process " + std::to_wstring(process_id);
@@ -121,8 +121,7 @@ std::wstring which_line(HWND status_form, const options &request) {
 }
 
 int not_the_stand_in(HWND status_form) {
-  DWORD process_id = 0;
-  GetWindowThreadProcessId(status_form, &process_id);
+  const DWORD process_id = process_of(status_form);
   tell(L"messenger: the status dialog found belongs to process " + std::to_wstring(process_id) +
            L", which is not the stand-in messenger\n",
        true);
@@ -130,8 +129,7 @@ int not_the_stand_in(HWND status_form) {
 }
 
 int resume(HWND status_form) {
-  DWORD process_id = 0;
-  GetWindowThreadProcessId(status_form, &process_id);
+  const DWORD process_id = process_of(status_form);
   const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, resume_event_name(process_id).c_str());
   if (event == nullptr) {
     return not_the_stand_in(status_form);

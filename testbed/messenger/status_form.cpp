@@ -1,5 +1,6 @@
 #include "message_log.h"
 #include "stand_in.h"
+#include "text_conversion.h"
 #include "text_lines.h"
 
 namespace {
@@ -38,12 +39,6 @@ HWND create_edit(int row, const wchar_t *label, const wchar_t *role) {
   const int y = 10 + row * row_height;
   create_control(L"STATIC", label, 0, label_left, y + 4, field_left - label_left, 20, nullptr);
   return create_control(L"TEdit", L"", WS_TABSTOP | ES_AUTOHSCROLL, field_left, y, field_width, 24, role);
-}
-
-std::wstring window_text(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 }  // namespace

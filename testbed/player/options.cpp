@@ -52,7 +52,7 @@ bool parse_options(int argc, wchar_t **argv, options &out, std::string &error) {
       out.component = arg;
     }
   }
-  if (out.component.empty()) out.component = program_folder() + L"foo_tunesignal.dll";
+  if (out.component.empty()) out.component = component_beside_program();
   if (out.profile.empty()) out.profile = program_folder() + L"profile";
   if (out.app_data.empty()) out.app_data = out.profile + L"\\AppData";
   return true;

@@ -49,12 +49,6 @@ std::string split_word(const std::string &text, std::string &rest) {
   return text.substr(0, end);
 }
 
-std::string window_text(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return utf8_from_wide(text);
-}
-
 // Over what the edit holds, key by key: each key is a change of its own, as when a person types.
 void type_over(HWND edit, const std::string &text) {
   SendMessageW(edit, EM_SETSEL, 0, -1);
@@ -92,13 +86,14 @@ void select_preset(HWND page, int index) {
 }
 
 void show_page(HWND page) {
-  say("player: active script: %s\n", window_text(GetDlgItem(page, IDC_ACTIVE_SCRIPT)).c_str());
+  say("player: active script: %s\n",
+      utf8_from_wide(window_text(GetDlgItem(page, IDC_ACTIVE_SCRIPT))).c_str());
   const HWND list = GetDlgItem(page, IDC_PRESETS);
   const int selected = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
   for (int i = 0; i < list_count(list); ++i) {
     say("%s%2d. %s\n", i == selected ? "> " : "  ", i + 1, list_entry(list, i).c_str());
   }
-  say("player: top text: %s\n", window_text(GetDlgItem(page, IDC_TOP_TEXT)).c_str());
+  say("player: top text: %s\n", utf8_from_wide(window_text(GetDlgItem(page, IDC_TOP_TEXT))).c_str());
   std::string ticks = "player:";
   for (const named_control &box : boxes) {
     ticks +=
@@ -133,7 +128,7 @@ void CALLBACK answer_editor(HWND, UINT, UINT_PTR timer, DWORD) {
   editor_request &request = *pending_editor;
   request.answered = true;
   type_over(GetDlgItem(editor, IDC_PRESET_SCRIPT), request.script);
-  const std::string preview = window_text(GetDlgItem(editor, IDC_PRESET_PREVIEW));
+  const std::string preview = utf8_from_wide(window_text(GetDlgItem(editor, IDC_PRESET_PREVIEW)));
   say("player: preset editor preview: %s\n", preview.empty() ? "(empty)" : preview.c_str());
   SendMessageW(GetDlgItem(editor, IDOK), BM_CLICK, 0, 0);
   // An editor that refused OK would hold the commands until a person closes it.

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "console_output.h"
+#include "hand_out.h"
 #include "support/string_base.h"
 #include "title_formatting.h"
 
@@ -164,9 +165,7 @@ void playback::stream_title_over() {
 bool player_playback_control::get_now_playing(track **out) {
   player_track *playing = transport_.current();
   if (playing == nullptr) return false;
-  playing->service_add_ref();
-  if (*out != nullptr) (*out)->service_release();
-  *out = playing;
+  hand_out<track>(out, playing);
   return true;
 }
 

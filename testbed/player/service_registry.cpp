@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "hand_out.h"
+
 service_registry::service_registry() : main_thread_(GetCurrentThreadId()) {}
 
 std::string guid_text(const GUID &guid) {
@@ -61,9 +63,7 @@ bool service_registry::create_instance(service_base **out, class_ref cls, t_size
     e.factory->instance_create(out);
     return true;
   }
-  e.host_instance->service_add_ref();
-  if (*out != nullptr) (*out)->service_release();
-  *out = e.host_instance;
+  hand_out(out, e.host_instance);
   return true;
 }
 

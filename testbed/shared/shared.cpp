@@ -18,10 +18,6 @@ extern "C" BOOL __stdcall uGetWindowText(HWND window, pfc::string_base &out) {
     out.assign("");
     return FALSE;
   }
-  const int length = GetWindowTextLengthW(window);
-  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(window, wide.data(), length + 1);
-  wide.resize(static_cast<size_t>(copied));
-  out.assign(utf8_from_wide(wide).c_str());
+  out.assign(utf8_from_wide(window_text(window)).c_str());
   return TRUE;
 }

@@ -5,10 +5,6 @@
 #include "settings/config_variables.h"
 #include "settings_reset.h"
 
-const fields users_own_status = {"3", "At work", "Busy until five"};
-const std::vector<std::wstring> users_own_status_options = {L"--picture", L"3",        L"--top",
-                                                            L"At work",   L"--bottom", L"Busy until five"};
-
 messages received(const messenger_standin &messenger) {
   messages out;
   for (const window_message &message : messenger.messages()) {

@@ -20,9 +20,6 @@
 
 using fields = std::vector<std::string>;
 
-extern const fields users_own_status;
-extern const std::vector<std::wstring> users_own_status_options;
-
 // The messages the messenger received, leaving out the caption-length questions that discovery
 // asks every panel.
 messages received(const messenger_standin &messenger);

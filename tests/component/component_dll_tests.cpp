@@ -45,7 +45,7 @@ class component_dll : public ::testing::Test {
   }
 
   own_app_data app_data;
-  component_loader component{(program_folder() + L"foo_tunesignal.dll").c_str()};
+  component_loader component{component_beside_program().c_str()};
   fake_host host;
   foobar2000_client *client = nullptr;
 };

@@ -65,7 +65,7 @@ class fresh_component {
 
  private:
   own_app_data app_data_;
-  component_loader component_{(program_folder() + L"foo_tunesignal.dll").c_str()};
+  component_loader component_{component_beside_program().c_str()};
   fake_host host_;
   foobar2000_client *client_;
 };

@@ -4,10 +4,6 @@
 
 #include "program_folder.h"
 
-const std::vector<std::wstring> at_work_options = {L"--picture", L"3",        L"--top",
-                                                   L"At work",   L"--bottom", L"In a meeting"};
-const fields at_work = {"3", "At work", "In a meeting"};
-
 const std::string kino =
     "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE - [\xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0 "
     "\xD0\xBA\xD1\x80\xD0\xBE\xD0\xB2\xD0\xB8 #01] \xD0\x93\xD1\x80\xD1\x83\xD0\xBF\xD0\xBF\xD0\xB0 "
@@ -19,8 +15,6 @@ const std::string kyu =
     "\xE5\x9D\x82\xE6\x9C\xAC\xE4\xB9\x9D - \xE4\xB8\x8A\xE3\x82\x92\xE5\x90\x91\xE3\x81\x84\xE3\x81\xA6"
     "\xE6\xAD\xA9\xE3\x81\x93\xE3\x81\x86 [3:05]";
 const std::string sigur = "Sigur R\xC3\xB3s - [\xC3\x81g\xC3\xA6tis byrjun #02] Svefn-g-englar [3:24]";
-
-std::wstring sample_playlist() { return L"--playlist \"" + program_folder() + L"samples\\evening.json\""; }
 
 fields playing(const std::string &line) { return {"11", "Now Playing:", line}; }
 

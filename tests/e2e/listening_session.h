@@ -11,17 +11,12 @@
 
 using fields = std::vector<std::string>;
 
-// The stand-in messenger's options for its user's own status, and that status as it publishes it.
-extern const std::vector<std::wstring> at_work_options;
-extern const fields at_work;
-
 // The sample playlist's first three tracks as the default script formats them.
 extern const std::string kino;
 extern const wchar_t kino_wide[];
 extern const std::string kyu;
 extern const std::string sigur;
 
-std::wstring sample_playlist();
 fields playing(const std::string &line);
 
 class listening_session {

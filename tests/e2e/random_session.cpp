@@ -55,13 +55,13 @@ std::string shown(const fields &status) {
 }
 
 bool users_own(const fields &status) {
-  return status == at_work ||
+  return status == users_own_status ||
          std::find(own_statuses.begin(), own_statuses.end(), status) != own_statuses.end();
 }
 
 }  // namespace
 
-random_session::random_session(std::uint64_t seed) : random_(seed), latest_(at_work) {
+random_session::random_session(std::uint64_t seed) : random_(seed), latest_(users_own_status) {
   // Each step's weight in the present state; 0 where it cannot be taken. Commands that do nothing
   // in the present state (a pause while stopped) stay possible, but rare.
   const auto player = [this](int weight) { return player_running_ ? weight : 0; };
@@ -187,7 +187,7 @@ void random_session::end_player(bool by_kill) {
 // A messenger starts showing what it published last, as the real one restores its status.
 void random_session::start_messenger() {
   const std::vector<fields> before = published();
-  const fields showing = before.empty() ? at_work : before.back();
+  const fields showing = before.empty() ? users_own_status : before.back();
   note("messenger starts showing " + shown(showing));
   messenger_.emplace(std::vector<std::wstring>{L"--picture", wide_from_utf8(showing[0]), L"--top",
                                                wide_from_utf8(showing[1]), L"--bottom",
@@ -349,7 +349,7 @@ void random_session::check_at_rest() {
   check_publishes();
   const auto last_shown = [this] {
     const std::vector<fields> all = published();
-    return all.empty() ? at_work : all.back();
+    return all.empty() ? users_own_status : all.back();
   };
   const char *const names[] = {"picture", "top text", "bottom text"};
   std::string wrong;

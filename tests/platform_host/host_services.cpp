@@ -1,17 +1,10 @@
 #include "host_services.h"
 
 #include "check.h"
+#include "hand_out.h"
 #include "host_errors.h"
 
 namespace {
-
-// The "out" rule: the new reference first, then the slot's old object let go.
-template <typename T>
-void hand_out(T **out, T *object) {
-  object->service_add_ref();
-  if (*out != nullptr) (*out)->service_release();
-  *out = object;
-}
 
 bool starts_with(const char *text, const char *start) {
   while (*start != 0 && *text == *start) ++text, ++start;

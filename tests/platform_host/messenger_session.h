@@ -5,9 +5,10 @@
 #include "started_component.h"
 #include "messenger_process.h"
 #include "no_copy.h"
+#include "users_own_status.h"
 
-// The host with the component loaded, beside the stand-in messenger showing its user's own status:
-// picture 4, "At work", "In a meeting".
+// The host with the component loaded, beside the stand-in messenger showing its user's own status
+// (users_own_status.h).
 class messenger_session : private no_copy {
  public:
   messenger_session();
@@ -19,9 +20,6 @@ class messenger_session : private no_copy {
   messenger_process messenger;
   started_component component;
 };
-
-// The user's own status as the messenger's status log has it.
-extern const char *const users_status;
 
 // The messenger's whole status log.
 void read_status_log(const messenger_process &messenger, host_text &log);

@@ -62,7 +62,7 @@ void menu_switch_and_playback_drive_the_messenger() {
 
   host.playback.set_playing(nullptr);
   events->on_playback_stop(0);
-  published.add(users_status);
+  published.add(users_own_status_line);
   check_published(messenger, published, "a stop puts the user's own status back");
 
   check(shows_checked(menu), "while on, the menu item is checked");
@@ -99,21 +99,22 @@ void menu_switch_and_playback_drive_the_messenger() {
   published.add("11\tСлушаю:\t\xE2\x99\xAA Кукушка\n");
   check_published(messenger, published, "an edit of the playing track's tags is published");
 
+  // A stream's new title, then an edit of the tags, each to be ignored.
+  const auto retitled_and_edited = [&](const char *title) {
+    cuckoo.retitle(title);
+    events->on_playback_dynamic_info_track(nullptr);
+    cuckoo.service_add_ref();
+    events->on_playback_edited(&cuckoo);
+  };
   menu->execute(0, nullptr);
-  published.add(users_status);
-  cuckoo.retitle("Кукушка (remix)");
-  events->on_playback_dynamic_info_track(nullptr);
-  cuckoo.service_add_ref();
-  events->on_playback_edited(&cuckoo);
+  published.add(users_own_status_line);
+  retitled_and_edited("Кукушка (remix)");
   check_published(messenger, published, "while off, new titles and edits publish nothing");
   menu->execute(0, nullptr);
   published.add("11\tСлушаю:\t\xE2\x99\xAA Кукушка (remix)\n");
   component.service<initquit>()->on_quit();
-  published.add(users_status);
-  cuckoo.retitle("Кукушка (demo)");
-  events->on_playback_dynamic_info_track(nullptr);
-  cuckoo.service_add_ref();
-  events->on_playback_edited(&cuckoo);
+  published.add(users_own_status_line);
+  retitled_and_edited("Кукушка (demo)");
   check_published(messenger, published, "after the quit hook, new titles and edits publish nothing");
 
   check_text(host.console.line(0), "", "the console stays quiet");

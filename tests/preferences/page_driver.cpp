@@ -123,12 +123,6 @@ HWND script_edit(HWND editor) { return GetDlgItem(editor, IDC_PRESET_SCRIPT); }
 
 HWND preview_edit(HWND editor) { return GetDlgItem(editor, IDC_PRESET_PREVIEW); }
 
-std::wstring window_text(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void type_text(HWND edit, const std::wstring &text) {
   for (const wchar_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
 }

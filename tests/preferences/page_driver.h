@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "text_conversion.h"
+
 // Drives the real page and editor dialogs with window messages, as a user's clicks and keys
 // would arrive.
 
@@ -58,7 +60,6 @@ bool editor_was_answered();
 HWND script_edit(HWND editor);
 HWND preview_edit(HWND editor);
 
-std::wstring window_text(HWND window);
 void type_text(HWND edit, const std::wstring &text);
 void paste_text(HWND edit, const std::wstring &text);
 void press_ok(HWND editor);

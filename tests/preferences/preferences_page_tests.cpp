@@ -47,6 +47,17 @@ TEST_F(page, moving_one_entry_and_editing_another_keeps_the_bytes_of_the_entries
   EXPECT_EQ(stored_bytes(), (std::vector<std::string>{"\xE2\x99\xAB", quoted, cafe}));
 }
 
+TEST_F(page, moving_entries_that_read_alike_stores_their_bytes_in_the_new_order) {
+  // The Latin-1 text reads only as far as its first byte that is not UTF-8: both entries read "caf".
+  cfg_presets.add(cafe.c_str());
+  cfg_presets.add("caf");
+  open_page open;
+  open.select(1);
+  open.click(IDC_UP);
+  open.close();
+  EXPECT_EQ(stored_bytes(), (std::vector<std::string>{"caf", cafe}));
+}
+
 TEST_F(page, shows_the_stored_settings_and_keeps_empty_and_non_ascii_entries) {
   store({L"%title%", L"", L"\u266B %artist% \u2014 \u00C9t\u00E9"});
   cfg_active_script.assign("\xE2\x99\xAB %title%");

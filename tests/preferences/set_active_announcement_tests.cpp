@@ -30,7 +30,7 @@ class page_while_playing : public ::testing::Test {
   ~page_while_playing() override { reset_status_keeper(); }
 
   bound_player player;
-  messenger_standin messenger{{L"--picture", L"3", L"--top", L"At work", L"--bottom", L"Busy until five"}};
+  messenger_standin messenger{users_own_status_options};
   service_impl_single_t<playback_events> events;
   fake_track song{"Song", "Band"};
   // Picture, top text, bottom text.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dialog_template.h"
+#include "program_folder.h"
 #include "resources/resource.h"
 
 namespace {
@@ -75,7 +76,7 @@ struct row {
 class component_resources : public ::testing::Test {
  protected:
   void SetUp() override {
-    module_ = LoadLibraryExW(L"foo_tunesignal.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    module_ = LoadLibraryExW(component_file_name, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module_, nullptr);
   }
   void TearDown() override { FreeLibrary(module_); }

@@ -8,8 +8,6 @@
 
 namespace {
 
-std::wstring sample_playlist() { return L"--playlist \"" + program_folder() + L"samples\\evening.json\""; }
-
 TEST(player_usage, help_prints_the_options_and_points_to_the_commands) {
   scratch_profile profile;
   for (const wchar_t *asking : {L"--help", L"-h", L"/?"}) {

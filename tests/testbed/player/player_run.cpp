@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "program_folder.h"
+#include "window_process.h"
 
 namespace {
 
@@ -114,6 +115,8 @@ player_result run_program(const scratch_profile &profile, const wchar_t *program
   return result;
 }
 
+std::wstring sample_playlist() { return L"--playlist \"" + program_folder() + L"samples\\evening.json\""; }
+
 player_result run_player(const scratch_profile &profile, const std::wstring &arguments,
                          const std::string &commands) {
   profile.write(L"commands.txt", bytes(commands.begin(), commands.end()));
@@ -156,13 +159,7 @@ bool player_session::wait_for(const std::string &text) {
 }
 
 HWND player_session::window(const wchar_t *window_class) const {
-  for (HWND found = FindWindowExW(nullptr, nullptr, window_class, nullptr); found != nullptr;
-       found = FindWindowExW(nullptr, found, window_class, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(found, &owner);
-    if (owner == process_.dwProcessId) return found;
-  }
-  return nullptr;
+  return top_level_of_process(window_class, process_.dwProcessId);
 }
 
 DWORD player_session::finish() {

@@ -40,6 +40,9 @@ struct player_result {
 player_result run_program(const scratch_profile &profile, const wchar_t *program,
                           const std::wstring &arguments);
 
+// The player's option that loads the sample playlist (samples/evening.json beside the programs).
+std::wstring sample_playlist();
+
 // Runs player.exe with the given arguments and these command lines as its script.
 player_result run_player(const scratch_profile &profile, const std::wstring &arguments,
                          const std::string &commands);

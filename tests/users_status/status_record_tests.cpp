@@ -36,22 +36,24 @@ TEST(status_record, is_stored_field_by_field_and_read_back_whole) {
   owed.status_form = 0x10078;
   owed.opening_process = 0x1234;
   owed.opening_form = 0x10078;
-  owed.picture.user = 3;
+  // No picture selected (every byte of the number set), and a top text as long as a kept text may be.
+  owed.picture.user = -1;
   owed.picture.own[0] = 11;
   owed.picture.own_count = 1;
   owed.bottom.user = wide("In a meeting");
   owed.bottom.own[0] = wide("Kino - Blood type");
   owed.bottom.own[1] = wide("Kino - Star");
   owed.bottom.own_count = 2;
-  owed.top.user = wide("At work");
-  const bytes fields = cat({u32(3),
+  const std::string longest_top(4096, 't');
+  owed.top.user = wide(longest_top);
+  const bytes fields = cat({u32(0xFFFFFFFF),
                             {1},
                             u32(11),
                             wide_bytes("In a meeting"),
                             {2},
                             wide_bytes("Kino - Blood type"),
                             wide_bytes("Kino - Star"),
-                            wide_bytes("At work"),
+                            wide_bytes(longest_top),
                             {0}});
   const bytes payload = cat({{2}, u32(7), u32(0x1234), u32(0x10078), {0}, u32(0x1234), u32(0x10078), fields});
   record_bytes encoded;
@@ -62,6 +64,8 @@ TEST(status_record, is_stored_field_by_field_and_read_back_whole) {
   ASSERT_TRUE(decode(payload, read));
   EXPECT_TRUE(read.same_as(owed));
   EXPECT_EQ(read.sequence, 7u);
+  EXPECT_EQ(read.picture.user, -1);
+  EXPECT_EQ(read.top.user.length(), 4096u);
 
   // A record of the first version, without a sequence, still loads: its pending put-back is a write
   // not yet published.

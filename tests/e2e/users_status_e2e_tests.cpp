@@ -29,13 +29,13 @@ class users_status : public ::testing::Test, protected listening_session {
  protected:
   // After one track and a hang: the user's status is back, and the hang was reported once.
   void expect_status_back_after_one_hang(const messenger_standin &messenger) {
-    EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), at_work}));
+    EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), users_own_status}));
     EXPECT_EQ(count(output(), "tunesignal: QIP is not responding"), 1u) << output();
   }
 };
 
 TEST_F(users_status, a_status_the_user_sets_while_a_track_shows_is_the_one_that_comes_back) {
-  messenger_standin messenger(at_work_options);
+  messenger_standin messenger(users_own_status_options);
   open_player();
   // The user picks the "Occupied" picture and leaves the track's texts: the picture is theirs now,
   // the texts still the component's.
@@ -78,7 +78,7 @@ TEST_F(users_status, a_status_the_user_sets_while_a_track_shows_is_the_one_that_
 
 TEST_F(users_status,
        the_track_left_on_display_by_a_hung_quit_or_a_killed_player_is_never_taken_for_the_users) {
-  messenger_standin messenger(at_work_options);
+  messenger_standin messenger(users_own_status_options);
   open_player();
   does("play 1");
   messenger.hang();
@@ -95,18 +95,19 @@ TEST_F(users_status,
   does("stop");
   quit_player();
   EXPECT_EQ(messenger.status_log(),
-            (std::vector<fields>{playing(kino), at_work, playing(kyu), at_work, playing(sigur), at_work}));
+            (std::vector<fields>{playing(kino), users_own_status, playing(kyu), users_own_status,
+                                 playing(sigur), users_own_status}));
 }
 
 TEST_F(users_status, a_second_messenger_started_while_a_track_shows_leaves_the_first_one_served) {
   const fields reading = {"10", "At home", "Reading"};
-  std::optional<messenger_standin> first(std::in_place, at_work_options);
+  std::optional<messenger_standin> first(std::in_place, users_own_status_options);
   open_player();
   does("play 1");
   messenger_standin second({L"--picture", L"10", L"--top", L"At home", L"--bottom", L"Reading"});
   does("next");
   does("stop");
-  EXPECT_EQ(first->status_log(), (std::vector<fields>{playing(kino), playing(kyu), at_work}));
+  EXPECT_EQ(first->status_log(), (std::vector<fields>{playing(kino), playing(kyu), users_own_status}));
   EXPECT_TRUE(second.status_log().empty());
 
   // Once the first one is gone, the second one is served, and gets its own user's status back.
@@ -117,7 +118,7 @@ TEST_F(users_status, a_second_messenger_started_while_a_track_shows_leaves_the_f
 }
 
 TEST_F(users_status, a_put_back_the_messenger_answers_too_late_is_tried_again_until_it_lands) {
-  messenger_standin messenger(at_work_options);
+  messenger_standin messenger(users_own_status_options);
   open_player();
   does("play 1");
   // Longer than the one wait; the try after it, 3 s later, finds the messenger answering.
@@ -128,7 +129,7 @@ TEST_F(users_status, a_put_back_the_messenger_answers_too_late_is_tried_again_un
 }
 
 TEST_F(users_status, a_hang_costs_the_player_one_wait_then_only_probes_and_the_latest_request_wins) {
-  messenger_standin messenger(at_work_options);
+  messenger_standin messenger(users_own_status_options);
   open_player();
   does("play 1");
   const std::size_t before = messenger.messages().size();
@@ -148,7 +149,7 @@ TEST_F(users_status, a_hang_costs_the_player_one_wait_then_only_probes_and_the_l
 }
 
 TEST_F(users_status, the_users_typing_is_neither_overwritten_nor_taken_for_their_status) {
-  messenger_standin messenger(at_work_options);
+  messenger_standin messenger(users_own_status_options);
   open_player();
   does("play 1");
   messenger.user_types(4, L"Busy", L"Do not ca");
@@ -159,7 +160,7 @@ TEST_F(users_status, the_users_typing_is_neither_overwritten_nor_taken_for_their
   messenger.user_cancels();
   does("wait 1500");
   does("stop");
-  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), playing(kyu), at_work}));
+  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{playing(kino), playing(kyu), users_own_status}));
 
   // Typed to the end and applied: that is the user's status from now on.
   does("play 1");

@@ -56,7 +56,7 @@ TEST_F(announcing, keeping_the_picture_takes_a_picture_the_user_picks_while_play
   SendMessageW(messenger_windows.status_combo, CB_SETCURSEL, 7, 0);
   start(sigur);
   stop();
-  EXPECT_EQ(messenger.status_log().back(), (fields{"7", "At work", "Busy until five"}));
+  EXPECT_EQ(messenger.status_log().back(), (fields{"7", "At work", "In a meeting"}));
 }
 
 TEST_F(announcing, a_restarted_messenger_gets_its_own_users_status_back_not_the_first_ones) {
@@ -91,6 +91,12 @@ TEST_F(announcing, a_huge_track_text_is_published_cut_and_the_messenger_lives_on
   ASSERT_EQ(messenger.status_log().size(), 1u);
   // "Z - " and 4091 letters make 4095 units; the note's two units would pass 4096.
   EXPECT_EQ(messenger.status_log()[0].at(2), "Z - " + std::string(4091, 'a'));
+
+  // Plain letters have nothing to split: the text is cut at exactly 4096 units.
+  fake_track plain(std::string(5000, 'p'), "Z");
+  start(plain);
+  ASSERT_EQ(messenger.status_log().size(), 2u);
+  EXPECT_EQ(messenger.status_log()[1].at(2), "Z - " + std::string(4092, 'p'));
   stop();
   EXPECT_EQ(messenger.status_log().back(), users_own_status);
 }

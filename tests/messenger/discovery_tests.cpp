@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "messenger_windows_test.h"
 
 namespace {
 
 using discovery = messenger_windows_test;
+
+// A table's windows in its order, to compare whole tables.
+std::vector<HWND> windows_of(const messenger_window_table &table) {
+  return {table.main_form,    table.main_panel,  table.status_form, table.status_panel,
+          table.status_combo, table.bottom_edit, table.top_edit};
+}
 
 TEST_F(discovery, finds_the_main_form_its_last_panel_and_the_status_dialog_controls) {
   add_main_form();
@@ -17,13 +25,8 @@ TEST_F(discovery, finds_the_main_form_its_last_panel_and_the_status_dialog_contr
 
   EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 
-  EXPECT_EQ(messenger_windows.main_form, main_form);
-  EXPECT_EQ(messenger_windows.main_panel, main_panel);
-  EXPECT_EQ(messenger_windows.status_form, status_form);
-  EXPECT_EQ(messenger_windows.bottom_edit, bottom);
-  EXPECT_EQ(messenger_windows.top_edit, top);
-  EXPECT_EQ(messenger_windows.status_combo, combo);
-  EXPECT_EQ(messenger_windows.status_panel, apply);
+  EXPECT_EQ(windows_of(messenger_windows),
+            windows_of({main_form, main_panel, status_form, apply, combo, bottom, top}));
 }
 
 TEST_F(discovery, with_three_edits_the_top_edit_is_the_last_one) {
@@ -66,13 +69,8 @@ TEST_F(discovery, class_names_differing_only_in_case_are_not_the_messengers) {
 
   find_messenger_windows();
 
-  EXPECT_EQ(messenger_windows.main_form, main_form);
-  EXPECT_EQ(messenger_windows.status_form, status_form);
-  EXPECT_EQ(messenger_windows.main_panel, nullptr);
-  EXPECT_EQ(messenger_windows.bottom_edit, nullptr);
-  EXPECT_EQ(messenger_windows.top_edit, nullptr);
-  EXPECT_EQ(messenger_windows.status_combo, nullptr);
-  EXPECT_EQ(messenger_windows.status_panel, nullptr);
+  EXPECT_EQ(windows_of(messenger_windows),
+            windows_of({main_form, nullptr, status_form, nullptr, nullptr, nullptr, nullptr}));
 }
 
 TEST_F(discovery, every_search_starts_afresh_and_keeps_to_the_same_messenger) {

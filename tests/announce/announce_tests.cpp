@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "announce/announcement.h"
 #include "users_status/status_keeper.h"
 #include "announcing.h"
 #include "messenger/messenger_windows.h"
@@ -32,7 +33,7 @@ TEST_F(announcing, every_publish_reads_the_dialog_first_and_stop_brings_back_the
   EXPECT_EQ(statuses[1], (fields{"11", "Now Playing:", sigur_line}));
   EXPECT_EQ(statuses[2], users_own_status);
   // The stop reads the dialog, then writes the user's status back.
-  EXPECT_EQ(first_difference(joined({reading, publishing(3, 3, "Busy until five", "At work")}),
+  EXPECT_EQ(first_difference(joined({reading, publishing(3, 3, "In a meeting", "At work")}),
                              messages(seen.end() - 8, seen.end())),
             "");
 }
@@ -81,6 +82,20 @@ TEST_F(announcing, keeping_the_status_picture_keeps_the_users_picture) {
   EXPECT_EQ(messenger.status_log(),
             (std::vector<fields>{
                 {"3", "Now Playing:", kino_line}, {"3", "Now Playing:", sigur_line}, users_own_status}));
+}
+
+TEST_F(announcing, switching_keep_the_status_picture_while_a_track_shows_swaps_only_the_picture) {
+  messenger_standin messenger(users_own_status_options);
+  start(kino);
+  cfg_keep_status_picture = true;
+  show_settings_change();
+  cfg_keep_status_picture = false;
+  show_settings_change();
+  stop();
+  EXPECT_EQ(messenger.status_log(), (std::vector<fields>{{"11", "Now Playing:", kino_line},
+                                                         {"3", "Now Playing:", kino_line},
+                                                         {"11", "Now Playing:", kino_line},
+                                                         users_own_status}));
 }
 
 TEST_F(announcing, music_status_only_follows_the_users_own_picture) {

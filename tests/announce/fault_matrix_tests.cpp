@@ -22,8 +22,8 @@ milliseconds time_of(Event event) {
   return std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
 }
 
-// Passes every message on to the window system, counting them; the messenger's process ends just
-// before message number `dies_before` (none when 0).
+// Passes every message on to the window system, counting them, sent or handed over without a wait;
+// the messenger's process ends just before message number `dies_before` (none when 0).
 class dying_messenger_channel : public passing_window_system {
  public:
   dying_messenger_channel(messenger_standin &messenger, std::size_t dies_before)
@@ -32,6 +32,10 @@ class dying_messenger_channel : public passing_window_system {
   messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT wait_ms) override {
     if (++sent_ == dies_before_) messenger_.kill();
     return passing_window_system::send(target, message, w_param, l_param, wait_ms);
+  }
+  void notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) override {
+    if (++sent_ == dies_before_) messenger_.kill();
+    passing_window_system::notify(target, message, w_param, l_param);
   }
 
   std::size_t sent() const { return sent_; }
@@ -68,6 +72,15 @@ class messenger_faults : public announcing {
     start(kino);
     return counting.sent();
   }
+
+  // How many messages the stop after it sends to put the user's status back.
+  std::size_t messages_of_a_stop() {
+    messenger_standin messenger(users_own_status_options);
+    start(kino);
+    dying_messenger_channel counting(messenger, 0);
+    stop();
+    return counting.sent();
+  }
 };
 
 TEST_F(messenger_faults, the_messenger_dying_between_any_two_messages_of_an_announcement) {
@@ -86,8 +99,11 @@ TEST_F(messenger_faults, the_messenger_dying_between_any_two_messages_of_an_anno
 }
 
 TEST_F(messenger_faults, the_messenger_dying_while_the_status_is_put_back) {
-  // The stop reads the picture, then selects the saved one, writes both texts and applies.
-  for (std::size_t dies_before = 1; dies_before <= 6; ++dies_before) {
+  // The stop reads the dialog's three values, then selects the saved picture, writes both texts,
+  // presses and releases apply: the messenger may die before any of them, a write's included.
+  const std::size_t messages = messages_of_a_stop();
+  ASSERT_GE(messages, 8u);
+  for (std::size_t dies_before = 1; dies_before <= messages; ++dies_before) {
     SCOPED_TRACE("the messenger dies before message " + std::to_string(dies_before) + " of the stop");
     {
       messenger_standin dying(users_own_status_options);

@@ -25,12 +25,6 @@ class status_dialog : public messenger_windows_test {
     find_messenger_windows();
   }
 
-  std::wstring text_of(HWND edit) {
-    wchar_t text[512] = {};
-    GetWindowTextW(edit, text, 512);
-    return text;
-  }
-
   HWND bottom = nullptr;
   HWND top = nullptr;
   HWND combo = nullptr;
@@ -62,6 +56,11 @@ TEST_F(status_dialog, a_long_text_is_read_whole_up_to_the_limit_and_cut_beyond_i
   ASSERT_EQ(read_status(shown), messenger_result::completed);
   EXPECT_EQ(std::wstring(shown.bottom.c_str()), whole);
   EXPECT_EQ(std::wstring(shown.top.c_str()), std::wstring(4095, L'a'));
+
+  SetWindowTextW(bottom, std::wstring(5000, L'p').c_str());
+  ASSERT_EQ(read_status(shown), messenger_result::completed);
+  EXPECT_EQ(std::wstring(shown.bottom.c_str()), std::wstring(4096, L'p'))
+      << "plain letters are cut at the limit";
 
   SetWindowTextW(bottom, (std::wstring(4095, L'b') + L"\U0001F3B5").c_str());
   ASSERT_EQ(read_status(shown), messenger_result::completed);
@@ -101,7 +100,7 @@ TEST_F(status_dialog, writing_selecting_and_applying_send_exactly_their_messages
   EXPECT_EQ(release_apply(release_wait::answer), messenger_result::completed);
 
   EXPECT_EQ(first_difference(publishing(11, 0, utf8_from_wide(track), "Now Playing:"), windows.recorded), "");
-  EXPECT_EQ(text_of(bottom), track);
+  EXPECT_EQ(window_text(bottom), track);
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 11);
 }
 

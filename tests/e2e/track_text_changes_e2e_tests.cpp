@@ -19,7 +19,7 @@ TEST_F(track_text_changes, a_stream_shows_each_new_title_once_and_its_end_gives_
       "stream": [{"title": "Song A", "seconds": 0.6}, {"title": "Song B", "seconds": 0.6},
                  {"title": "Song B", "seconds": 0.6}, {"title": "Song C", "seconds": 0.6}]}]})";
   profile().write(L"radio.json", bytes(playlist.begin(), playlist.end()));
-  messenger_standin messenger(at_work_options);
+  messenger_standin messenger(users_own_status_options);
   open_player(L"--playlist \"" + profile().file(L"radio.json") + L"\"");
   does("play 1");
   hears("player: stream title: Song B\n");
@@ -32,11 +32,11 @@ TEST_F(track_text_changes, a_stream_shows_each_new_title_once_and_its_end_gives_
   does("echo stopped");
   EXPECT_EQ(messenger.status_log(),
             (std::vector<fields>{playing("Night FM - Song A"), playing("Night FM - Song B"),
-                                 playing("Night FM - Song C"), at_work}));
+                                 playing("Night FM - Song C"), users_own_status}));
 }
 
 TEST_F(track_text_changes, an_edit_of_the_playing_tracks_tags_publishes_the_new_text_once) {
-  messenger_standin messenger(at_work_options);
+  messenger_standin messenger(users_own_status_options);
   open_player();
   does("play 3");
   const std::size_t before_edits = messenger.messages().size();
@@ -44,9 +44,9 @@ TEST_F(track_text_changes, an_edit_of_the_playing_tracks_tags_publishes_the_new_
   EXPECT_EQ(messenger.messages().size(), before_edits) << "an edit that leaves the text as it was";
   does("tag title Star\xC3\xA1lfur");
   does("stop");
-  EXPECT_EQ(
-      messenger.status_log(),
-      (std::vector<fields>{
-          playing(sigur),
-          playing("Sigur R\xC3\xB3s - [\xC3\x81g\xC3\xA6tis byrjun #02] Star\xC3\xA1lfur [3:24]"), at_work}));
+  EXPECT_EQ(messenger.status_log(),
+            (std::vector<fields>{
+                playing(sigur),
+                playing("Sigur R\xC3\xB3s - [\xC3\x81g\xC3\xA6tis byrjun #02] Star\xC3\xA1lfur [3:24]"),
+                users_own_status}));
 }

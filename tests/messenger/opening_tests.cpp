@@ -25,8 +25,8 @@ TEST_F(opening_the_dialog,
   windows.start_recording();
   EXPECT_EQ(find_messenger_windows(), messenger_result::completed);
 
-  const std::uint32_t point = (15 << 16) | 585;
-  EXPECT_EQ(first_difference(opening(point), windows.recorded), "");
+  // x = 585, y = 15.
+  EXPECT_EQ(first_difference(opening(0x000F0249), windows.recorded), "");
 }
 
 TEST_F(opening_the_dialog, the_dialog_opened_by_the_clicks_is_searched_again_at_once) {
@@ -61,8 +61,8 @@ TEST_F(opening_the_dialog, an_apply_panel_already_there_means_no_clicks_and_a_si
 TEST(opening_point, is_cut_to_sixteen_bits_below_a_fixed_height_of_fifteen) {
   EXPECT_EQ(opening_click_point({100, 0, 720, 400}, {100, 360, 700, 390}), 0x000F0249);
   EXPECT_EQ(opening_click_point({0, 0, 0, 0}, {0, 0, 0, 0}), 0x000FFFF1) << "x of -15 keeps its low word";
-  EXPECT_EQ(opening_click_point({-70000, 0, 0, 0}, {0, 0, 15, 0}),
-            static_cast<LPARAM>(0x000F0000 | (70000 & 0xFFFF)));
+  EXPECT_EQ(opening_click_point({-70000, 0, 0, 0}, {0, 0, 15, 0}), 0x000F1170)
+      << "x of 70000 keeps its low word";
 }
 
 }  // namespace
