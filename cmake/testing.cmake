@@ -5,6 +5,8 @@
 #              `SLOW *`: every case of the program waits, and it runs as <name>_slow only.
 #   MESSENGER  the program starts messengers or announces to any on the desktop: top-level windows
 #              are shared by every program, so one such test runs at a time.
+#   OWN_DESKTOP the same, on a desktop of the program's own, where no other test's windows are: it
+#              runs beside the others.
 #
 # Under the cross build every test first needs the fixture shipped_dll: the DLL it loads holds every
 # change in src/, or no test starts.
@@ -18,7 +20,10 @@ if(WIN32)
 endif()
 
 function(tunesignal_test name)
-  cmake_parse_arguments(arg "MESSENGER" "" "SOURCES;LIBRARIES;SLOW" ${ARGN})
+  cmake_parse_arguments(arg "MESSENGER;OWN_DESKTOP" "" "SOURCES;LIBRARIES;SLOW" ${ARGN})
+  if(arg_OWN_DESKTOP)
+    list(APPEND arg_SOURCES ${PROJECT_SOURCE_DIR}/testbed/host_kit/desktop_of_its_own.cpp)
+  endif()
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest_main)
   set(tests ${name})

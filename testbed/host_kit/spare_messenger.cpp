@@ -1,5 +1,7 @@
 #include "spare_messenger.h"
 
+#include "this_desktop.h"
+
 namespace {
 
 // Room for the options handed over, a long status included.
@@ -39,6 +41,7 @@ void spare_messenger::start(const wchar_t *folder) {
   wsprintfW(command, L"\"%smessenger.exe\" --wait-for-options %s", folder, name);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
+  start_on_this_desktop(startup);
   if (go_ == nullptr || text_ == nullptr ||
       !CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
     process_ = {};

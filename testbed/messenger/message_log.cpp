@@ -19,6 +19,23 @@ std::wstring hex(UINT value) {
   return text;
 }
 
+// What the window system itself sends a program's windows from another thread when the active
+// window changes anywhere on the display (tests running beside each other do that): never the
+// component's, so not logged.
+bool sent_by_window_system(UINT message) {
+  switch (message) {
+    case WM_CANCELMODE:
+    case WM_ACTIVATEAPP:
+    case WM_ACTIVATE:
+    case WM_NCACTIVATE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 void start_message_log(const std::wstring &path) { log_path = path; }
@@ -31,7 +48,7 @@ handled_message::handled_message(HWND window, UINT message, WPARAM w_param, LPAR
   ++depth;
   if (!from_outside_) return;
   const bool steering = is_control_message(message, l_param);
-  if (!steering) note(window, message, w_param, l_param);
+  if (!steering && !sent_by_window_system(message)) note(window, message, w_param, l_param);
   if (hanging() && leave_unanswered()) request_given_up_ = steering;
 }
 

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "program_folder.h"
+#include "this_desktop.h"
 #include "window_process.h"
 
 namespace {
@@ -23,6 +24,7 @@ PROCESS_INFORMATION start(const wchar_t *program, const std::wstring &arguments,
   startup.hStdOutput = output;
   startup.hStdError = output;
   startup.hStdInput = input;
+  start_on_this_desktop(startup);
   std::wstring command_line = L"\"" + program_folder() + program + L"\" " + arguments;
   PROCESS_INFORMATION process = {};
   CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
