@@ -116,7 +116,7 @@ void messenger_process::kill() {
   WaitForSingleObject(process_.hProcess, answer_limit_ms);
 }
 
-bool messenger_process::ask(unsigned command, const wchar_t *data, DWORD length) const {
+bool messenger_process::act_as_user(unsigned command, const wchar_t *data, DWORD length) const {
   COPYDATASTRUCT request = {command, length * static_cast<DWORD>(sizeof(wchar_t)),
                             const_cast<wchar_t *>(data)};
   DWORD_PTR answer = 0;

@@ -42,7 +42,7 @@ class messenger_process : private no_copy {
   // Asks the messenger to do one of its user's actions (a code of its own) and waits until it is
   // done; `data` is the action's text, `length` its count of wide characters. False when the
   // messenger did not do it (it hung, say, or is gone).
-  bool ask(unsigned command, const wchar_t *data, DWORD length) const;
+  bool act_as_user(unsigned command, const wchar_t *data, DWORD length) const;
 
  private:
   void steer(const wchar_t *request, DWORD milliseconds) const;

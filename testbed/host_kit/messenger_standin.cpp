@@ -56,24 +56,26 @@ messenger_standin::messenger_standin(const std::vector<std::wstring> &arguments,
 messenger_standin::messenger_standin(const wchar_t *options, logs kept)
     : process_(options, kept == logs::kept) {}
 
-bool messenger_standin::ask(unsigned command, const std::wstring &data) const {
-  return process_.ask(command, data.data(), static_cast<DWORD>(data.size()));
+bool messenger_standin::act_as_user(unsigned command, const std::wstring &data) const {
+  return process_.act_as_user(command, data.data(), static_cast<DWORD>(data.size()));
 }
 
-bool messenger_standin::user_opens_dialog() { return ask(static_cast<unsigned>(user_command::open)); }
+bool messenger_standin::user_opens_dialog() { return act_as_user(static_cast<unsigned>(user_command::open)); }
 
 bool messenger_standin::user_types(int picture, const std::wstring &top, const std::wstring &bottom) {
-  return ask(static_cast<unsigned>(user_command::type), user_command_data(picture, top, bottom));
+  return act_as_user(static_cast<unsigned>(user_command::type), user_command_data(picture, top, bottom));
 }
 
-bool messenger_standin::user_presses_ok() { return ask(static_cast<unsigned>(user_command::ok)); }
+bool messenger_standin::user_presses_ok() { return act_as_user(static_cast<unsigned>(user_command::ok)); }
 
-bool messenger_standin::user_cancels() { return ask(static_cast<unsigned>(user_command::cancel)); }
+bool messenger_standin::user_cancels() { return act_as_user(static_cast<unsigned>(user_command::cancel)); }
 
-bool messenger_standin::user_closes_dialog() { return ask(static_cast<unsigned>(user_command::close)); }
+bool messenger_standin::user_closes_dialog() {
+  return act_as_user(static_cast<unsigned>(user_command::close));
+}
 
 bool messenger_standin::user_sets_status(int picture, const std::wstring &top, const std::wstring &bottom) {
-  return ask(static_cast<unsigned>(user_command::set), user_command_data(picture, top, bottom));
+  return act_as_user(static_cast<unsigned>(user_command::set), user_command_data(picture, top, bottom));
 }
 
 bool messenger_standin::dialog_on_screen() const { return IsWindowVisible(process_.status_form()) != FALSE; }

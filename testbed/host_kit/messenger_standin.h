@@ -58,7 +58,7 @@ class messenger_standin : private no_copy {
   std::vector<window_message> messages() const;
 
  private:
-  bool ask(unsigned command, const std::wstring &data = {}) const;
+  bool act_as_user(unsigned command, const std::wstring &data = {}) const;
 
   messenger_process process_;
 };
