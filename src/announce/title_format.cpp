@@ -66,6 +66,11 @@ bool format_preview(const pfc::wide_char *script, pfc::string_base &out) {
   return format_playlist_item(playlist, item, script, out);
 }
 
+bool script_compiles(const pfc::wide_char *script) {
+  host_ref<titleformat_object> compiled;
+  return compile(compiled, pfc::utf8_text_from_wide(script).get());
+}
+
 bool format_track(track *by_value, const pfc::wide_char *script, pfc::string_base &out) {
   host_ref<track> track_handle(by_value);
   host_ref<titleformat_object> compiled;

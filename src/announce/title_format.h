@@ -22,6 +22,9 @@ title_outcome format_now_playing(track *by_value, const char *script, pfc::strin
 // the active playlist. Errors reach the caller.
 bool format_preview(const pfc::wide_char *script, pfc::string_base &out);
 
+// Whether the host's compiler takes the script. Errors reach the caller.
+bool script_compiles(const pfc::wide_char *script);
+
 bool format_track(track *by_value, const pfc::wide_char *script, pfc::string_base &out);
 
 bool format_playlist_item(t_size playlist, t_size item, const pfc::wide_char *script, pfc::string_base &out);

@@ -1,25 +1,17 @@
 #include "preferences/preset_preview.h"
 
 #include "announce/title_format.h"
-#include "host_access/host_access.h"
-#include "host_access/host_ref.h"
 #include "support/string8.h"
 #include "support/wide_text.h"
 
 namespace {
-
-bool compiles(const pfc::wide_string &script) {
-  host_ref<titleformat_compiler> compiler(find_single_service<titleformat_compiler>());
-  host_ref<titleformat_object> compiled;
-  return compiler->compile(compiled.out(), pfc::utf8_text_from_wide(script.c_str()).get());
-}
 
 // An empty preview would leave the user guessing between a broken script, nothing to format and a
 // script that gives nothing for this track.
 const pfc::wide_char *why_empty(const pfc::wide_string &script, bool formatted) {
   if (formatted) return L"(the script gives an empty text for this track)";
   // Formatting failed without saying why: either the script or the missing track.
-  if (!compiles(script)) return L"(the script does not compile)";
+  if (!script_compiles(script.c_str())) return L"(the script does not compile)";
   return L"(nothing plays and no playlist entry is focused)";
 }
 
