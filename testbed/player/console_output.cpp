@@ -5,39 +5,12 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "text_conversion.h"
+#include "readable_output.h"
 
 namespace {
 
-bool is_console(HANDLE handle) {
-  DWORD mode = 0;
-  return GetConsoleMode(handle, &mode) != 0;
-}
-
-std::wstring console_lines(const std::string &utf8) {
-  std::string text;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    if (utf8[i] == '\n' && (i == 0 || utf8[i - 1] != '\r')) text += '\r';
-    text += utf8[i];
-  }
-  return wide_from_utf8(text);
-}
-
 void write_to(DWORD which, const std::string &utf8) {
-  const HANDLE handle = GetStdHandle(which);
-  if (handle == nullptr || handle == INVALID_HANDLE_VALUE || utf8.empty()) return;
-  DWORD written = 0;
-  if (is_console(handle)) {
-    const std::wstring wide = console_lines(utf8);
-    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    return;
-  }
-  for (std::size_t done = 0; done < utf8.size(); done += written) {
-    if (!WriteFile(handle, utf8.data() + done, static_cast<DWORD>(utf8.size() - done), &written, nullptr) ||
-        written == 0) {
-      return;
-    }
-  }
+  if (!utf8.empty()) write_readably(GetStdHandle(which), utf8);
 }
 
 }  // namespace
