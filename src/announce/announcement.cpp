@@ -119,6 +119,11 @@ void note_track_playing(bool playing) { playing_now = playing; }
 
 bool track_is_playing() { return playing_now; }
 
+void reset_announcement() {
+  playing_now = false;
+  blank_text_said = false;
+}
+
 void show_settings_change() {
   if (cfg_enabled && playing_now) announce_playing_track();
 }

@@ -21,6 +21,9 @@ void announce_new_text();
 void note_track_playing(bool playing);
 bool track_is_playing();
 
+// Back to the state at load: no track playing, nothing told.
+void reset_announcement();
+
 // A changed setting (Set Active, an option, the top line) shows at once: the playing track is
 // announced again with it. Nothing while no track plays or while switched off.
 void show_settings_change();

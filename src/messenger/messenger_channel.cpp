@@ -16,7 +16,7 @@ UINT wait_allowed(UINT longest) {
 messenger_reply send_waiting(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT longest) {
   window_system &windows = the_window_system();
   const UINT wait = wait_allowed(longest);
-  if (wait == 0) return {!windows.is_window(target), 0};
+  if (wait == 0) return {false, 0, !windows.is_window(target)};
   return windows.send(target, message, w_param, l_param, wait);
 }
 
@@ -26,8 +26,13 @@ messenger_reply send_to_messenger(HWND target, UINT message, WPARAM w_param, LPA
   return send_waiting(target, message, w_param, l_param, messenger_answer_wait_ms);
 }
 
-bool messenger_answers(HWND window) {
-  return send_waiting(window, WM_NULL, 0, 0, messenger_probe_wait_ms).answered;
+messenger_result result_of(const messenger_reply &reply) {
+  if (reply.answered) return messenger_result::completed;
+  return reply.gone ? messenger_result::gone : messenger_result::not_responding;
+}
+
+messenger_result probe_messenger(HWND window) {
+  return result_of(send_waiting(window, WM_NULL, 0, 0, messenger_probe_wait_ms));
 }
 
 shared_deadline::shared_deadline() : outermost_(!deadline_set) {

@@ -16,18 +16,21 @@ constexpr UINT messenger_probe_wait_ms = 200;
 
 // What became of an operation that sends messages to the messenger.
 enum class messenger_result {
-  completed,       // every message was handled (or had no window to go to)
+  completed,       // every message was handled
   not_responding,  // a message was not answered in time; nothing after it was sent
+  gone,            // a message's window was not there, or went: the messenger went with it
 };
 
+messenger_result result_of(const messenger_reply &reply);
+
 // One message to the messenger, waited for at most messenger_answer_wait_ms, and not past the
-// deadline of the operation under way: once that has passed, a message to a window is not sent and
-// counts as unanswered.
+// deadline of the operation under way: once that has passed, a message is not sent and counts as
+// unanswered (or gone, when its window is).
 messenger_reply send_to_messenger(HWND target, UINT message, WPARAM w_param, LPARAM l_param);
 
 // Asks a messenger window that did not answer before whether it answers now: a WM_NULL, waited for
 // at most messenger_probe_wait_ms (and not past the deadline).
-bool messenger_answers(HWND window);
+messenger_result probe_messenger(HWND window);
 
 // For its life, the sends of one operation (an event, a timer's callback) share one deadline,
 // messenger_answer_wait_ms from its start, so that however many messages a slow messenger keeps

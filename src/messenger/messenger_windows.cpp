@@ -21,11 +21,11 @@ struct class_name {
   bool is(const char *expected) const { return std::strcmp(text, expected) == 0; }
 };
 
-// Asks a panel for its caption length; false when the messenger did not answer.
-bool caption_length(HWND panel, LRESULT &length) {
+// Asks a panel for its caption length.
+messenger_result caption_length(HWND panel, LRESULT &length) {
   const messenger_reply reply = send_to_messenger(panel, WM_GETTEXTLENGTH, 0, 0);
   length = reply.value;
-  return reply.answered;
+  return result_of(reply);
 }
 
 messenger_result enumerate_status_form() {
@@ -71,8 +71,10 @@ bool classify_status_child(HWND window, void *result) {
     // The caption length is asked once per bound, the second time only when the first passes.
     LRESULT first = 0;
     LRESULT second = 0;
-    if (!caption_length(window, first) || (first > 0 && !caption_length(window, second))) {
-      *static_cast<messenger_result *>(result) = messenger_result::not_responding;
+    messenger_result asked = caption_length(window, first);
+    if (asked == messenger_result::completed && first > 0) asked = caption_length(window, second);
+    if (asked != messenger_result::completed) {
+      *static_cast<messenger_result *>(result) = asked;
       return false;
     }
     if (first > 0 && second < 3) {
@@ -94,18 +96,30 @@ bool classify_status_child(HWND window, void *result) {
 
 HWND find_status_form(DWORD preferred_process) { return first_top_level(L"TCusForm", preferred_process); }
 
+bool is_messenger_window(HWND window, DWORD process, const char *window_class) {
+  return is_valid_window(window) && process_of(window) == process && class_name(window).is(window_class);
+}
+
 bool messenger_windows_still_there(DWORD process) {
   const messenger_window_table &table = messenger_windows;
   if (process == 0 || table.status_form == nullptr || table.status_panel == nullptr) return false;
-  const HWND windows[] = {table.main_form,    table.main_panel,  table.status_form, table.status_panel,
-                          table.status_combo, table.bottom_edit, table.top_edit};
-  for (const HWND window : windows) {
-    if (window != nullptr && (!is_valid_window(window) || process_of(window) != process)) return false;
+  const struct {
+    HWND window;
+    const char *window_class;
+  } windows[] = {{table.main_form, "TMainForm"},    {table.main_panel, "TPanel"},
+                 {table.status_form, "TCusForm"},   {table.status_panel, "TPanel"},
+                 {table.status_combo, "TComboBox"}, {table.bottom_edit, "TEdit"},
+                 {table.top_edit, "TEdit"}};
+  for (const auto &found_before : windows) {
+    if (found_before.window != nullptr &&
+        !is_messenger_window(found_before.window, process, found_before.window_class)) {
+      return false;
+    }
   }
   return true;
 }
 
-messenger_result find_messenger_windows(DWORD preferred_process, void (*before_opening)()) {
+messenger_result find_messenger_windows(DWORD preferred_process) {
   reset_messenger_windows();
   found.status_form = find_status_form(preferred_process);
   if (found.status_form == nullptr) {
@@ -117,15 +131,9 @@ messenger_result find_messenger_windows(DWORD preferred_process, void (*before_o
     found.main_form = main_form;
     the_window_system().visit_descendants(main_form, classify_main_child, nullptr);
   }
-  if (enumerate_status_form() == messenger_result::not_responding) {
-    return messenger_result::not_responding;
-  }
-  if (is_valid_window(found.status_panel)) {
-    return messenger_result::completed;
-  }
-  if (before_opening != nullptr) before_opening();
-  if (open_status_dialog() == messenger_result::not_responding) {
-    return messenger_result::not_responding;
-  }
+  const messenger_result enumerated = enumerate_status_form();
+  if (enumerated != messenger_result::completed || is_valid_window(found.status_panel)) return enumerated;
+  const messenger_result opened = open_status_dialog();
+  if (opened != messenger_result::completed) return opened;
   return enumerate_status_form();
 }

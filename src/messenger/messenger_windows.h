@@ -27,17 +27,21 @@ void reset_messenger_windows();
 // Fills the table afresh from the top of the window order. The status dialog is the first "TCusForm"
 // of `preferred_process` when that process still has one, else the first of any; the main window is
 // the "TMainForm" of the same process, so that the two never belong to different messengers. Opens
-// the status dialog once when its apply panel is missing, calling `before_opening` (when given)
-// just before the first click. Stops at the first message the messenger does not answer.
-messenger_result find_messenger_windows(DWORD preferred_process = 0, void (*before_opening)() = nullptr);
+// the status dialog once when its apply panel is missing. Stops at the first message the messenger
+// does not answer, or whose window went.
+messenger_result find_messenger_windows(DWORD preferred_process = 0);
 
 // The status dialog that discovery would take: the first "TCusForm" of `preferred_process` when that
 // process has one, else the first of any; null when no messenger runs. Asks the messenger nothing.
 HWND find_status_form(DWORD preferred_process);
 
-// True while every window of the table is there and belongs to `process`, the status dialog and its
-// apply panel among them: the table found before still holds. Asks the messenger nothing.
+// True while every window of the table is there, belongs to `process` and has the class it was found
+// by, the status dialog and its apply panel among them: the table found before still holds, and no
+// other program has taken a handle or the process id of a messenger gone. Asks the messenger nothing.
 bool messenger_windows_still_there(DWORD process);
+
+// The window is there, belongs to `process` and has the class: the messenger's window it was.
+bool is_messenger_window(HWND window, DWORD process, const char *window_class);
 
 bool is_valid_window(HWND window);
 
@@ -48,8 +52,9 @@ bool classify_status_child(HWND window, void *result);
 
 // Clicks the status spot of the main form's panel, which makes the messenger create the dialog's
 // controls and put the dialog on the screen, then closes the dialog again. The close follows the
-// clicks even when one of them went unanswered: handed over without waiting, it is handled after
-// them, so the dialog never stays on the screen.
+// clicks even when one of them, or the close itself, went unanswered: handed over without waiting,
+// it is handled after them, so the dialog never stays on the screen. Without a main window's panel there is
+// nothing to click, and nothing is sent.
 messenger_result open_status_dialog();
 
 // The lParam of the opening clicks: 15 pixels below the panel's top and 15 pixels left of its right

@@ -12,7 +12,7 @@ class no_window_system final : public window_system {
   bool is_visible(HWND) override { return false; }
   bool window_rect(HWND, RECT &) override { return false; }
   DWORD process_of(HWND) override { return 0; }
-  messenger_reply send(HWND, UINT, WPARAM, LPARAM, UINT) override { return {true, 0}; }
+  messenger_reply send(HWND, UINT, WPARAM, LPARAM, UINT) override { return {false, 0, true}; }
   void notify(HWND, UINT, WPARAM, LPARAM) override {}
   void set_timer(unsigned, void (*)()) override {}
   void kill_timer() override {}

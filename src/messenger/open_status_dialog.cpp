@@ -30,6 +30,7 @@ messenger_result open_status_dialog() {
   const LPARAM point = opening_click_point(screen_rect(messenger_windows.main_form),
                                            screen_rect(messenger_windows.main_panel));
   const HWND panel = messenger_windows.main_panel;
+  if (!is_valid_window(panel)) return messenger_result::completed;
   const window_message clicks[] = {
       {panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point},
       {panel, WM_LBUTTONDBLCLK, MK_LBUTTON, point},
@@ -38,14 +39,19 @@ messenger_result open_status_dialog() {
   };
   const HWND status_form = messenger_windows.status_form;
   for (const window_message &click : clicks) {
-    if (!send_to_messenger(click.target, click.message, click.w_param, click.l_param).answered) {
+    const messenger_result clicked =
+        result_of(send_to_messenger(click.target, click.message, click.w_param, click.l_param));
+    if (clicked != messenger_result::completed) {
       // The click may still open the dialog, now or once the messenger is free: the close goes
       // after it.
       the_window_system().notify(status_form, WM_SYSCOMMAND, SC_CLOSE, 0);
-      return messenger_result::not_responding;
+      return clicked;
     }
   }
-  return send_to_messenger(status_form, WM_SYSCOMMAND, SC_CLOSE, 0).answered
-             ? messenger_result::completed
-             : messenger_result::not_responding;
+  const messenger_result closed = result_of(send_to_messenger(status_form, WM_SYSCOMMAND, SC_CLOSE, 0));
+  // Wine takes back a message whose wait ran out, Windows delivers it later: handed over again, the
+  // close comes either way (a second one finds the dialog closed).
+  if (closed == messenger_result::not_responding)
+    the_window_system().notify(status_form, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return closed;
 }

@@ -5,10 +5,6 @@
 
 namespace {
 
-messenger_result result_of(const messenger_reply &reply) {
-  return reply.answered ? messenger_result::completed : messenger_result::not_responding;
-}
-
 // Units read beyond the limit, so that a cut can see whether it would split a character.
 constexpr t_size look_ahead = 2;
 constexpr t_size read_room = pfc::status_text_limit + look_ahead;
@@ -20,7 +16,7 @@ messenger_result read_text(HWND edit, pfc::wide_string &text, bool &cut) {
   pfc::wide_char *room = read.buffer_for(read_room);
   const messenger_reply copied =
       send_to_messenger(edit, WM_GETTEXT, read_room + 1, reinterpret_cast<LPARAM>(room));
-  if (!copied.answered) return messenger_result::not_responding;
+  if (!copied.answered) return result_of(copied);
   t_size got = copied.value > 0 ? static_cast<t_size>(copied.value) : 0;
   if (got > read_room) got = read_room;
   const t_size kept = pfc::whole_character_cut(room, got, pfc::status_text_limit);
@@ -46,12 +42,12 @@ bool status_dialog_on_screen() { return the_window_system().is_visible(messenger
 messenger_result read_status(shown_status &shown) {
   // Read into a copy so that a messenger that stops answering halfway leaves no mixed record.
   shown_status fresh;
-  if (read_text(messenger_windows.bottom_edit, fresh.bottom, fresh.cut) == messenger_result::not_responding ||
-      read_text(messenger_windows.top_edit, fresh.top, fresh.cut) == messenger_result::not_responding) {
-    return messenger_result::not_responding;
-  }
+  messenger_result result = read_text(messenger_windows.bottom_edit, fresh.bottom, fresh.cut);
+  if (result == messenger_result::completed)
+    result = read_text(messenger_windows.top_edit, fresh.top, fresh.cut);
+  if (result != messenger_result::completed) return result;
   const messenger_reply picture = send_to_messenger(messenger_windows.status_combo, CB_GETCURSEL, 0, 0);
-  if (!picture.answered) return messenger_result::not_responding;
+  if (!picture.answered) return result_of(picture);
   fresh.picture = static_cast<std::int32_t>(picture.value);
   shown.picture = fresh.picture;
   shown.bottom.swap(fresh.bottom);
@@ -78,10 +74,9 @@ messenger_result release_apply(release_wait wait) {
   const HWND panel = messenger_windows.status_panel;
   if (wait == release_wait::none) {
     the_window_system().notify(panel, WM_LBUTTONUP, apply_click_w_param, apply_click_l_param);
-    // A probe behind it gives a handler that is quick again the moment to publish before the
-    // player goes on; a slow one keeps the probe unanswered, which costs no more than a probe.
-    messenger_answers(panel);
-    return messenger_result::completed;
+    // A probe behind it: the messenger handles messages in turn, so its answer says the release
+    // was handled. A slow handler keeps the probe unanswered, which costs no more than a probe.
+    return probe_messenger(panel);
   }
   return result_of(send_to_messenger(panel, WM_LBUTTONUP, apply_click_w_param, apply_click_l_param));
 }

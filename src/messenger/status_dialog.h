@@ -52,7 +52,8 @@ messenger_result select_picture(std::int32_t index, LPARAM l_param = 0);
 messenger_result write_text(HWND edit, const pfc::wide_char *text);
 
 // The apply click, press then release; the release publishes, so a caller may still stop between
-// the two. Without waiting, the release is handed over, followed by a probe, and counts as answered.
+// the two. Without waiting, the release is handed over, followed by a probe whose answer says the
+// release was handled; unanswered, the release may still be handled once the messenger is free.
 enum class release_wait { answer, none };
 messenger_result press_apply();
 messenger_result release_apply(release_wait wait);

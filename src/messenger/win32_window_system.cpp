@@ -60,10 +60,9 @@ class win32_window_system final : public window_system {
                             &value) != 0) {
       return {true, static_cast<LRESULT>(value)};
     }
-    // A message to a missing or destroyed window is simply lost, as it would be with a plain send;
-    // only a living window that kept silent counts as not answering.
-    if (!is_window(target)) return {true, 0};
-    return {false, 0};
+    // Only a living window that kept silent counts as not answering; a window that is not there (or
+    // went meanwhile, its program ended) takes its message with it.
+    return {false, 0, !is_window(target)};
   }
 
   void notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) override {

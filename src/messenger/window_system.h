@@ -10,7 +10,8 @@
 
 struct messenger_reply {
   bool answered;
-  LRESULT value;  // 0 when not answered or when the target is no window
+  LRESULT value;      // 0 when not answered
+  bool gone = false;  // not answered because the target is no window, or went while it waited
 };
 
 class window_system {
@@ -35,7 +36,8 @@ class window_system {
 
   // Sends a message and waits at most `wait_ms` for the window's answer. While it waits, the
   // player's thread handles messages sent to it, so the component may be called meanwhile. A
-  // message to a missing or destroyed window is lost, and counts as answered with 0.
+  // message to a missing or destroyed window, or to one that goes while the message waits, is lost
+  // with it: no answer, and the reply says the window is gone.
   virtual messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT wait_ms) = 0;
 
   // Hands a message over without waiting: the window handles it once its thread is free.

@@ -1,7 +1,5 @@
 #include "users_status/status_keeper.h"
 
-#include <cstring>
-
 #include "users_status/keeper_timer.h"
 #include "users_status/status_file.h"
 #include "users_status/status_record.h"
@@ -31,6 +29,18 @@ struct request {
   track_status track;
   bool reported = false;         // an empty track has been reported
   bool waited_for_next = false;  // a stop before another track has waited its moment
+  bool read = false;             // a try of it has read the dialog
+  bool yielded = false;          // the user published a status of their own since (rule 16)
+};
+
+// A whole status to publish: the picture message's two parameters and the texts, its own copies:
+// an event that comes while it is written replaces the request they came from.
+struct status_to_show {
+  std::int32_t picture;
+  LPARAM picture_l_param;
+  pfc::wide_string bottom;
+  pfc::wide_string top;
+  bool own;
 };
 
 enum class outcome { landed, unanswered, dialog_in_use, absent, incomplete, not_yet_due, replaced };
@@ -45,19 +55,25 @@ struct keeper_state {
   // A try is under way (a message waits for its answer), and a new request came meanwhile.
   bool busy = false;
   bool replaced = false;
-  // A message went unanswered, and no probe of this window has been answered since.
+  // A message went unanswered, and no probe of this dialog window (of this process) has been
+  // answered since.
   bool silent = false;
   HWND silent_window = nullptr;
-  // A message went unanswered since the last apply click: the messenger may be slow rather than
-  // hung (a handler busy on the network), so the next apply click is not waited for.
-  bool answers_slowly = false;
+  DWORD silent_process = 0;
+  // The dialog (of its process) to which a message went unanswered since the last apply click: the
+  // messenger may be slow rather than hung (a handler busy on the network), so its next apply
+  // click is not waited for.
+  HWND slow_dialog = nullptr;
+  DWORD slow_process = 0;
+  // An apply click handed over without waiting, and what it publishes once a later answer shows it
+  // handled (rule 10).
+  bool click_handed_over = false;
+  status_to_show handed_over;
   waiting timer_for = waiting::nothing;
   // Conditions the console has told of, each until it clears.
   struct {
     bool not_running = false, dialog_open = false, incomplete = false, cut = false;
   } said;
-  // This session's own opening of the dialog is under way.
-  bool opening_now = false;
   // Whether the file is there.
   bool file_there = false;
 };
@@ -100,22 +116,6 @@ void store_record() {
   }
 }
 
-// Rule 11: an opening a killed session did not see to its end may have left the dialog on the
-// screen, or may yet, once the messenger takes the clicks. The close is handed over at once, to
-// come after them and before anything the user does later; a window that is no longer that
-// messenger's dialog is left alone.
-void close_what_a_killed_session_opened() {
-  status_record &r = record();
-  const HWND form = reinterpret_cast<HWND>(static_cast<UINT_PTR>(r.opening_form));
-  char name[16];
-  window_system &windows = the_window_system();
-  if (r.opening_form != 0 && windows.process_of(form) == r.opening_process &&
-      windows.class_name(form, name, sizeof name) && std::strcmp(name, "TCusForm") == 0) {
-    windows.notify(form, WM_SYSCOMMAND, SC_CLOSE, 0);
-  }
-  r.opening_process = r.opening_form = 0;
-}
-
 // The newer of the settings' record and the file's, once per session.
 void begin_session() {
   if (keeper.session_begun) return;
@@ -131,30 +131,70 @@ void begin_session() {
   }
   keep_with_settings(current);
   last_stored = current;
-  close_what_a_killed_session_opened();
   store_record();
 }
 
-// ---- Messages and their answers (rules 8, 9) ----
+// ---- Messages and their answers (rules 5, 8, 9, 10) ----
 
-// Rule 9: the first unanswered message of a hang is reported, once; the window of the dialog it went
-// to is probed from then on.
-bool answered_in_time(messenger_result result, HWND status_form = messenger_windows.status_form) {
-  if (result == messenger_result::completed) return true;
-  keeper.answers_slowly = true;
-  if (!keeper.silent) {
-    keeper.silent = true;
-    keeper.silent_window = status_form;
-    print_own_line(console_texts::not_responding);
-  }
-  return false;
+// Rule 9: the first unanswered message of a hang is reported, once; the dialog window it went to is
+// probed from then on.
+void note_silence(HWND status_form) {
+  keeper.slow_dialog = status_form;
+  keeper.slow_process = the_window_system().process_of(status_form);
+  if (keeper.silent) return;
+  keeper.silent = true;
+  keeper.silent_window = status_form;
+  keeper.silent_process = the_window_system().process_of(status_form);
+  print_own_line(console_texts::not_responding);
 }
 
+// What a step of a try came to. Rule 5: a window gone is a messenger gone, not one that answered.
+outcome outcome_of(messenger_result result, HWND status_form = messenger_windows.status_form) {
+  switch (result) {
+    case messenger_result::completed:
+      break;
+    case messenger_result::not_responding:
+      note_silence(status_form);
+      return outcome::unanswered;
+    case messenger_result::gone:
+      reset_messenger_windows();
+      return outcome::absent;
+  }
+  return keeper.replaced ? outcome::replaced : outcome::landed;
+}
+
+// Once published, a field shows the value written: the component's own, or (rule 4) the user's,
+// and then nothing of the component's.
+template <typename T>
+void published_now(status_field<T> &field, const T &value, bool own) {
+  field.own_count = 0;
+  if (own) field.own[field.own_count++] = value;
+}
+
+void published(const status_to_show &shown) {
+  status_record &r = record();
+  keeper.slow_dialog = nullptr;
+  keeper.click_handed_over = false;
+  r.unapplied = false;
+  published_now(r.picture, shown.picture, shown.own);
+  published_now(r.bottom, shown.bottom, shown.own);
+  published_now(r.top, shown.top, shown.own);
+}
+
+// Rules 9 and 10: a silent messenger is probed first. The messenger handles messages in turn, so its
+// answer also says that an apply click handed over before it was handled. A dialog window that is
+// gone, or now another program's, is not waited for: discovery finds what runs now, and a click
+// handed over to it is lost, its write still owed.
 bool messenger_answers_again() {
   if (!keeper.silent) return true;
-  // A window that is gone is not waited for: discovery finds what runs now.
-  if (is_valid_window(keeper.silent_window) && !messenger_answers(keeper.silent_window)) return false;
+  messenger_result probe = messenger_result::gone;
+  if (is_messenger_window(keeper.silent_window, keeper.silent_process, "TCusForm")) {
+    probe = probe_messenger(keeper.silent_window);
+    if (probe == messenger_result::not_responding) return false;
+  }
   keeper.silent = false;
+  if (probe == messenger_result::completed && keeper.click_handed_over) published(keeper.handed_over);
+  keeper.click_handed_over = false;
   return true;
 }
 
@@ -167,14 +207,6 @@ void say_once(bool &said, const char *line) {
 
 // ---- Finding the messenger (rules 6, 11) ----
 
-void note_opening() {
-  keeper.opening_now = true;
-  record().opening_process = status_dialog_process();
-  record().opening_form =
-      static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
-  store_record();
-}
-
 // A field that shows a value of the component's other than the user's own.
 template <typename T>
 int shows_only_own(const status_field<T> &field, const T &shown) {
@@ -186,56 +218,79 @@ int shows_only_own(const status_field<T> &field, const T &shown) {
 // the track's line or the top line that only the component wrote (one of them, should its user
 // have changed the other since); the music picture alone tells nothing, as users pick it too. In
 // a messenger the component never wrote to, a field that matches a value of the component's is
-// the user's. Nothing written there waits to be applied.
-void meet_instance(const shown_status &shown) {
+// the user's. Nothing written there waits to be applied. True when the instance is another.
+bool meet_instance(const shown_status &shown) {
   status_record &r = record();
   const DWORD process = status_dialog_process();
   const auto status_form =
       static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
-  if (process == r.messenger_process && status_form == r.status_form) return;
+  if (process == r.messenger_process && status_form == r.status_form) return false;
   r.messenger_process = process;
   r.status_form = status_form;
   if (shows_only_own(r.bottom, shown.bottom) + shows_only_own(r.top, shown.top) == 0) {
     r.picture.own_count = r.bottom.own_count = r.top.own_count = 0;
   }
   r.unapplied = false;
+  keeper.click_handed_over = false;
+  return true;
 }
 
-// The windows found before, or found afresh; false when the messenger did not answer. Discovery
-// asks many questions, so a probe goes first: a messenger that hangs costs no full wait there.
-bool find_messenger() {
-  if (messenger_windows_still_there(status_dialog_process())) return true;
+// The windows found before, or found afresh (none when no messenger runs). Discovery asks many
+// questions, so a probe goes first: a messenger that hangs costs no full wait there.
+outcome find_messenger() {
+  if (messenger_windows_still_there(status_dialog_process())) return outcome::landed;
   // The messenger found first is kept: the one the record names, or else the one probed.
-  const DWORD preferred = record().messenger_process != 0
-                              ? record().messenger_process
-                              : the_window_system().process_of(keeper.silent_window);
+  const DWORD preferred =
+      record().messenger_process != 0 ? record().messenger_process : keeper.silent_process;
   const HWND status_form = find_status_form(preferred);
-  if (status_form == nullptr) {
-    reset_messenger_windows();
-    return true;
-  }
-  if (!messenger_answers(status_form)) return answered_in_time(messenger_result::not_responding, status_form);
+  reset_messenger_windows();
+  if (status_form == nullptr) return outcome::landed;
+  const outcome probed = outcome_of(probe_messenger(status_form), status_form);
+  if (probed != outcome::landed) return probed;
   // The opening's close follows its clicks whatever became of them: once the call returns, the
   // dialog no longer stays on the screen because of it.
-  const messenger_result found = find_messenger_windows(preferred, note_opening);
-  if (keeper.opening_now) {
-    keeper.opening_now = false;
-    record().opening_process = record().opening_form = 0;
-  }
-  return answered_in_time(found);
+  return outcome_of(find_messenger_windows(preferred));
 }
 
-// ---- Judging and publishing (rules 1 to 4, 10) ----
+// ---- Judging and publishing (rules 1 to 4, 10, 16) ----
 
-// Rule 1. With everything the component wrote published, the dialog shows the only value of the
-// component's there may be; until then, what was published may come back to it.
+// The value is neither one of the component's nor the user's known one: the user set it since.
 template <typename T>
-void take_in_shown(status_field<T> &field, const T &shown, bool all_published) {
-  const bool own = field.shows_own(shown);
+bool set_anew(const status_field<T> &field, const T &shown) {
+  return !field.shows_own(shown) && !(shown == field.user);
+}
+
+// Rule 1, and rule 16's whole status: `theirs` takes a value of the component's as the user's. With
+// everything the component wrote published, the dialog shows the only value of the component's
+// there may be; until then, what was published may come back to it.
+template <typename T>
+void take_in_shown(status_field<T> &field, const T &shown, bool all_published, bool theirs) {
+  const bool own = field.shows_own(shown) && !theirs;
   if (!own) field.user = shown;
   if (!all_published) return;
   field.own_count = 0;
   if (own) field.own[field.own_count++] = shown;
+}
+
+// Rules 1 and 16: what the dialog shows, taken in. What another instance shows is news to the
+// record, not something its user did.
+void take_in(const shown_status &shown, bool another_instance) {
+  status_record &r = record();
+  const int anew = another_instance ? 0
+                                    : set_anew(r.picture, shown.picture) + set_anew(r.bottom, shown.bottom) +
+                                          set_anew(r.top, shown.top);
+  if (anew > 0) {
+    // Published by the user, after everything the component sent before.
+    r.unapplied = false;
+    keeper.click_handed_over = false;
+    if (keeper.wanted.kind == request_kind::track && keeper.wanted.read) keeper.wanted.yielded = true;
+  }
+  const bool whole = anew >= 2;
+  const bool all_published = !r.unapplied;
+  take_in_shown(r.picture, shown.picture, all_published, whole && shown.picture == music_picture);
+  take_in_shown(r.bottom, shown.bottom, all_published, whole && shown.bottom.length() == 0);
+  take_in_shown(r.top, shown.top, all_published, whole && shown.top.length() == 0);
+  keeper.wanted.read = true;
 }
 
 // Rule 3: a value of the component's may be on display from the moment it is sent. The first value
@@ -249,57 +304,46 @@ void may_show(status_field<T> &field, const T &value) {
   field.own[at] = value;
 }
 
-// Once published, a field shows the value written: the component's own, or (rule 4) the user's,
-// and then nothing of the component's.
+// Rules 2 and 3: a write that changes what a field shows owes the apply click, and its value, the
+// component's own, may be on display: both are kept before the message goes.
 template <typename T>
-void published_now(status_field<T> &field, const T &value, bool own) {
-  field.own_count = 0;
-  if (own) field.own[field.own_count++] = value;
+void before_write(status_field<T> &field, const T &value, const T &shown, bool own) {
+  if (value == shown) return;
+  if (own) may_show(field, value);
+  record().unapplied = true;
+  store_record();
 }
-
-// A whole status to publish: the picture message's two parameters and the texts, its own copies:
-// an event that comes while it is written replaces the request they came from.
-struct status_to_show {
-  std::int32_t picture;
-  LPARAM picture_l_param;
-  pfc::wide_string bottom;
-  pfc::wide_string top;
-  bool own;
-};
 
 bool shown_already(const shown_status &shown, const status_to_show &to) {
   return !record().unapplied && shown.picture == to.picture && shown.bottom == to.bottom &&
          shown.top == to.top;
 }
 
-outcome sent(messenger_result result) {
-  if (!answered_in_time(result)) return outcome::unanswered;
-  return keeper.replaced ? outcome::replaced : outcome::landed;
-}
-
-outcome publish(const status_to_show &to) {
+outcome publish(const status_to_show &to, const shown_status &shown) {
   status_record &r = record();
-  if (to.own) {
-    may_show(r.picture, to.picture);
-    may_show(r.bottom, to.bottom);
-    may_show(r.top, to.top);
+  before_write(r.picture, to.picture, shown.picture, to.own);
+  outcome step = outcome_of(select_picture(to.picture, to.picture_l_param));
+  if (step == outcome::landed) {
+    before_write(r.bottom, to.bottom, shown.bottom, to.own);
+    step = outcome_of(write_text(messenger_windows.bottom_edit, to.bottom.c_str()));
   }
-  r.unapplied = true;
-  store_record();
-  outcome step = sent(select_picture(to.picture, to.picture_l_param));
-  if (step == outcome::landed) step = sent(write_text(messenger_windows.bottom_edit, to.bottom.c_str()));
-  if (step == outcome::landed) step = sent(write_text(messenger_windows.top_edit, to.top.c_str()));
-  if (step == outcome::landed) step = sent(press_apply());
+  if (step == outcome::landed) {
+    before_write(r.top, to.top, shown.top, to.own);
+    step = outcome_of(write_text(messenger_windows.top_edit, to.top.c_str()));
+  }
+  if (step == outcome::landed) step = outcome_of(press_apply());
   if (step != outcome::landed) return step;
   // Rule 10.
-  const release_wait wait = keeper.answers_slowly ? release_wait::none : release_wait::answer;
-  if (!answered_in_time(release_apply(wait))) return outcome::unanswered;
-  keeper.answers_slowly = false;
-  r.unapplied = false;
-  published_now(r.picture, to.picture, to.own);
-  published_now(r.bottom, to.bottom, to.own);
-  published_now(r.top, to.top, to.own);
-  return outcome::landed;
+  const bool hand_over =
+      keeper.slow_dialog == messenger_windows.status_form && keeper.slow_process == status_dialog_process();
+  const messenger_result released = release_apply(hand_over ? release_wait::none : release_wait::answer);
+  if (released == messenger_result::not_responding && hand_over) {
+    keeper.handed_over = to;
+    keeper.click_handed_over = true;
+  }
+  step = outcome_of(released);
+  if (step == outcome::landed || step == outcome::replaced) published(to);
+  return step;
 }
 
 outcome publish_users_status(const shown_status &shown) {
@@ -307,7 +351,7 @@ outcome publish_users_status(const shown_status &shown) {
   const bool music_variant = cfg_music_status_only && keeper.wanted.reason != put_back_reason::plain;
   const status_to_show users = {r.picture.user, music_variant ? music_picture : r.picture.user, r.bottom.user,
                                 r.top.user, false};
-  if (!shown_already(shown, users)) return publish(users);
+  if (!shown_already(shown, users)) return publish(users, shown);
   // Whatever the component wrote is the user's own value too: nothing of its own is on display.
   r.picture.own_count = r.bottom.own_count = r.top.own_count = 0;
   return outcome::landed;
@@ -316,6 +360,8 @@ outcome publish_users_status(const shown_status &shown) {
 outcome publish_track(const shown_status &shown) {
   request &wanted = keeper.wanted;
   const status_record &r = record();
+  // Rule 16: the user's own status stands.
+  if (wanted.yielded) return outcome::landed;
   // Rule 13.
   if (cfg_music_status_only && r.picture.user != music_picture) return publish_users_status(shown);
   if (wanted.track.empty_track) {
@@ -326,7 +372,7 @@ outcome publish_track(const shown_status &shown) {
   const std::int32_t picture = cfg_keep_status_picture ? r.picture.user : music_picture;
   const status_to_show track = {picture, 0, wanted.track.bottom,
                                 cfg_keep_top_text ? r.top.user : wanted.track.top, true};
-  return shown_already(shown, track) ? outcome::landed : publish(track);
+  return shown_already(shown, track) ? outcome::landed : publish(track, shown);
 }
 
 // The controls in `missing` for a person to read, appended: "the top line and the picture box".
@@ -361,7 +407,9 @@ outcome attempt() {
       keeper.wanted.reason == put_back_reason::another_track_follows && !keeper.wanted.waited_for_next) {
     return outcome::not_yet_due;
   }
-  if (!messenger_answers_again() || !find_messenger()) return outcome::unanswered;
+  if (!messenger_answers_again()) return outcome::unanswered;
+  const outcome found = find_messenger();
+  if (found != outcome::landed) return found;
   if (messenger_windows.status_form == nullptr) {
     if (keeper.wanted.kind == request_kind::track)
       say_once(keeper.said.not_running, console_texts::not_running);
@@ -382,18 +430,14 @@ outcome attempt() {
   keeper.said.dialog_open = false;
 
   shown_status shown;
-  if (!answered_in_time(read_status(shown))) return outcome::unanswered;
-  if (keeper.replaced) return outcome::replaced;
+  const outcome read = outcome_of(read_status(shown));
+  if (read != outcome::landed) return read;
   if (shown.cut) {
     say_once(keeper.said.cut, console_texts::cut_status);
   } else {
     keeper.said.cut = false;
   }
-  meet_instance(shown);
-  const bool all_published = !record().unapplied;
-  take_in_shown(record().picture, shown.picture, all_published);
-  take_in_shown(record().bottom, shown.bottom, all_published);
-  take_in_shown(record().top, shown.top, all_published);
+  take_in(shown, meet_instance(shown));
   return keeper.wanted.kind == request_kind::track ? publish_track(shown) : publish_users_status(shown);
 }
 
@@ -426,9 +470,9 @@ void follow(outcome result) {
   switch (result) {
     case outcome::landed:
     case outcome::incomplete:
-      if (track) {
+      if (track && !keeper.wanted.yielded) {
         wait_for(waiting::messenger_gone, messenger_look_ms);
-      } else {
+      } else if (!track) {
         keeper.wanted = request();
       }
       break;

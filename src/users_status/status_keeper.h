@@ -10,28 +10,31 @@
 //    text, top text, each on its own) that does not show a value of the component's is the user's,
 //    whenever they set it; one that does keeps the user's value known from before.
 // 2. Quiet: the dialog is written and applied (five messages) only when what it is to show differs
-//    from what it shows, or when an earlier write may not have been published. A new text of the
-//    playing track (a stream's next title, an edit of its tags) that is the track last asked for
-//    sends nothing at all, not even the reads, so it never touches a status the user set meanwhile.
+//    from what it shows, or when an earlier write may not have been published; a write owes the
+//    apply click from its first message that changes what a field shows. A new text of the playing
+//    track (a stream's next title, an edit of its tags) that is the track last asked for sends
+//    nothing at all, not even the reads, so it never touches a status the user set meanwhile.
 // 3. The component's values are those it wrote that may still be on display or published: the one
 //    it published last in each field, and, until a later write is published, the values written
 //    since (an unanswered one may land later; the dialog's Cancel brings back what was published).
 // 4. Putting back writes the user's latest values; a field whose user's value has been written back
 //    holds nothing of the component's any more.
 // 5. What is owed (values of the component's that may be on display, a write not known to be
-//    published, an opening of the dialog in flight) is kept with the settings and, the moment it
-//    changes, in the component's own file, each change under the next sequence number. A session
-//    starts from the newer of the two and puts back what is owed at its start, also while switched
-//    off. Whatever the component meets showing exactly its own values is its own; in another
-//    messenger instance than the one it wrote to, only when it shows a text that only the
-//    component wrote (the track's line, or its top line), as a restarted messenger shows what it
-//    published last; the music picture alone tells nothing, as users pick it too.
+//    published) is kept with the settings and, the moment it changes, in the component's own file,
+//    each change under the next sequence number. A session starts from the newer of the two and
+//    puts back what is owed at its start, also while switched off. A window that has gone means its
+//    messenger has gone, never that it answered: what is owed stays owed until a messenger takes it.
+//    Whatever the component meets showing exactly its own values is its own; in another messenger
+//    instance than the one it wrote to, only when it shows a text that only the component wrote
+//    (the track's line, or its top line), as a restarted messenger shows what it published last;
+//    the music picture alone tells nothing, as users pick it too.
 // 6. One messenger: the instance found first is kept while its status dialog exists; the main window
-//    and the dialog always belong to the same process. While the windows found before are all there
-//    and belong to that process (asked of the window system, not of the messenger), they are not
-//    looked for again. A messenger that is not there is looked for every 2 s, by a look for its
-//    dialog window only, while a track is to be shown or something is owed; while a track shows,
-//    the same look tells when its messenger has gone.
+//    and the dialog always belong to the same process. While the windows found before are all there,
+//    with the classes they were found by and in that process (asked of the window system, not of the
+//    messenger), they are not looked for again: a handle or a process id that another program took
+//    is not the messenger's. A messenger that is not there is looked for every 2 s, by a look for its
+//    dialog window only, while a track is to be shown or something is owed; while a track shows, the
+//    same look tells when its messenger has gone.
 // 7. The latest request wins. One that did not land is tried again every 3 s until it lands or a
 //    newer one replaces it; a put-back owed is tried until it lands, also while switched off. A stop
 //    because another track starts waits 600 ms for that track to take its place.
@@ -43,16 +46,30 @@
 //    or one timer callback share one deadline of 2 s.
 // 10. A slow OK: once a message went unanswered, the next apply click is handed over without
 //    waiting for its answer; the messenger answered everything before it, so it lands once the
-//    messenger is free.
-// 11. The dialog on the screen belongs to its user, unless the component opened it: the component
-//    closes what it opens, even when a click went unanswered, and what a killed session was opening
-//    as the next session starts. While the user's dialog is open, nothing is read or written, and
-//    only its visibility is looked at, every second.
+//    messenger is free. It counts as published once a later message to that messenger is answered
+//    (the probe behind it, or the next try's), and stays owed if the messenger goes first.
+// 11. The dialog on the screen belongs to its user, unless this session opened it: the component
+//    closes what it opens, even when a click went unanswered. An opening is not kept: a dialog on
+//    the screen at start is its user's, one a killed session left open included. While the user's
+//    dialog is open, nothing is read or written, and only its visibility is looked at, every second.
 // 12. A dialog without both edits, the picture box and the apply panel is left alone.
 // 13. "Music status only": a track is shown only while the user's own picture is the music one.
 // 14. The console says a line about the messenger's state once, until the condition clears, and a
 //    line about a track once per track.
 // 15. The quit hook tries what is owed once; after it nothing more is started.
+// 16. The user's own status. The messenger takes its user's actions only between the component's
+//    messages, so a field that shows neither a value of the component's nor the user's value known
+//    from the last read was set by the user since, and published: the dialog then shows what its
+//    contacts were shown, and nothing the component wrote before waits to be applied.
+//    - Set new in two fields, the status is theirs whole: the third field is theirs too where it
+//      shows a value users pick as well (the music picture, an empty text). Where it shows the
+//      track's line or a top line of text, it is the component's, and goes back to the user's own.
+//      A field set back to the user's earlier value is theirs, but not new.
+//    - While a track is due, a status the user publishes after the track's request has read the
+//      dialog stays until a new request comes (a new track, a new text of the track, a resume, a
+//      changed setting, a switch on): nothing more is sent for that request.
+//    - A user's action between a try's reads and its writes may be written over by that try: no
+//      program can look at another's window and write to it in one step.
 
 // A track to show: its two texts, ready to publish. An empty track has none and is only reported.
 struct track_status {

@@ -5,10 +5,10 @@
 
 // The payload: a version byte; in version 2 the sequence number; the instance (process, dialog
 // window); a byte that is 1 while a write is not yet published (in version 1: while a put-back is
-// pending); in version 2 the opening in flight (process, dialog window; 0 and 0 for none); then per
-// field the user's value, the count of own values and the values. Integers are four bytes
-// little-endian; a text is its count of UTF-16 units, then the units, two bytes each,
-// little-endian.
+// pending); in version 2 two words where an opening of the dialog in flight was once kept (written
+// as 0 and 0, and read past: a dialog on the screen at start is its user's); then per field the
+// user's value, the count of own values and the values. Integers are four bytes little-endian; a
+// text is its count of UTF-16 units, then the units, two bytes each, little-endian.
 namespace {
 
 constexpr std::uint8_t first_version = 1;
@@ -112,7 +112,9 @@ bool decode_owed(decoder &in, std::uint8_t version, status_record &out) {
   std::uint8_t unapplied = 0;
   if (!in.byte(unapplied) || unapplied > 1) return false;
   out.unapplied = unapplied == 1;
-  return version == first_version || (in.number(out.opening_process) && in.number(out.opening_form));
+  std::uint32_t opening_process = 0;
+  std::uint32_t opening_form = 0;
+  return version == first_version || (in.number(opening_process) && in.number(opening_form));
 }
 
 }  // namespace
@@ -124,8 +126,8 @@ void encode_status_record(const status_record &record, record_bytes &out) {
   in.number(record.messenger_process);
   in.number(record.status_form);
   in.byte(record.unapplied ? 1 : 0);
-  in.number(record.opening_process);
-  in.number(record.opening_form);
+  in.number(0);
+  in.number(0);
   in.field(record.picture);
   in.field(record.bottom);
   in.field(record.top);

@@ -37,8 +37,7 @@ struct status_field {
 };
 
 // The user's status and the component's own, field by field, and what the component still owes the
-// messenger: a write into the dialog that may not have been published (applied) yet, and an
-// opening of the dialog (its process and window) that may have left it on the screen. The messenger
+// messenger: a write into the dialog that may not have been published (applied) yet. The messenger
 // instance whose dialog was read last names its process and its status dialog's window. Each
 // change that is kept gets the next sequence number, so that of two copies the newer one is known.
 struct status_record {
@@ -46,20 +45,17 @@ struct status_record {
   std::uint32_t messenger_process = 0;
   std::uint32_t status_form = 0;
   bool unapplied = false;
-  std::uint32_t opening_process = 0;
-  std::uint32_t opening_form = 0;  // 0: no opening in flight
   status_field<std::int32_t> picture;
   status_field<pfc::wide_string> bottom;
   status_field<pfc::wide_string> top;
 
   bool holds_own() const { return picture.own_count + bottom.own_count + top.own_count > 0; }
-  bool anything_owed() const { return holds_own() || unapplied || opening_form != 0; }
+  bool anything_owed() const { return holds_own() || unapplied; }
 
   // The same content, whatever the sequence numbers.
   bool same_as(const status_record &other) const {
     return messenger_process == other.messenger_process && status_form == other.status_form &&
-           unapplied == other.unapplied && opening_process == other.opening_process &&
-           opening_form == other.opening_form && picture == other.picture && bottom == other.bottom &&
+           unapplied == other.unapplied && picture == other.picture && bottom == other.bottom &&
            top == other.top;
   }
 };
@@ -71,8 +67,8 @@ void encode_status_record(const status_record &record, record_bytes &out);
 bool decode_status_record(const std::uint8_t *bytes, t_size size, status_record &out);
 
 // The largest payload a valid record can have: the version byte, the sequence, the instance, the
-// unpublished write, the opening, the picture field with its own values, and the two text fields
-// with theirs, all at the limit.
+// unpublished write, the words where an opening was once kept, the picture field with its own
+// values, and the two text fields with theirs, all at the limit.
 constexpr t_size largest_status_record =
     1 + 4 + 8 + 1 + 8 + (4 + 1 + status_field<std::int32_t>::most_own * 4) +
     2 * (1 + (1 + status_field<pfc::wide_string>::most_own) * (4 + 2 * pfc::status_text_limit));

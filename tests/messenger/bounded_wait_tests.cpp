@@ -76,20 +76,22 @@ TEST_F(bounded_wait, a_read_left_unanswered_keeps_what_was_read_before_whole) {
   EXPECT_EQ(shown.picture, 7);
 }
 
-TEST_F(bounded_wait, a_release_handed_over_without_waiting_costs_a_probe_at_most) {
+TEST_F(bounded_wait, a_release_handed_over_without_waiting_costs_a_probe_and_is_not_known_published) {
   windows.child("TPanel", status_form, L"TPanel", L"OK");
   find_messenger_windows();
   silent_messenger messenger(0);
 
-  EXPECT_EQ(release_apply(release_wait::none), messenger_result::completed);
+  EXPECT_EQ(release_apply(release_wait::none), messenger_result::not_responding)
+      << "the release may still wait for the messenger";
 
   EXPECT_EQ(messenger.sent, (std::vector<UINT>{WM_NULL})) << "the release itself is not waited for";
 }
 
-TEST(window_channel, a_message_to_a_missing_window_is_lost_but_does_not_count_as_unanswered) {
+TEST(window_channel, a_message_to_a_missing_window_is_lost_and_tells_that_the_window_is_gone) {
   const messenger_reply reply = send_to_messenger(nullptr, WM_GETTEXTLENGTH, 0, 0);
-  EXPECT_TRUE(reply.answered);
-  EXPECT_EQ(reply.value, 0);
+  EXPECT_FALSE(reply.answered);
+  EXPECT_TRUE(reply.gone);
+  EXPECT_EQ(result_of(reply), messenger_result::gone);
 }
 
 }  // namespace

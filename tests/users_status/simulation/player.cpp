@@ -86,7 +86,7 @@ player::player(world &w) : world_(w) {
   use_status_file(&w);
   reset_status_keeper();
   reset_settings();
-  note_track_playing(false);
+  reset_announcement();
   for (std::size_t i = 0; i < tracks.size(); ++i) {
     track_objects_.emplace_back(title_of(static_cast<int>(i)), tracks[i].artist);
   }
@@ -97,7 +97,7 @@ player::~player() {
   host.playback.playing = nullptr;
   reset_status_keeper();
   reset_settings();
-  note_track_playing(false);
+  reset_announcement();
   use_window_system(nullptr);
   use_clock(nullptr);
   use_status_file(nullptr);
@@ -127,7 +127,7 @@ void player::start_session() {
   world_.new_player_process();
   reset_status_keeper();
   reset_settings();
-  note_track_playing(false);
+  reset_announcement();
   host.playback.playing = nullptr;
   stored_bytes_stream in(saved.data(), static_cast<t_size>(saved.size()));
   abort_flag go_on;
@@ -137,19 +137,29 @@ void player::start_session() {
   state = playback::stopped;
   track = -1;
   source = -1;
+  request();
   call([this] { hooks_.on_init(); });
 }
 
 void player::quit() {
   if (!session) return;
+  request();
   call([this] { hooks_.on_quit(); });
   session = false;
+  world_.player_ends();
   world_.kill_timer();
 }
 
 void player::kill() {
   session = false;
+  world_.player_ends();
   world_.kill_timer();
+}
+
+void player::request(bool after_stop) {
+  ++requests;
+  request_messages = world_.messages_from_component();
+  put_back_after_stop = after_stop;
 }
 
 void player::save() {
@@ -171,6 +181,7 @@ void player::new_track(int number) {
   source = number;
   track_event = world_.now();
   ++track_events;
+  if (cfg_enabled) request();
   host.playback.playing = object;
   object->service_add_ref();
   call([&] { events_.on_playback_new_track(object); });
@@ -180,6 +191,7 @@ void player::stop(int reason) {
   if (!session) return;
   state = playback::stopped;
   host.playback.playing = nullptr;
+  if (cfg_enabled) request(true);
   call([&] { events_.on_playback_stop(reason); });
 }
 
@@ -187,6 +199,7 @@ void player::pause(bool paused) {
   if (!session || state == playback::stopped || (state == playback::paused) == paused) return;
   state = paused ? playback::paused : playback::playing;
   if (!paused) announced_again();
+  if (cfg_enabled) request();
   call([&] { events_.on_playback_pause(paused); });
 }
 
@@ -207,6 +220,7 @@ void player::new_text(int number, bool edited) {
     const bool asked_already = before.shown && now.bottom == before.bottom && now.top == before.top;
     if (now.shown && !asked_already) {
       announced_again();
+      request();
       quiet_event = false;
     }
   }
@@ -228,6 +242,7 @@ void player::announced_again() {
 void player::menu() {
   if (!session) return;
   announced_again();
+  request();
   call([this] { menu_.execute(0, nullptr); });
 }
 
@@ -253,6 +268,7 @@ void player::script(int which) {
 // As the preferences page does: a changed setting shows at once.
 void player::settings_changed() {
   announced_again();
+  if (cfg_enabled && state == playback::playing) request();
   call([] { show_settings_change(); });
 }
 

@@ -77,12 +77,18 @@ class player {
   // A track event since which the track is the one to show (new track, resume, a changed setting).
   time_ms track_event = 0;
   std::uint64_t track_events = 0;
+  // Events that asked the component for something (a track, the user's status), the count of the
+  // component's messages when the last came, and whether that was a stop.
+  std::uint64_t requests = 0;
+  std::uint64_t request_messages = 0;
+  bool put_back_after_stop = false;
   std::vector<std::uint8_t> saved;
   bound_player host;
   int depth = 0;
 
  private:
   void after_call();
+  void request(bool after_stop = false);
   void settings_changed();
   void new_text(int number, bool edited);
   // The playing track is announced again: resumed, switched on, a setting changed.

@@ -70,18 +70,29 @@ void promise::fail(const std::string &check, const std::string &why) {
 }
 
 bool promise::users_own(const messenger &m, const status &shown) const {
-  return shown.picture == m.users.picture && is_users(shown.top, m.users.top) &&
-         is_users(shown.bottom, m.users.bottom);
+  const status &before = m.raced ? m.users_before_race : m.users;
+  return (shown.picture == m.users.picture || shown.picture == before.picture) &&
+         (is_users(shown.top, m.users.top) || is_users(shown.top, before.top)) &&
+         (is_users(shown.bottom, m.users.bottom) || is_users(shown.bottom, before.bottom));
 }
 
-void promise::before_step(bool event, bool floor_applies, bool switching) {
+void promise::before_step(bool event, bool floor_applies, bool switching, bool put_back_event) {
   switching_ = switching;
   put_back_while_switching_ = false;
   if (event) {
     last_event_ = world_.now();
     ++changes_;
+    nothing_to_publish_.clear();
   }
   floor_applies_ = floor_applies && !world_.inside_pending();
+  if (!put_back_event) return;
+  messages_at_event_ = world_.messages_from_component();
+  for (const messenger *m : world_.running()) {
+    if (!m->visible && m->queue.empty() && unsure_.count(m->number) == 0 && m->published == m->dialog &&
+        users_own(*m, m->dialog)) {
+      nothing_to_publish_.insert(m->number);
+    }
+  }
 }
 
 void promise::session_started() {
@@ -111,6 +122,8 @@ void promise::note_track_texts() {
 }
 
 void promise::inner_event() {
+  inner_in_call_ = true;
+  nothing_to_publish_.clear();
   const bool track_due = cfg_enabled && player_.state == playback::playing && player_.track >= 0;
   due_after_inner_ = track_due ? player_.track : -1;
   inner_after_message_ = world_.messages_from_component();
@@ -120,6 +133,9 @@ void promise::call_begins(bool outermost) {
   note_track_texts();
   if (!outermost) return;
   due_after_inner_ = -2;
+  inner_in_call_ = false;
+  read_saw_.clear();
+  picture_sent_.clear();
   quiet_call_ = player_.quiet_event;
   messages_before_call_ = world_.messages_from_component();
   call_messages_.clear();
@@ -139,7 +155,14 @@ void promise::call_ends(time_ms started) {
                              std::to_string(world_.messages_from_component() - messages_before_call_) +
                              " messages");
   }
-  if (world_.player_dead()) return;
+  for (auto &[number, messages] : raced_in_call_) {
+    if (messages.second == ~std::uint64_t(0)) messages.second = world_.messages_from_component();
+  }
+  if (world_.player_dead()) {
+    // Killed with a try under way: what it stored as owed before a write may never have gone out.
+    if (served_ != nullptr) unsure_.insert(served_->number);
+    return;
+  }
   check_round_trips();
   const bool read = std::count(call_messages_.begin(), call_messages_.end(), WM_GETTEXT) > 0;
   // After a message went unanswered, the next apply click goes without waiting, and a probe after it.
@@ -153,17 +176,24 @@ void promise::call_ends(time_ms started) {
   }
 }
 
-void promise::sent(const messenger &to, role target, UINT message, bool answered, unsigned waited,
+void promise::sent(const messenger &to, const queued_message &q, bool answered, unsigned waited,
                    unsigned allowed) {
+  const UINT message = q.message;
+  const role target = world_.role_of(q.target);
   if (tracing_) {
     std::printf("  %llu ms: to %d role %d message 0x%X %s after %u ms\n",
                 static_cast<unsigned long long>(world_.now()), to.number, static_cast<int>(target), message,
                 answered ? "answered" : "UNANSWERED", waited);
   }
+  if (to.other_program) {
+    if (message != WM_NULL)
+      fail("other programs", "message " + std::to_string(message) + " went to another program");
+    return;
+  }
+  if (message == WM_LBUTTONDOWN && target == role::apply_panel) check_quiet_apply(to, q);
+  check_picture_message(to, q);
   // The messenger served is the first whose dialog the component reads or writes, while it runs.
-  const bool dialog_message = message == WM_GETTEXT || message == WM_SETTEXT || message == CB_GETCURSEL ||
-                              message == CB_SETCURSEL ||
-                              (message == WM_LBUTTONUP && target == role::apply_panel);
+  const bool dialog_message = is_status_message(target, message);
   if (served_ == nullptr || !served_->running) {
     if (dialog_message) {
       served_ = &to;
@@ -175,9 +205,17 @@ void promise::sent(const messenger &to, role target, UINT message, bool answered
   }
   if (&to == served_) call_messages_.push_back(message);
   if (answered) {
+    // Messages are handled in turn: a later one answered, a click handed over before it was handled.
+    const auto handed = handed_over_.find(to.number);
+    if ((handed != handed_over_.end() && handed->second == q.session) ||
+        (message == WM_LBUTTONUP && target == role::apply_panel)) {
+      unsure_.erase(to.number);
+    }
+    if (handed != handed_over_.end()) handed_over_.erase(handed);
     condition_cleared_["not responding"] = true;
     return;
   }
+  unsure_.insert(to.number);
   call_clean_ = false;
   floor_ready_ = false;
   apply_pending_ = true;
@@ -192,16 +230,66 @@ void promise::sent(const messenger &to, role target, UINT message, bool answered
   }
 }
 
-void promise::notified(const messenger &to, UINT message) {
-  if (&to == served_) call_messages_.push_back(message);
+void promise::notified(const messenger &to, const queued_message &q) {
+  if (to.other_program)
+    fail("other programs", "message " + std::to_string(q.message) + " went to another program");
+  if (&to == served_) call_messages_.push_back(q.message);
+  unsure_.insert(to.number);
+  if (q.message == WM_LBUTTONUP) handed_over_[to.number] = q.session;
+}
+
+void promise::check_quiet_apply(const messenger &m, const queued_message &q) {
+  const auto saw = read_saw_.find(m.number);
+  if (saw == read_saw_.end() || unsure_.count(m.number) > 0) return;
+  const auto &[dialog, published] = saw->second;
+  if (dialog == published && m.dialog == dialog && m.published == published) {
+    fail("quiet", "apply click (message " + std::to_string(q.number) + ") where the dialog showed " +
+                      describe(dialog) + ", published, and the try wrote nothing new");
+  }
+}
+
+// The picture message's lParam, judged by the bottom text written after it.
+void promise::check_picture_message(const messenger &m, const queued_message &q) {
+  if (inner_in_call_) return;
+  const role target = world_.role_of(q.target);
+  if (q.message == CB_SETCURSEL) {
+    picture_sent_[m.number] = {q.w_param, q.l_param, cfg_music_status_only && player_.put_back_after_stop};
+    return;
+  }
+  const auto picture = picture_sent_.find(m.number);
+  if (q.message != WM_SETTEXT || target != role::bottom_edit || picture == picture_sent_.end()) return;
+  note_track_texts();
+  const picture_message sent = picture->second;
+  picture_sent_.erase(picture);
+  const bool track = track_bottoms_.count(q.written) > 0;
+  const LPARAM due = track ? 0 : sent.after_stop ? 11 : static_cast<LPARAM>(sent.w_param);
+  if (sent.l_param != due) {
+    fail("picture message", "the picture message before the bottom text " + narrow(q.written) +
+                                " had lParam " + std::to_string(sent.l_param) + ", not " +
+                                std::to_string(due) + (track ? " (a track's text)" : " (the user's status)"));
+  }
 }
 
 void promise::published(const messenger &by, std::uint64_t cause) {
   if (cause == 0) {
     condition_cleared_["cut"] = true;
+    if (by.published_anew && by.last_read > player_.request_messages) {
+      users_publish_stands_[by.number] = player_.requests;
+    } else {
+      users_publish_stands_.erase(by.number);
+    }
     return;
   }
   const status &shown = by.published;
+  if (nothing_to_publish_.count(by.number) > 0 && cause > messages_at_event_) {
+    fail("quiet", "a stop or switch-off published " + describe(shown) +
+                      " where the dialog showed the user's status, published");
+  }
+  const auto stands = users_publish_stands_.find(by.number);
+  if (stands != users_publish_stands_.end() && stands->second == player_.requests &&
+      cause > by.published_after && !users_own(by, shown)) {
+    fail("the user's own status", "published " + describe(shown) + " over the status its user published");
+  }
   if (tracing_) std::printf("  published by the component in %d: %s\n", by.number, describe(shown).c_str());
   if (!one_line(shown.bottom) || !one_line(shown.top)) fail("one line", "published " + describe(shown));
   if (users_own(by, shown)) {
@@ -231,8 +319,18 @@ void promise::published(const messenger &by, std::uint64_t cause) {
   }
 }
 
-void promise::dialog_touched(const messenger &m, role target, UINT message) {
+void promise::user_raced(const messenger &m) {
+  raced_in_call_[m.number] = {messages_before_call_, ~std::uint64_t(0)};
+}
+
+void promise::dialog_touched(const messenger &m, const queued_message &q) {
+  const role target = world_.role_of(q.target);
+  const UINT message = q.message;
+  if (message == WM_GETTEXT && target == role::bottom_edit) read_saw_[m.number] = {m.dialog, m.published};
   if (!m.visible || !m.opened_by_user) return;
+  const auto raced = raced_in_call_.find(m.number);
+  if (raced != raced_in_call_.end() && q.number > raced->second.first && q.number <= raced->second.second)
+    return;
   const bool touches = message == WM_GETTEXT || message == WM_SETTEXT || message == CB_GETCURSEL ||
                        message == CB_SETCURSEL || message == WM_SYSCOMMAND ||
                        (message == WM_LBUTTONUP && target == role::apply_panel);
@@ -240,7 +338,8 @@ void promise::dialog_touched(const messenger &m, role target, UINT message) {
     fail("the user's dialog", "message " + std::to_string(message) + " reached a dialog its user has open");
 }
 
-void promise::after_step() {
+// The messengers running now; a change clears every condition about them.
+void promise::note_instances() {
   std::vector<int> instances;
   for (const messenger *m : world_.running()) {
     instances.push_back(m->number);
@@ -257,6 +356,10 @@ void promise::after_step() {
     condition_cleared_["cut"] = true;
     instances_ = instances;
   }
+}
+
+void promise::after_step() {
+  note_instances();
   check_dialogs();
   check_at_rest();
   check_track_shown();
@@ -264,6 +367,7 @@ void promise::after_step() {
 
 void promise::console_line(const std::string &line) {
   if (tracing_) std::printf("  console: %s\n", line.c_str());
+  note_instances();
   const char *kind = condition_of(line);
   if (kind == nullptr) {
     fail("console: unexpected", line);
@@ -287,7 +391,7 @@ void promise::check_dialogs() {
   if (!player_.session) return;
   const time_ms now = world_.now();
   for (const messenger *m : world_.running()) {
-    if (!m->visible || m->opened_by_user || !m->idle(now)) continue;
+    if (!m->visible || world_.users_dialog(*m) || !m->idle(now)) continue;
     if (now >= std::max({m->shown_at, m->free_at, player_.session_started}) + one_retry_ms) {
       fail("the component closes its dialog",
            "messenger " + std::to_string(m->number) + "'s dialog stays open");

@@ -27,7 +27,22 @@
 // - A wait (a send that ran to its time-out) comes at most once per hang and once per change of a
 //   slow messenger; the sends of one call wait 2 s at most together.
 // - One messenger: the component writes to no other while the one it serves runs. A dialog its user
-//   opened is neither read nor written; one the component opened does not stay on the screen.
+//   opened is neither read nor written; one the component opened does not stay on the screen while
+//   the player that opened it runs. A program that took a gone messenger's process id and window
+//   handles gets no message but a probe.
+// - Quiet: no apply click where the try found the dialog showing what it was to show, and its
+//   contacts shown it last, unless one of the component's messages to it went unanswered (or was
+//   handed over) since its last apply click known to be handled. A stop or a switch-off publishes
+//   nothing where the dialog shows the user's status, published, in the same case.
+// - Each picture message carries the lParam due: 0 for a track, the picture's index for the user's
+//   status, the music picture's after a stop with "music status only".
+// - A status the user publishes while the component has read their dialog since its last request,
+//   with a field new to both, is not written over until the next request.
+// - The race: no program can look at another's window and write to it in one step. An action of the
+//   user's that comes while a message a try sends after its look waits (its opening clicks and
+//   close, its reads, its writes) may be written over by that try: its messages may reach the dialog
+//   the user opened then, and until they publish again, their status before that action is theirs
+//   too, field by field. Nothing else is excused.
 // - The console says each condition once until it clears, each track's trouble once per track, and
 //   nothing else.
 // - A stream's next title or a tag edit that changes nothing to show (the same texts as the track
@@ -42,7 +57,7 @@ class promise final : public world_watcher {
 
   // Around each step: `event` for one that changes the world; `floor_applies` for a player's event
   // whose messages are counted; `switching` for a track picked by hand, which stops the one before.
-  void before_step(bool event, bool floor_applies, bool switching);
+  void before_step(bool event, bool floor_applies, bool switching, bool put_back_event);
   void after_step();
   void session_started();
   // A player's event came while a message of the call under way waited.
@@ -54,11 +69,12 @@ class promise final : public world_watcher {
   const std::string &check() const { return check_; }
   const std::string &why() const { return why_; }
 
-  void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited,
+  void sent(const messenger &to, const queued_message &q, bool answered, unsigned waited,
             unsigned allowed) override;
-  void notified(const messenger &to, UINT message) override;
+  void notified(const messenger &to, const queued_message &q) override;
   void published(const messenger &by, std::uint64_t cause) override;
-  void dialog_touched(const messenger &m, role target, UINT message) override;
+  void dialog_touched(const messenger &m, const queued_message &q) override;
+  void user_raced(const messenger &m) override;
 
  private:
   void fail(const std::string &check, const std::string &why);
@@ -67,8 +83,11 @@ class promise final : public world_watcher {
   void check_dialogs();
   void console_line(const std::string &line);
   void check_round_trips();
+  void note_instances();
   void note_track_texts();
   bool users_own(const messenger &m, const status &shown) const;
+  void check_quiet_apply(const messenger &m, const queued_message &q);
+  void check_picture_message(const messenger &m, const queued_message &q);
 
   world &world_;
   player &player_;
@@ -122,6 +141,28 @@ class promise final : public world_watcher {
   std::uint64_t messages_before_call_ = 0;
   std::vector<int> instances_;
   time_ms instances_changed_at_ = 0;
+  // Per messenger: whether what its contacts were shown last may differ from what the component
+  // knows (one of its messages went unanswered, or an apply click was handed over), and the player
+  // process that handed over an apply click, which a later answer to it shows handled.
+  std::set<int> unsure_;
+  std::map<int, std::uint64_t> handed_over_;
+  // The dialog and what was published when the call's read reached it, and the picture message of
+  // the call's write.
+  std::map<int, std::pair<status, status>> read_saw_;
+  struct picture_message {
+    WPARAM w_param;
+    LPARAM l_param;
+    bool after_stop;
+  };
+  std::map<int, picture_message> picture_sent_;
+  bool inner_in_call_ = false;
+  // A stop or switch-off found these showing the user's status, published: nothing more to publish.
+  std::set<int> nothing_to_publish_;
+  std::uint64_t messages_at_event_ = 0;
+  // A status its user published with a new field, and the player's requests by then.
+  std::map<int, std::uint64_t> users_publish_stands_;
+  // The messages of the call in which the user raced a try, by messenger.
+  std::map<int, std::pair<std::uint64_t, std::uint64_t>> raced_in_call_;
 };
 
 }  // namespace sim

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "promise.h"
+#include "settings/config_variables.h"
 
 namespace sim {
 
@@ -30,15 +31,6 @@ dialog_shape shape_named(const std::string &name) {
   return shape;
 }
 
-bool player_event(const std::string &verb) {
-  static const char *const events[] = {"track",  "switch", "stop",   "pause", "resume", "menu",
-                                       "option", "top",    "script", "title", "tag"};
-  for (const char *event : events) {
-    if (verb == event) return true;
-  }
-  return false;
-}
-
 class simulation {
  public:
   simulation() : player_(world_), promise_(world_, player_) {
@@ -55,31 +47,41 @@ class simulation {
     if (s.empty()) return;
     if (std::getenv("SIMULATION_TRACE") != nullptr) std::printf("%s\n", to_text(s).c_str());
     const std::string &verb = s[0];
-    promise_.before_step(verb != "wait" && verb != "mode", player_event(verb), verb == "switch");
-    if (verb == "wait") {
-      const int milliseconds = index_of(s, 1, 3600000);
-      if (milliseconds > 0) world_.pass_time_to(world_.now() + static_cast<time_ms>(milliseconds));
-    } else if (verb == "mode" && s.size() == 2) {
-      world_.windows_semantics = s[1] != "wine";
-    } else if (verb == "messenger") {
-      messenger_step(s);
-    } else if (verb == "user") {
-      users_step(s);
-    } else if (verb == "session") {
-      session_step(s);
-    } else if (verb == "inside" && s.size() > 2 && index_of(s, 1, 100) > 0 && player_event(s[2])) {
-      const step event(s.begin() + 2, s.end());
-      world_.deliver_inside_send(static_cast<unsigned>(index_of(s, 1, 100)), [this, event] {
-        player_step(event);
-        promise_.inner_event();
+    promise_.before_step(verb != "wait" && verb != "mode", is_player_event(verb), verb == "switch",
+                         verb == "stop" || (verb == "menu" && cfg_enabled));
+    if (verb == "inside") {
+      const step inner(s.begin() + 2, s.end());
+      world_.inside_send(static_cast<unsigned>(index_of(s, 1, 100)), [this, inner] {
+        perform(inner);
+        if (is_player_event(inner[0])) promise_.inner_event();
       });
     } else {
-      player_step(s);
+      perform(s);
     }
     promise_.after_step();
   }
 
  private:
+  void perform(const step &s) {
+    const std::string &verb = s[0];
+    if (verb == "wait") {
+      const int milliseconds = index_of(s, 1, 3600001);
+      if (milliseconds > 0) world_.pass_time_to(world_.now() + static_cast<time_ms>(milliseconds));
+    } else if (verb == "mode") {
+      world_.windows_semantics = s[1] != "wine";
+    } else if (verb == "messenger") {
+      messenger_step(s);
+    } else if (verb == "program") {
+      world_.start_other_program();
+    } else if (verb == "user") {
+      users_step(s);
+    } else if (verb == "session") {
+      session_step(s);
+    } else {
+      player_step(s);
+    }
+  }
+
   messenger *running(const step &s, std::size_t at) {
     const std::vector<messenger *> &all = world_.running();
     const int i = index_of(s, at, static_cast<int>(all.size()));
@@ -99,7 +101,7 @@ class simulation {
     if (m == nullptr) return;
     const int milliseconds = index_of(s, 3, 3600000);
     if (s[1] == "restart") {
-      world_.restart(*m);
+      world_.restart(*m, s.size() > 3);
     } else if (s[1] == "quit") {
       world_.quit(*m);
     } else if (s[1] == "hang") {
@@ -114,7 +116,6 @@ class simulation {
   }
 
   void users_step(const step &s) {
-    if (!player_.session || s.size() < 3) return;
     messenger *m = running(s, 2);
     if (m == nullptr) return;
     if (s[1] == "open") {
@@ -216,6 +217,15 @@ run_result explore(std::uint64_t seed, std::size_t count, std::vector<step> &tak
   for (const step &s : taken) run.execute(s);
   for (std::size_t i = 0; i < count && !run.checks().failed(); ++i) {
     taken.push_back(next_step(random, run.the_world(), run.the_player()));
+    const std::string why = step_error(taken.back());
+    if (!why.empty()) {
+      run_result unreadable;
+      unreadable.failed = true;
+      unreadable.check = "steps";
+      unreadable.why = "the generator made a step that cannot be read: " + why;
+      unreadable.steps = taken.size();
+      return unreadable;
+    }
     run.execute(taken.back());
   }
   return result_of(run, taken.size());
@@ -258,12 +268,16 @@ std::string steps_file(const std::vector<step> &steps, const std::string &headin
   return out;
 }
 
-std::vector<step> read_steps(const std::string &file_text) {
+std::vector<step> read_steps(const std::string &file_text, const std::string &file_name, std::string &error) {
   std::vector<step> steps;
   std::istringstream lines(file_text);
+  int number = 0;
   for (std::string line; std::getline(lines, line);) {
+    ++number;
     if (line.empty() || line[0] == '#') continue;
     steps.push_back(parse_step(line));
+    const std::string why = step_error(steps.back());
+    if (!why.empty() && error.empty()) error = file_name + ":" + std::to_string(number) + ": " + why;
   }
   return steps;
 }

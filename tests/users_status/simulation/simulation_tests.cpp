@@ -63,7 +63,10 @@ TEST(keeper_simulation, keeps_the_promise_through_random_steps) {
 // SIMULATION_REPLAY=FILE replays one steps file, for a look at a failure (with SIMULATION_TRACE).
 TEST(keeper_simulation, replays_every_failure_found_before) {
   if (const char *one = std::getenv("SIMULATION_REPLAY")) {
-    const sim::run_result result = sim::replay(sim::read_steps(read_file(one)));
+    std::string error;
+    const std::vector<sim::step> steps = sim::read_steps(read_file(one), one, error);
+    ASSERT_EQ(error, "");
+    const sim::run_result result = sim::replay(steps);
     EXPECT_FALSE(result.failed) << result.check << ": " << result.why;
     return;
   }
@@ -75,7 +78,9 @@ TEST(keeper_simulation, replays_every_failure_found_before) {
     const std::string name = entry->d_name;
     if (name.size() < 6 || name.substr(name.size() - 6) != ".steps") continue;
     SCOPED_TRACE(name);
-    const std::vector<sim::step> steps = sim::read_steps(read_file(folder + "/" + name));
+    std::string error;
+    const std::vector<sim::step> steps = sim::read_steps(read_file(folder + "/" + name), name, error);
+    EXPECT_EQ(error, "");
     ASSERT_FALSE(steps.empty());
     const sim::run_result result = sim::replay(steps);
     EXPECT_FALSE(result.failed) << result.check << ": " << result.why;

@@ -136,7 +136,7 @@ bool may_start_another(const world &w) {
 
 step messenger_fault(std::mt19937_64 &random, world &w) {
   const std::string i = which(random, w);
-  switch (number(random, 0, 11)) {
+  switch (number(random, 0, 12)) {
     case 0:
     case 1:
       return {"messenger", "hang", i};
@@ -151,10 +151,13 @@ step messenger_fault(std::mt19937_64 &random, world &w) {
     case 7:
       return {"messenger", "slow-open", i, text_of(number(random, 0, 1) * 2500)};
     case 8:
-      if (may_restart(w)) return {"messenger", "restart", i};
-      return {"messenger", "quit", i};
+      if (!may_restart(w)) return {"messenger", "quit", i};
+      if (number(random, 0, 1) == 0) return {"messenger", "restart", i, "same-process"};
+      return {"messenger", "restart", i};
     case 9:
       return {"messenger", "quit", i};
+    case 10:
+      return {"program", "start"};
     default:
       if (may_start_another(w)) return messenger_start(random);
       return {"messenger", "resume", i};
@@ -220,6 +223,110 @@ std::string to_text(const step &s) {
   return line;
 }
 
+bool is_player_event(const std::string &verb) {
+  static const char *const events[] = {"track",  "switch", "stop",   "pause", "resume", "menu",
+                                       "option", "top",    "script", "title", "tag"};
+  for (const char *event : events) {
+    if (verb == event) return true;
+  }
+  return false;
+}
+
+namespace {
+
+bool number_below(const step &s, std::size_t at, std::size_t limit) {
+  if (at >= s.size() || s[at].empty() || s[at].size() > 8 ||
+      s[at].find_first_not_of("0123456789") != std::string::npos) {
+    return false;
+  }
+  return std::stoul(s[at]) < limit;
+}
+
+bool word_in(const step &s, std::size_t at, std::initializer_list<const char *> words) {
+  for (const char *word : words) {
+    if (at < s.size() && s[at] == word) return true;
+  }
+  return false;
+}
+
+template <typename T>
+bool named(const step &s, std::size_t at, const std::vector<std::pair<std::string, T>> &names) {
+  for (const auto &[name, value] : names) {
+    if (at < s.size() && s[at] == name) return true;
+  }
+  return false;
+}
+
+constexpr std::size_t any_messenger = 100;
+
+bool readable_messenger_step(const step &s) {
+  const std::size_t n = s.size();
+  if (word_in(s, 1, {"start"})) {
+    if (n != 5 && n != 6) return false;
+    bool shape = n == 5;
+    for (const std::string &name : shapes) shape = shape || s[5] == name;
+    return number_below(s, 2, 13) && named(s, 3, tops) && named(s, 4, bottoms) && shape;
+  }
+  if (!number_below(s, 2, any_messenger)) return false;
+  if (word_in(s, 1, {"quit", "resume"})) return n == 3;
+  if (word_in(s, 1, {"restart"})) return n == 3 || (n == 4 && s[3] == "same-process");
+  if (word_in(s, 1, {"hang"})) return n == 3 || (n == 4 && number_below(s, 3, 3600001));
+  if (word_in(s, 1, {"slow-apply", "slow-open"})) return n == 4 && number_below(s, 3, 3600001);
+  return false;
+}
+
+bool readable_users_step(const step &s) {
+  const std::size_t n = s.size();
+  if (!number_below(s, 2, any_messenger)) return false;
+  if (word_in(s, 1, {"open", "ok", "cancel"})) return n == 3;
+  if (!word_in(s, 1, {"type"}) || n != 5) return false;
+  return (s[3] == "picture" && number_below(s, 4, 13)) || (s[3] == "top" && named(s, 4, tops)) ||
+         (s[3] == "bottom" && named(s, 4, bottoms));
+}
+
+bool readable_player_event(const step &s) {
+  const std::string &verb = s[0];
+  if (word_in(s, 0, {"pause", "resume", "menu"})) return s.size() == 1;
+  if (s.size() != 2) return false;
+  if (word_in(s, 0, {"track", "switch", "title", "tag"})) return number_below(s, 1, tracks.size());
+  if (verb == "stop") return number_below(s, 1, 100);
+  if (verb == "option") return number_below(s, 1, 3);
+  if (verb == "top") return number_below(s, 1, top_lines.size());
+  return verb == "script" && number_below(s, 1, scripts.size());
+}
+
+}  // namespace
+
+std::string step_error(const step &s) {
+  if (s.empty()) return "an empty step";
+  const std::string &verb = s[0];
+  const std::size_t n = s.size();
+  bool readable = false;
+  if (verb == "mode") {
+    readable = n == 2 && word_in(s, 1, {"windows", "wine"});
+  } else if (verb == "wait") {
+    readable = n == 2 && number_below(s, 1, 3600001);
+  } else if (verb == "messenger") {
+    readable = readable_messenger_step(s);
+  } else if (verb == "program") {
+    readable = n == 2 && s[1] == "start";
+  } else if (verb == "user") {
+    readable = readable_users_step(s);
+  } else if (verb == "session") {
+    readable = (n == 2 && word_in(s, 1, {"start", "quit", "kill", "save"})) ||
+               (n == 3 && s[1] == "kill-at" && number_below(s, 2, 1000) && s[2] != "0");
+  } else if (verb == "inside") {
+    const step inner(s.begin() + std::min<std::size_t>(2, n), s.end());
+    readable = number_below(s, 1, 100) && s[1] != "0" && !inner.empty() &&
+               !word_in(inner, 0, {"inside", "mode", "wait", "session"}) && step_error(inner).empty();
+  } else if (is_player_event(verb)) {
+    readable = readable_player_event(s);
+  } else {
+    return "unknown verb '" + verb + "' in '" + to_text(s) + "'";
+  }
+  return readable ? "" : "cannot read '" + to_text(s) + "'";
+}
+
 step parse_step(const std::string &line) {
   std::istringstream words(line);
   step s;
@@ -253,8 +360,14 @@ step next_step(std::mt19937_64 &random, world &w, const player &p) {
   const int kind = number(random, 0, 99);
   if (kind < 30) return waiting(random);
   if (kind < 62) return player_event(random, p);
-  if (kind < 66) {
-    step inside = player_event(random, p);
+  if (kind < 68) {
+    // What comes while a message waits: a player's event mostly, else what the messenger or its
+    // user does between two messages of a try.
+    const int what = number(random, 0, 3);
+    step inside = what == 2   ? messenger_fault(random, w)
+                  : what == 3 ? users_action(random, w)
+                              : player_event(random, p);
+    if (inside[0] == "wait") inside = player_event(random, p);
     inside.insert(inside.begin(), {"inside", text_of(number(random, 0, 1) == 0 ? 1 : number(random, 2, 9))});
     return inside;
   }

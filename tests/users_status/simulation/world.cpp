@@ -14,6 +14,17 @@ time_ms messenger::quiet_since() const {
   return std::max({free_at, hung_until, started_at, dialog_closed_at});
 }
 
+bool is_status_message(role target, UINT message) {
+  const bool control = target == role::bottom_edit || target == role::top_edit || target == role::combo ||
+                       target == role::apply_panel;
+  return control && message != WM_NULL && message != WM_GETTEXTLENGTH;
+}
+
+bool is_after_look(role target, UINT message) {
+  return is_status_message(target, message) || (target == role::main_panel && message != WM_NULL) ||
+         (target == role::status_form && message == WM_SYSCOMMAND);
+}
+
 namespace {
 
 const char *class_of(role what) {
@@ -27,6 +38,8 @@ const char *class_of(role what) {
       return "TEdit";
     case role::combo:
       return "TComboBox";
+    case role::other:
+      return "Notepad";
     default:
       return "TPanel";
   }
@@ -123,12 +136,13 @@ void world::create_controls(messenger &m) {
   m.dialog_children.push_back(m.apply_panel);
 }
 
-messenger &world::restart(messenger &old) {
+messenger &world::restart(messenger &old, bool same_process) {
   const status published = old.published;
   const status users = old.users;
   const dialog_shape shape = old.shape;
   quit(old);
   messenger &fresh = start_messenger(shape, users);
+  if (same_process) fresh.process = old.process;
   fresh.published = fresh.dialog = published;
   fresh.restarted = true;
   // The user's own texts under a picture of the component's (their OK published the track's picture
@@ -146,11 +160,35 @@ void world::quit(messenger &m) {
   m.running = false;
   m.stopped_at = now_;
   m.queue.clear();
+  gone_last_ = &m;
   for (window_entry &entry : windows_) {
     if (entry.owner == &m) entry.alive = false;
   }
   order_.erase(std::remove_if(order_.begin(), order_.end(), [&](HWND w) { return owner_of(w) == nullptr; }),
                order_.end());
+}
+
+void world::start_other_program() {
+  if (gone_last_ == nullptr) return;
+  const messenger &gone = *gone_last_;
+  gone_last_ = nullptr;
+  for (const messenger *m : running_) {
+    if (m->process == gone.process) return;
+  }
+  messengers.push_back(std::make_unique<messenger>());
+  messenger &program = *messengers.back();
+  program.other_program = true;
+  program.number = next_number_++;
+  program.process = gone.process;
+  program.started_at = now_;
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    window_entry &entry = windows_[i];
+    if (entry.alive || entry.owner != &gone) continue;
+    const bool top_level = entry.what == role::main_form || entry.what == role::status_form;
+    entry = {&program, role::other, true};
+    if (top_level)
+      order_.insert(order_.begin(), reinterpret_cast<HWND>(static_cast<std::uintptr_t>((i + 1) * 4)));
+  }
 }
 
 void world::hang(messenger &m, unsigned milliseconds) {
@@ -164,18 +202,40 @@ void world::resume(messenger &m) {
   run_queues(now_);
 }
 
+bool world::users_dialog(const messenger &m) const {
+  return m.visible && (m.opened_by_user || m.opener != session_ || player_dead_);
+}
+
+bool world::free_for_user(const messenger &m) const {
+  if (!m.running || m.hung_until > now_ || m.free_at > now_) return false;
+  return m.queue.empty() || (m.queue.size() == 1 && m.queue.front().get() == in_flight_);
+}
+
+void world::note_race(messenger &m) {
+  if (in_flight_ == nullptr || owner_of(in_flight_->target) != &m ||
+      !is_after_look(role_of(in_flight_->target), in_flight_->message)) {
+    return;
+  }
+  m.racing = true;
+  if (watcher_ != nullptr) watcher_->user_raced(m);
+}
+
+// The user may also take over a dialog that a player process gone since put on the screen.
 bool world::user_opens(messenger &m) {
-  if (!m.running || !m.idle(now_) || m.visible) return false;
+  if (!free_for_user(m) || (m.visible && (m.opened_by_user || !users_dialog(m)))) return false;
   create_controls(m);
+  if (!m.visible) m.shown_at = now_;
   m.visible = true;
   m.opened_by_user = true;
-  m.shown_at = now_;
   m.opened_with = m.dialog;
+  m.racing = false;
+  note_race(m);
   return true;
 }
 
 bool world::user_types(messenger &m, field which, const status &values) {
-  if (!m.running || !m.idle(now_) || !m.visible || !m.opened_by_user) return false;
+  if (!free_for_user(m) || !m.visible || !m.opened_by_user) return false;
+  note_race(m);
   if ((which == field::picture && !m.shape.picture_box) || (which == field::top && !m.shape.top_edit))
     return false;
   if (which == field::picture) m.dialog.picture = values.picture;
@@ -185,19 +245,34 @@ bool world::user_types(messenger &m, field which, const status &values) {
 }
 
 bool world::user_presses_ok(messenger &m) {
-  if (!m.running || !m.idle(now_) || !m.visible || !m.opened_by_user) return false;
+  if (!free_for_user(m) || !m.visible || !m.opened_by_user) return false;
+  note_race(m);
+  const status before = m.users;
+  const status &now = m.dialog;
   // A field the user changed is theirs; one they left as it was, a track's text say, is not: a
-  // value typed over the same value is no change that anyone could see.
-  if (m.dialog.picture != m.opened_with.picture) m.users.picture = m.dialog.picture;
-  if (m.dialog.top != m.opened_with.top) m.users.top = m.dialog.top;
-  if (m.dialog.bottom != m.opened_with.bottom) m.users.bottom = m.dialog.bottom;
+  // value typed over the same value is no change that anyone could see. A change to a value that is
+  // not their own from before is new; new in two fields, the status is theirs whole, and a field
+  // left showing what users pick as well (the music picture, an empty text) is theirs too.
+  const bool picture = now.picture != m.opened_with.picture;
+  const bool top = now.top != m.opened_with.top;
+  const bool bottom = now.bottom != m.opened_with.bottom;
+  const int anew = (picture && now.picture != before.picture) + (top && now.top != before.top) +
+                   (bottom && now.bottom != before.bottom);
+  if (picture || (anew >= 2 && now.picture == 11)) m.users.picture = now.picture;
+  if (top || (anew >= 2 && now.top.empty())) m.users.top = now.top;
+  if (bottom || (anew >= 2 && now.bottom.empty())) m.users.bottom = now.bottom;
+  m.raced = m.racing;
+  if (m.raced) m.users_before_race = before;
+  m.published_anew = anew > 0 && !m.racing;
+  m.published_after = messages_;
   m.user_published_at = now_;
   publish(m, 0);
   return true;
 }
 
 bool world::user_cancels(messenger &m) {
-  if (!m.running || !m.idle(now_) || !m.visible || !m.opened_by_user) return false;
+  if (!free_for_user(m) || !m.visible || !m.opened_by_user) return false;
+  note_race(m);
   m.dialog = m.published;
   hide_dialog(m, now_);
   return true;
@@ -213,6 +288,7 @@ void world::hide_dialog(messenger &m, time_ms at) {
   if (m.visible) m.dialog_closed_at = at;
   m.visible = false;
   m.opened_by_user = false;
+  m.racing = false;
 }
 
 unsigned world::handling_of(const messenger &m, HWND target, UINT message) const {
@@ -222,11 +298,15 @@ unsigned world::handling_of(const messenger &m, HWND target, UINT message) const
   return 0;
 }
 
-time_ms world::start_of_next(const messenger &m, time_ms sent_at) const {
+time_ms world::start_of(const messenger &m, const queued_message &q) const {
+  if (q.handled) return q.started_at;
   if (m.hung_until == forever) return forever;
   time_ms at = std::max(m.free_at, m.hung_until);
-  for (const auto &q : m.queue) at = std::max(at, q->sent_at) + q->handling;
-  return std::max(at, sent_at);
+  for (const auto &before : m.queue) {
+    if (before.get() == &q) break;
+    at = std::max(at, before->sent_at) + before->handling;
+  }
+  return std::max(at, q.sent_at);
 }
 
 void world::run_queues(time_ms until) {
@@ -238,6 +318,7 @@ void world::run_queues(time_ms until) {
       if (at > until) break;
       m.queue.pop_front();
       m.free_at = at + q->handling;
+      q->started_at = at;
       handle(m, *q, at);
     }
   }
@@ -246,7 +327,7 @@ void world::run_queues(time_ms until) {
 void world::handle(messenger &m, queued_message &q, time_ms at) {
   q.handled = true;
   const role target = role_of(q.target);
-  if (watcher_ != nullptr && q.from_component) watcher_->dialog_touched(m, target, q.message);
+  if (watcher_ != nullptr && q.from_component) watcher_->dialog_touched(m, q);
   text *edit_text = target == role::bottom_edit ? &m.dialog.bottom
                     : target == role::top_edit  ? &m.dialog.top
                                                 : nullptr;
@@ -255,7 +336,10 @@ void world::handle(messenger &m, queued_message &q, time_ms at) {
       q.answer = static_cast<LRESULT>(edit_text != nullptr ? edit_text->size() : caption_length(target));
       break;
     case WM_GETTEXT:
-      if (q.from_component) m.read_by_component = true;
+      if (q.from_component) {
+        m.read_by_component = true;
+        m.last_read = q.number;
+      }
       if (edit_text != nullptr && q.w_param > 0) {
         const std::size_t count = std::min<std::size_t>(edit_text->size(), q.w_param - 1);
         if (q.waited_for) {
@@ -288,6 +372,7 @@ void world::handle(messenger &m, queued_message &q, time_ms at) {
         create_controls(m);
         if (!m.visible) {
           m.opened_by_user = false;
+          m.opener = q.session;
           m.shown_at = at;
         }
         m.visible = true;
@@ -310,45 +395,57 @@ bool world::dead_for_now() {
 }
 
 void world::new_player_process() {
+  ++session_;
   player_dead_ = false;
   kill_countdown_ = 0;
   inside_ = nullptr;
   kill_timer();
 }
 
+std::shared_ptr<queued_message> world::queue_message(messenger &m, HWND target, UINT message, WPARAM w_param,
+                                                     LPARAM l_param) {
+  const auto q = std::make_shared<queued_message>();
+  q->number = ++messages_;
+  q->sent_at = now_;
+  q->target = target;
+  q->message = message;
+  q->w_param = w_param;
+  q->l_param = l_param;
+  if (message == WM_SETTEXT) q->written = reinterpret_cast<const char16_t *>(l_param);
+  q->handling = handling_of(m, target, message);
+  q->waited_for = false;
+  q->from_component = true;
+  q->session = session_;
+  m.queue.push_back(q);
+  return q;
+}
+
 messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT wait_ms) {
   if (dead_for_now()) return {false, 0};
-  run_queues(now_);
   messenger *m = owner_of(target);
-  if (m == nullptr) return {true, 0};
-  const auto owned = std::make_shared<queued_message>();
+  if (m == nullptr) return {false, 0, true};
+  const std::shared_ptr<queued_message> owned = queue_message(*m, target, message, w_param, l_param);
   queued_message &q = *owned;
-  q.number = ++messages_;
-  q.sent_at = now_;
-  q.target = target;
-  q.message = message;
-  q.w_param = w_param;
-  q.l_param = l_param;
-  if (message == WM_SETTEXT) q.written = reinterpret_cast<const char16_t *>(l_param);
-  q.handling = handling_of(*m, target, message);
   q.waited_for = true;
-  q.from_component = true;
-  const time_ms start = start_of_next(*m, now_);
-  m->queue.push_back(owned);
+  // What comes between the message before and this one (a message handed over before it included).
   if (inside_ && --inside_at_ == 0) {
-    // The player's thread takes a message sent to it while it waits.
-    const std::function<void()> event = std::move(inside_);
+    const std::function<void()> step = std::move(inside_);
     inside_ = nullptr;
-    caller_(event);
+    in_flight_ = &q;
+    step();
+    in_flight_ = nullptr;
   }
+  run_queues(now_);
+  // Gone while the message waited, and the message with it.
+  if (!m->running) return {false, 0, true};
+  const time_ms start = start_of(*m, q);
   const time_ms gave_up = q.sent_at + wait_ms;
   if (start != forever && start + q.handling <= gave_up) {
     run_queues(start);
     now_ = std::max(now_, start + q.handling);
     run_queues(now_);
     if (watcher_ != nullptr) {
-      watcher_->sent(*m, role_of(target), message, true,
-                     static_cast<unsigned>(start + q.handling - q.sent_at), wait_ms);
+      watcher_->sent(*m, q, true, static_cast<unsigned>(start + q.handling - q.sent_at), wait_ms);
     }
     return {true, q.answer};
   }
@@ -360,7 +457,7 @@ messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_
   }
   now_ = std::max(now_, gave_up);
   run_queues(now_);
-  if (watcher_ != nullptr) watcher_->sent(*m, role_of(target), message, false, wait_ms, wait_ms);
+  if (watcher_ != nullptr) watcher_->sent(*m, q, false, wait_ms, wait_ms);
   return {false, 0};
 }
 
@@ -368,19 +465,9 @@ void world::notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
   if (player_dead_) return;
   messenger *m = owner_of(target);
   if (m == nullptr) return;
-  auto q = std::make_shared<queued_message>();
-  q->number = ++messages_;
-  q->sent_at = now_;
-  q->target = target;
-  q->message = message;
-  q->w_param = w_param;
-  q->l_param = l_param;
-  q->handling = handling_of(*m, target, message);
-  q->waited_for = false;
-  q->from_component = true;
-  m->queue.push_back(std::move(q));
-  if (watcher_ != nullptr) watcher_->notified(*m, message);
-  run_queues(now_);
+  // Taken up once the messenger's thread gets to it: before the component's next message, or later.
+  const std::shared_ptr<queued_message> q = queue_message(*m, target, message, w_param, l_param);
+  if (watcher_ != nullptr) watcher_->notified(*m, *q);
 }
 
 void world::set_timer(unsigned milliseconds, void (*action)()) {

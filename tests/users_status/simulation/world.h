@@ -15,7 +15,8 @@
 // component sends is handled by the simulated messenger as the real one would, with the faults the
 // steps choose: a messenger that hangs, slow handlers (the effect at once, the answer late), and a
 // send that times out either handled later (as Windows does) or taken back before it was received
-// (as Wine does).
+// (as Wine does). A messenger may hang, die or restart, and its user act, between any two messages
+// of a try; the process id and the window handles of one gone may be taken by another program.
 namespace sim {
 
 using time_ms = std::uint64_t;
@@ -49,10 +50,17 @@ enum class role {
   top_edit,
   combo,
   cancel_panel,
-  apply_panel
+  apply_panel,
+  other  // a window of a program that is no messenger
 };
 
 enum class field { picture, top, bottom };
+
+// A message to the dialog's controls that reads or writes the status.
+bool is_status_message(role target, UINT message);
+// A message a try sends once it has looked whether the dialog is on the screen: the clicks that open
+// it and the close after them, its reads and its writes.
+bool is_after_look(role target, UINT message);
 
 // A message that reached a messenger's queue: handled when the messenger's thread is free.
 struct queued_message {
@@ -66,8 +74,10 @@ struct queued_message {
   unsigned handling;  // how long the handler holds the answer
   bool waited_for;    // the sender still waits: only then does WM_GETTEXT fill its buffer
   bool from_component;
+  std::uint64_t session;  // the player process that sent it
   LRESULT answer = 0;
   bool handled = false;
+  time_ms started_at = 0;  // when the messenger's thread took it up
 };
 
 struct messenger {
@@ -78,12 +88,25 @@ struct messenger {
   HWND main_form = nullptr, list_panel = nullptr, main_panel = nullptr, status_form = nullptr;
   HWND bottom_edit = nullptr, top_edit = nullptr, combo = nullptr, cancel_panel = nullptr,
        apply_panel = nullptr;
+  // A program that is no messenger: it took the process id and window handles of one that went.
+  bool other_program = false;
   bool visible = false;
   bool opened_by_user = false;
-  status opened_with;  // what the dialog showed when its user opened it
-  status dialog;       // what its fields hold
-  status published;    // what its user's contacts were last shown
-  status users;        // the status its user set last, field by field
+  std::uint64_t opener = 0;  // the player process whose click put the dialog on the screen
+  status opened_with;        // what the dialog showed when its user opened it
+  status dialog;             // what its fields hold
+  status published;          // what its user's contacts were last shown
+  status users;              // the status its user set last, field by field
+  // An action of the user's came between a try's reads and its writes, which that try may write
+  // over: until they publish again, the status before it is theirs as well.
+  bool racing = false;  // in this time in the dialog
+  bool raced = false;   // in the status published last
+  status users_before_race;
+  // The user's last OK made a field new (neither what the dialog showed nor their own from before),
+  // and the number of the component's messages by then.
+  bool published_anew = false;
+  std::uint64_t published_after = 0;
+  std::uint64_t last_read = 0;  // the number of the component's last read it handled
   time_ms hung_until = 0;
   unsigned slow_apply = 0;
   unsigned slow_open = 0;
@@ -111,12 +134,13 @@ struct messenger {
 
 // What the promise is told as it happens.
 struct world_watcher {
-  virtual void sent(const messenger &to, role target, UINT message, bool answered, unsigned waited,
+  virtual void sent(const messenger &to, const queued_message &q, bool answered, unsigned waited,
                     unsigned allowed) = 0;
   // `cause`: the number of the component's message that published (0 for the user's OK).
   virtual void published(const messenger &by, std::uint64_t cause) = 0;
-  virtual void notified(const messenger &to, UINT message) = 0;
-  virtual void dialog_touched(const messenger &m, role target, UINT message) = 0;
+  virtual void notified(const messenger &to, const queued_message &q) = 0;
+  virtual void dialog_touched(const messenger &m, const queued_message &q) = 0;
+  virtual void user_raced(const messenger &m) = 0;
   virtual ~world_watcher() = default;
 };
 
@@ -130,12 +154,17 @@ class world final : public window_system, public clock_source, public status_fil
   // ---- The world's own steps ----
   messenger &start_messenger(const dialog_shape &shape, const status &users);
   // The messenger quits (or is killed; the same to others) and a new one starts showing what it
-  // published last, as the real one restores its status.
-  messenger &restart(messenger &old);
+  // published last, as the real one restores its status; with `same_process`, under the process id
+  // the old one had.
+  messenger &restart(messenger &old, bool same_process);
+  // Another program starts, under the process id and with the window handles of the messenger that
+  // went last.
+  void start_other_program();
   void quit(messenger &m);
   void hang(messenger &m, unsigned milliseconds);  // 0: until resumed
   void resume(messenger &m);
-  // The user's actions, done by the messenger itself; only while it is idle. False when not done.
+  // The user's actions, done by the messenger itself; only while its thread is free, which may be
+  // between two messages of a try. False when not done.
   bool user_opens(messenger &m);
   bool user_types(messenger &m, field which, const status &values);
   bool user_presses_ok(messenger &m);
@@ -148,18 +177,21 @@ class world final : public window_system, public clock_source, public status_fil
   // The component's calls: counted, and the timer's action run through them.
   void set_caller(std::function<void(std::function<void()>)> caller) { caller_ = std::move(caller); }
   void set_watcher(world_watcher *watcher) { watcher_ = watcher; }
-  // The `n`-th next send (1: the next one) runs `event` while it waits, as the player's thread does
-  // with a message sent to it.
-  void deliver_inside_send(unsigned n, std::function<void()> event) {
+  // The `n`-th next send (1: the next one) runs `step` while it waits: a player's event, as the
+  // player's thread takes a message sent to it, or what the messenger and its user do meanwhile.
+  void inside_send(unsigned n, std::function<void()> step) {
     inside_at_ = n;
-    inside_ = std::move(event);
+    inside_ = std::move(step);
   }
   bool inside_pending() const { return static_cast<bool>(inside_); }
   // The player's process dies before its n-th next send (1: the next one); 0: not.
   void kill_before_send(unsigned n) { kill_countdown_ = n; }
   bool player_dead() const { return player_dead_; }
-  // A new player process: its timer is gone; the file stays.
+  // The player's process ends (quit or killed); a new one starts: its timer is gone, the file stays.
+  void player_ends() { player_dead_ = true; }
   void new_player_process();
+  // The dialog is its user's: they opened it, or the player process that opened it is gone.
+  bool users_dialog(const messenger &m) const;
 
   // How many messages the component has sent or handed over so far.
   std::uint64_t messages_from_component() const { return messages_; }
@@ -202,10 +234,15 @@ class world final : public window_system, public clock_source, public status_fil
   };
 
   HWND make_window(messenger &m, role what);
+  bool free_for_user(const messenger &m) const;
+  // The user acts between a try's reads and its writes.
+  void note_race(messenger &m);
+  std::shared_ptr<queued_message> queue_message(messenger &m, HWND target, UINT message, WPARAM w_param,
+                                                LPARAM l_param);
   void create_controls(messenger &m);
   unsigned handling_of(const messenger &m, HWND target, UINT message) const;
-  // When the messenger would start on a message queued now.
-  time_ms start_of_next(const messenger &m, time_ms sent_at) const;
+  // When the messenger takes up a message in its queue.
+  time_ms start_of(const messenger &m, const queued_message &q) const;
   void handle(messenger &m, queued_message &q, time_ms at);
   void run_queues(time_ms until);
   void publish(messenger &m, std::uint64_t cause);
@@ -222,6 +259,9 @@ class world final : public window_system, public clock_source, public status_fil
   world_watcher *watcher_ = nullptr;
   std::function<void()> inside_;
   unsigned inside_at_ = 0;
+  const queued_message *in_flight_ = nullptr;  // the send the step inside it came in
+  messenger *gone_last_ = nullptr;
+  std::uint64_t session_ = 1;
   std::uint64_t messages_ = 0;
   unsigned kill_countdown_ = 0;
   bool player_dead_ = false;
