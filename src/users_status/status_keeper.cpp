@@ -48,6 +48,17 @@ enum class outcome { landed, unanswered, dialog_in_use, absent, incomplete, not_
 // What the timer is set for.
 enum class waiting { nothing, retry, next_track, dialog_closed, messenger_there, messenger_gone };
 
+// What this session knows of the dialog since it last read it (rule 16), while it knows it: what its
+// fields hold unless their user changed them (the values read, then those written with an answer),
+// and the statuses its Cancel may bring back (the one published, and one perhaps published since).
+// A change that no Cancel explains is the user's own publish.
+struct dialog_knowledge {
+  bool fields_known = false;
+  shown_status fields;
+  std::uint8_t published_count = 0;  // 0: not known
+  shown_status published[2];
+};
+
 struct keeper_state {
   request wanted;
   bool quit = false;
@@ -69,6 +80,7 @@ struct keeper_state {
   // handled (rule 10).
   bool click_handed_over = false;
   status_to_show handed_over;
+  dialog_knowledge knows;
   waiting timer_for = waiting::nothing;
   // Conditions the console has told of, each until it clears.
   struct {
@@ -171,7 +183,31 @@ void published_now(status_field<T> &field, const T &value, bool own) {
   if (own) field.own[field.own_count++] = value;
 }
 
+bool same_values(const shown_status &a, const shown_status &b) {
+  return a.picture == b.picture && a.bottom == b.bottom && a.top == b.top;
+}
+
+shown_status values_of(const status_to_show &to) {
+  shown_status values;
+  values.picture = to.picture;
+  values.bottom = to.bottom;
+  values.top = to.top;
+  return values;
+}
+
+// An apply click whose answer did not come may have published: the Cancel may bring back either.
+void may_have_published(const status_to_show &to) {
+  dialog_knowledge &knows = keeper.knows;
+  if (knows.published_count == 1) {
+    knows.published[knows.published_count++] = values_of(to);
+  } else {
+    knows.published_count = 0;
+  }
+}
+
 void published(const status_to_show &shown) {
+  keeper.knows.published[0] = values_of(shown);
+  keeper.knows.published_count = 1;
   status_record &r = record();
   keeper.slow_dialog = nullptr;
   keeper.click_handed_over = false;
@@ -248,7 +284,8 @@ outcome find_messenger() {
   const outcome probed = outcome_of(probe_messenger(status_form), status_form);
   if (probed != outcome::landed) return probed;
   // The opening's close follows its clicks whatever became of them: once the call returns, the
-  // dialog no longer stays on the screen because of it.
+  // dialog no longer stays on the screen because of it, and its fields hold what was published.
+  keeper.knows.fields_known = false;
   return outcome_of(find_messenger_windows(preferred));
 }
 
@@ -272,24 +309,53 @@ void take_in_shown(status_field<T> &field, const T &shown, bool all_published, b
   if (own) field.own[field.own_count++] = shown;
 }
 
-// Rules 1 and 16: what the dialog shows, taken in. What another instance shows is news to the
-// record, not something its user did.
+// Rule 16: the fields the user set since the last read (picture, bottom, top). What the session
+// knows of the dialog tells them; without it, a value that is neither the component's nor the
+// user's known one; what another instance shows is news to the record, not something its user did.
+void fields_set_by_user(const shown_status &shown, bool another_instance, bool (&set)[3]) {
+  const dialog_knowledge &knows = keeper.knows;
+  const status_record &r = record();
+  if (!another_instance && knows.fields_known && knows.published_count > 0) {
+    bool brought_back = false;
+    for (std::uint8_t i = 0; i < knows.published_count; ++i)
+      brought_back |= same_values(shown, knows.published[i]);
+    const bool theirs = !brought_back;
+    set[0] = theirs && shown.picture != knows.fields.picture;
+    set[1] = theirs && !(shown.bottom == knows.fields.bottom);
+    set[2] = theirs && !(shown.top == knows.fields.top);
+    return;
+  }
+  set[0] = !another_instance && set_anew(r.picture, shown.picture);
+  set[1] = !another_instance && set_anew(r.bottom, shown.bottom);
+  set[2] = !another_instance && set_anew(r.top, shown.top);
+}
+
+// Rules 1 and 16: what the dialog shows, taken in.
 void take_in(const shown_status &shown, bool another_instance) {
   status_record &r = record();
-  const int anew = another_instance ? 0
-                                    : set_anew(r.picture, shown.picture) + set_anew(r.bottom, shown.bottom) +
-                                          set_anew(r.top, shown.top);
-  if (anew > 0) {
+  dialog_knowledge &knows = keeper.knows;
+  if (another_instance) knows = dialog_knowledge();
+  bool set[3];
+  fields_set_by_user(shown, another_instance, set);
+  if (set[0] || set[1] || set[2]) {
     // Published by the user, after everything the component sent before.
     r.unapplied = false;
     keeper.click_handed_over = false;
     if (keeper.wanted.kind == request_kind::track && keeper.wanted.read) keeper.wanted.yielded = true;
   }
+  const int anew = (set[0] && shown.picture != r.picture.user) +
+                   (set[1] && !(shown.bottom == r.bottom.user)) + (set[2] && !(shown.top == r.top.user));
   const bool whole = anew >= 2;
   const bool all_published = !r.unapplied;
-  take_in_shown(r.picture, shown.picture, all_published, whole && shown.picture == music_picture);
-  take_in_shown(r.bottom, shown.bottom, all_published, whole && shown.bottom.length() == 0);
-  take_in_shown(r.top, shown.top, all_published, whole && shown.top.length() == 0);
+  take_in_shown(r.picture, shown.picture, all_published, set[0] || (whole && shown.picture == music_picture));
+  take_in_shown(r.bottom, shown.bottom, all_published, set[1] || (whole && shown.bottom.length() == 0));
+  take_in_shown(r.top, shown.top, all_published, set[2] || (whole && shown.top.length() == 0));
+  knows.fields = shown;
+  knows.fields_known = true;
+  if (all_published) {
+    knows.published[0] = shown;
+    knows.published_count = 1;
+  }
   keeper.wanted.read = true;
 }
 
@@ -314,6 +380,16 @@ void before_write(status_field<T> &field, const T &value, const T &shown, bool o
   store_record();
 }
 
+// What a field holds after a write: its value, once answered; not known, when it may land later.
+template <typename T>
+void written(T &field, const T &value, outcome step) {
+  if (step == outcome::landed || step == outcome::replaced) {
+    field = value;
+  } else {
+    keeper.knows.fields_known = false;
+  }
+}
+
 bool shown_already(const shown_status &shown, const status_to_show &to) {
   return !record().unapplied && shown.picture == to.picture && shown.bottom == to.bottom &&
          shown.top == to.top;
@@ -321,15 +397,19 @@ bool shown_already(const shown_status &shown, const status_to_show &to) {
 
 outcome publish(const status_to_show &to, const shown_status &shown) {
   status_record &r = record();
+  dialog_knowledge &knows = keeper.knows;
   before_write(r.picture, to.picture, shown.picture, to.own);
   outcome step = outcome_of(select_picture(to.picture, to.picture_l_param));
+  written(knows.fields.picture, to.picture, step);
   if (step == outcome::landed) {
     before_write(r.bottom, to.bottom, shown.bottom, to.own);
     step = outcome_of(write_text(messenger_windows.bottom_edit, to.bottom.c_str()));
+    written(knows.fields.bottom, to.bottom, step);
   }
   if (step == outcome::landed) {
     before_write(r.top, to.top, shown.top, to.own);
     step = outcome_of(write_text(messenger_windows.top_edit, to.top.c_str()));
+    written(knows.fields.top, to.top, step);
   }
   if (step == outcome::landed) step = outcome_of(press_apply());
   if (step != outcome::landed) return step;
@@ -337,9 +417,12 @@ outcome publish(const status_to_show &to, const shown_status &shown) {
   const bool hand_over =
       keeper.slow_dialog == messenger_windows.status_form && keeper.slow_process == status_dialog_process();
   const messenger_result released = release_apply(hand_over ? release_wait::none : release_wait::answer);
-  if (released == messenger_result::not_responding && hand_over) {
-    keeper.handed_over = to;
-    keeper.click_handed_over = true;
+  if (released == messenger_result::not_responding) {
+    may_have_published(to);
+    if (hand_over) {
+      keeper.handed_over = to;
+      keeper.click_handed_over = true;
+    }
   }
   step = outcome_of(released);
   if (step == outcome::landed || step == outcome::replaced) published(to);

@@ -60,7 +60,9 @@ class promise final : public world_watcher {
   void before_step(bool event, bool floor_applies, bool switching, bool put_back_event);
   void after_step();
   void session_started();
-  // A player's event came while a message of the call under way waited.
+  // A step comes while a message of the call under way waits (a change from now on); it was a player's
+  // event.
+  void inner_step();
   void inner_event();
   void call_begins(bool outermost);
   void call_ends(time_ms started);
@@ -95,6 +97,7 @@ class promise final : public world_watcher {
   std::string why_;
   time_ms last_event_ = 0;
   std::uint64_t changes_ = 0;
+  std::uint64_t messages_at_change_ = 0;  // a message sent by then belongs to the change before
   const messenger *served_ = nullptr;
   // The component's publishes per messenger and change.
   std::map<std::pair<int, std::uint64_t>, int> publishes_;

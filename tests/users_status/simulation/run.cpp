@@ -47,11 +47,12 @@ class simulation {
     if (s.empty()) return;
     if (std::getenv("SIMULATION_TRACE") != nullptr) std::printf("%s\n", to_text(s).c_str());
     const std::string &verb = s[0];
-    promise_.before_step(verb != "wait" && verb != "mode", is_player_event(verb), verb == "switch",
-                         verb == "stop" || (verb == "menu" && cfg_enabled));
+    promise_.before_step(verb != "wait" && verb != "mode" && verb != "inside", is_player_event(verb),
+                         verb == "switch", verb == "stop" || (verb == "menu" && cfg_enabled));
     if (verb == "inside") {
       const step inner(s.begin() + 2, s.end());
       world_.inside_send(static_cast<unsigned>(index_of(s, 1, 100)), [this, inner] {
+        promise_.inner_step();
         perform(inner);
         if (is_player_event(inner[0])) promise_.inner_event();
       });

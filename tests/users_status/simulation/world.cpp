@@ -143,6 +143,8 @@ messenger &world::restart(messenger &old, bool same_process) {
   quit(old);
   messenger &fresh = start_messenger(shape, users);
   if (same_process) fresh.process = old.process;
+  fresh.raced = old.raced;
+  fresh.users_before_race = old.users_before_race;
   fresh.published = fresh.dialog = published;
   fresh.restarted = true;
   // The user's own texts under a picture of the component's (their OK published the track's picture
