@@ -56,6 +56,17 @@ const char *condition_of(const std::string &line) {
   return nullptr;
 }
 
+// The user's value before, where the world excuses a field; else their value.
+const status &before_excused(const messenger &m, field which) {
+  return m.excused[static_cast<int>(which)] ? m.users_before : m.users;
+}
+
+// The user's status with the value before in every field the world excuses.
+status users_before_excused(const messenger &m) {
+  return {before_excused(m, field::picture).picture, before_excused(m, field::top).top,
+          before_excused(m, field::bottom).bottom};
+}
+
 }  // namespace
 
 promise::promise(world &w, player &p)
@@ -70,10 +81,10 @@ void promise::fail(const std::string &check, const std::string &why) {
 }
 
 bool promise::users_own(const messenger &m, const status &shown) const {
-  const status &before = m.raced ? m.users_before_race : m.users;
-  return (shown.picture == m.users.picture || shown.picture == before.picture) &&
-         (is_users(shown.top, m.users.top) || is_users(shown.top, before.top)) &&
-         (is_users(shown.bottom, m.users.bottom) || is_users(shown.bottom, before.bottom));
+  return (shown.picture == m.users.picture || shown.picture == before_excused(m, field::picture).picture) &&
+         (is_users(shown.top, m.users.top) || is_users(shown.top, before_excused(m, field::top).top)) &&
+         (is_users(shown.bottom, m.users.bottom) ||
+          is_users(shown.bottom, before_excused(m, field::bottom).bottom));
 }
 
 void promise::before_step(bool event, bool floor_applies, bool switching, bool put_back_event) {
@@ -300,9 +311,9 @@ void promise::published(const messenger &by, std::uint64_t cause) {
   if (tracing_) std::printf("  published by the component in %d: %s\n", by.number, describe(shown).c_str());
   if (!one_line(shown.bottom) || !one_line(shown.top)) fail("one line", "published " + describe(shown));
   if (users_own(by, shown)) {
-    const status &before = by.raced ? by.users_before_race : by.users;
-    const bool whole = (shown.top == by.users.top || shown.top == before.top) &&
-                       (shown.bottom == by.users.bottom || shown.bottom == before.bottom);
+    const bool whole =
+        (shown.top == by.users.top || shown.top == before_excused(by, field::top).top) &&
+        (shown.bottom == by.users.bottom || shown.bottom == before_excused(by, field::bottom).bottom);
     if (!whole && !said_cut_) {
       fail("cut said", "put back " + describe(shown) + ", cut, without saying so");
     }
@@ -310,8 +321,11 @@ void promise::published(const messenger &by, std::uint64_t cause) {
   } else {
     if (put_back_while_switching_) fail("no flicker", "the user's status was published between two tracks");
     const bool track_text = track_bottoms_.count(shown.bottom) > 0 && !blank(shown.bottom);
-    const bool top = track_tops_.count(shown.top) > 0 || is_users(shown.top, by.users.top);
-    const bool picture = shown.picture == 11 || shown.picture == by.users.picture;
+    const status before = users_before_excused(by);
+    const bool top = track_tops_.count(shown.top) > 0 || is_users(shown.top, by.users.top) ||
+                     is_users(shown.top, before.top);
+    const bool picture =
+        shown.picture == 11 || shown.picture == by.users.picture || shown.picture == before.picture;
     if (!track_text || !top || !picture) {
       fail("whole statuses",
            "published " + describe(shown) + ", neither the user's " + describe(by.users) + " nor a track's");
@@ -454,15 +468,13 @@ void promise::check_track_shown() {
   note_track_texts();
   const track_texts &texts = (*texts_)[static_cast<std::size_t>(player_.track)];
   const status &seen = shows->published;
-  bool right = false;
-  if ((cfg_music_status_only && shows->users.picture != 11) || !texts.shown) {
-    right = users_own(*shows, seen);
-  } else {
-    right = seen.picture == (cfg_keep_status_picture ? shows->users.picture : 11) &&
-            seen.bottom == texts.bottom &&
-            (cfg_keep_top_text ? is_users(seen.top, shows->users.top) : seen.top == texts.top);
-  }
-  if (!right) {
+  // With the user's status as the world has it, or with the values before where it excuses them.
+  const auto right_for = [&](const status &theirs) {
+    if ((cfg_music_status_only && theirs.picture != 11) || !texts.shown) return users_own(*shows, seen);
+    return seen.picture == (cfg_keep_status_picture ? theirs.picture : 11) && seen.bottom == texts.bottom &&
+           (cfg_keep_top_text ? is_users(seen.top, theirs.top) : seen.top == texts.top);
+  };
+  if (!right_for(shows->users) && !right_for(users_before_excused(*shows))) {
     fail("track shown", "messenger " + std::to_string(shows->number) + "'s contacts see " + describe(seen) +
                             " while track " + std::to_string(player_.track) + " plays");
   }

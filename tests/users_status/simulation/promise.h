@@ -42,7 +42,11 @@
 //   user's that comes while a message a try sends after its look waits (its opening clicks and
 //   close, its reads, its writes) may be written over by that try: its messages may reach the dialog
 //   the user opened then, and until they publish again, their status before that action is theirs
-//   too, field by field. Nothing else is excused.
+//   too, field by field.
+// - Where the dialog alone cannot tell: a field the user set to a value the component writes too (the
+//   music picture, an empty text), or that their whole status took, may come back as their value
+//   when the component last read the dialog, if they had published since that read or a message
+//   of the component's to that messenger went unanswered since. Nothing else is excused.
 // - The console says each condition once until it clears, each track's trouble once per track, and
 //   nothing else.
 // - A stream's next title or a tag edit that changes nothing to show (the same texts as the track

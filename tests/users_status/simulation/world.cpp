@@ -143,8 +143,8 @@ messenger &world::restart(messenger &old, bool same_process) {
   quit(old);
   messenger &fresh = start_messenger(shape, users);
   if (same_process) fresh.process = old.process;
-  fresh.raced = old.raced;
-  fresh.users_before_race = old.users_before_race;
+  std::copy(std::begin(old.excused), std::end(old.excused), std::begin(fresh.excused));
+  fresh.users_before = old.users_before;
   fresh.published = fresh.dialog = published;
   fresh.restarted = true;
   // The user's own texts under a picture of the component's (their OK published the track's picture
@@ -263,13 +263,28 @@ bool world::user_presses_ok(messenger &m) {
   if (picture || (anew >= 2 && now.picture == 11)) m.users.picture = now.picture;
   if (top || (anew >= 2 && now.top.empty())) m.users.top = now.top;
   if (bottom || (anew >= 2 && now.bottom.empty())) m.users.bottom = now.bottom;
-  m.raced = m.racing;
-  if (m.raced) m.users_before_race = before;
+  excuse(m, before);
   m.published_anew = anew > 0 && !m.racing;
   m.published_after = messages_;
   m.user_published_at = now_;
   publish(m, 0);
   return true;
+}
+
+void world::excuse(messenger &m, const status &before) {
+  const status &users = m.users;
+  if (m.racing) {
+    m.users_before = before;
+    std::fill(std::begin(m.excused), std::end(m.excused), true);
+  } else if (m.publishes_since_read > 0 || m.unanswered_since_read) {
+    const status &known = m.users_before = m.users_at_read;
+    m.excused[static_cast<int>(field::picture)] = users.picture == 11 && known.picture != 11;
+    m.excused[static_cast<int>(field::top)] = users.top.empty() && !known.top.empty();
+    m.excused[static_cast<int>(field::bottom)] = users.bottom.empty() && !known.bottom.empty();
+  } else {
+    std::fill(std::begin(m.excused), std::end(m.excused), false);
+  }
+  ++m.publishes_since_read;
 }
 
 bool world::user_cancels(messenger &m) {
@@ -341,6 +356,9 @@ void world::handle(messenger &m, queued_message &q, time_ms at) {
       if (q.from_component) {
         m.read_by_component = true;
         m.last_read = q.number;
+        m.users_at_read = m.users;
+        m.publishes_since_read = 0;
+        m.unanswered_since_read = false;
       }
       if (edit_text != nullptr && q.w_param > 0) {
         const std::size_t count = std::min<std::size_t>(edit_text->size(), q.w_param - 1);
@@ -452,6 +470,7 @@ messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_
     return {true, q.answer};
   }
   q.waited_for = false;
+  m->unanswered_since_read = true;
   if (!windows_semantics && (start == forever || start > gave_up)) {
     // Taken back before the messenger received it.
     const auto waiting = std::find(m->queue.begin(), m->queue.end(), owned);
@@ -469,6 +488,7 @@ void world::notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
   if (m == nullptr) return;
   // Taken up once the messenger's thread gets to it: before the component's next message, or later.
   const std::shared_ptr<queued_message> q = queue_message(*m, target, message, w_param, l_param);
+  m->unanswered_since_read = true;
   if (watcher_ != nullptr) watcher_->notified(*m, *q);
 }
 

@@ -97,11 +97,18 @@ struct messenger {
   status dialog;             // what its fields hold
   status published;          // what its user's contacts were last shown
   status users;              // the status its user set last, field by field
-  // An action of the user's came between a try's reads and its writes, which that try may write
-  // over: until they publish again, the status before it is theirs as well.
-  bool racing = false;  // in this time in the dialog
-  bool raced = false;   // in the status published last
-  status users_before_race;
+  // Where the component cannot tell, a field of the status the user published last may come back
+  // as their value before: all three after an action of theirs between a try's reads and its
+  // writes, which that try may write over (`racing`: in this time in the dialog); a field they set
+  // to a value the component writes too (the music picture, an empty text), or whose whole status
+  // took it, when they had published since the component last read the dialog, or one of its
+  // messages went unanswered since.
+  bool racing = false;
+  bool excused[3] = {};  // by field
+  status users_before;
+  status users_at_read;  // when the component last read the dialog
+  int publishes_since_read = 0;
+  bool unanswered_since_read = false;
   // The user's last OK made a field new (neither what the dialog showed nor their own from before),
   // and the number of the component's messages by then.
   bool published_anew = false;
@@ -237,6 +244,8 @@ class world final : public window_system, public clock_source, public status_fil
   bool free_for_user(const messenger &m) const;
   // The user acts between a try's reads and its writes.
   void note_race(messenger &m);
+  // Which fields of the status the user just published may come back as their value before.
+  void excuse(messenger &m, const status &before);
   std::shared_ptr<queued_message> queue_message(messenger &m, HWND target, UINT message, WPARAM w_param,
                                                 LPARAM l_param);
   void create_controls(messenger &m);
