@@ -285,8 +285,9 @@ outcome find_messenger() {
   if (probed != outcome::landed) return probed;
   // The opening's close follows its clicks whatever became of them: once the call returns, the
   // dialog no longer stays on the screen because of it, and its fields hold what was published.
+  // Discovery keeps to the messenger probed, should another have come to the top meanwhile.
   keeper.knows.fields_known = false;
-  return outcome_of(find_messenger_windows(preferred));
+  return outcome_of(find_messenger_windows(the_window_system().process_of(status_form)));
 }
 
 // ---- Judging and publishing (rules 1 to 4, 10, 16) ----

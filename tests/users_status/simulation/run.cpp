@@ -93,7 +93,7 @@ class simulation {
     if (s.size() < 2) return;
     if (s[1] == "start" && s.size() >= 5) {
       const int picture = index_of(s, 2, 13);
-      if (picture < 0) return;
+      if (picture < 0 || !world_.may_start_another()) return;
       world_.start_messenger(shape_named(s.size() > 5 ? s[5] : "whole"),
                              {picture, users_top(s[3]), users_bottom(s[4])});
       return;
@@ -102,7 +102,7 @@ class simulation {
     if (m == nullptr) return;
     const int milliseconds = index_of(s, 3, 3600000);
     if (s[1] == "restart") {
-      world_.restart(*m, s.size() > 3);
+      if (world_.may_restart()) world_.restart(*m, s.size() > 3);
     } else if (s[1] == "quit") {
       world_.quit(*m);
     } else if (s[1] == "hang") {

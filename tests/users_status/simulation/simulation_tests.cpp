@@ -60,6 +60,21 @@ TEST(keeper_simulation, keeps_the_promise_through_random_steps) {
   EXPECT_GE(total, wanted);
 }
 
+// A case must not hold by doing nothing: a step that cannot be read fails with the file and the line.
+TEST(keeper_simulation, reads_a_steps_file_strictly) {
+  for (const char *line : {"user type 0 bottom meting", "trak 1", "messenger start 13 work meeting", "wait",
+                           "inside 0 track 1", "inside 2 wait 100", "messenger restart 0 same",
+                           "session kill-at 0", "option 3", "track 1 2", "user ok"}) {
+    std::string error;
+    sim::read_steps(std::string("# a case\ntrack 1\n") + line + "\n", "case.steps", error);
+    EXPECT_EQ(error.rfind("case.steps:3: ", 0), 0u) << line << " gave: " << error;
+  }
+  std::string error;
+  sim::read_steps("inside 2 user type 0 top weekend\nprogram start\nmessenger restart 0 same-process\n",
+                  "good.steps", error);
+  EXPECT_EQ(error, "");
+}
+
 // SIMULATION_REPLAY=FILE replays one steps file, for a look at a failure (with SIMULATION_TRACE).
 TEST(keeper_simulation, replays_every_failure_found_before) {
   if (const char *one = std::getenv("SIMULATION_REPLAY")) {

@@ -123,17 +123,6 @@ step player_event(std::mt19937_64 &random, const player &p) {
   }
 }
 
-// Nothing tells the component which of two messengers is the restart of the one it served, so a
-// restart comes while no other messenger runs, and a second messenger starts only beside ones the
-// component could tell apart.
-bool may_restart(const world &w) { return w.running().size() == 1; }
-bool may_start_another(const world &w) {
-  for (const messenger *m : w.running()) {
-    if (m->restarted) return false;
-  }
-  return true;
-}
-
 step messenger_fault(std::mt19937_64 &random, world &w) {
   const std::string i = which(random, w);
   switch (number(random, 0, 12)) {
@@ -151,7 +140,7 @@ step messenger_fault(std::mt19937_64 &random, world &w) {
     case 7:
       return {"messenger", "slow-open", i, text_of(number(random, 0, 1) * 2500)};
     case 8:
-      if (!may_restart(w)) return {"messenger", "quit", i};
+      if (!w.may_restart()) return {"messenger", "quit", i};
       if (number(random, 0, 1) == 0) return {"messenger", "restart", i, "same-process"};
       return {"messenger", "restart", i};
     case 9:
@@ -159,7 +148,7 @@ step messenger_fault(std::mt19937_64 &random, world &w) {
     case 10:
       return {"program", "start"};
     default:
-      if (may_start_another(w)) return messenger_start(random);
+      if (w.may_start_another()) return messenger_start(random);
       return {"messenger", "resume", i};
   }
 }

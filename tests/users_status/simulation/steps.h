@@ -13,6 +13,8 @@
 //   messenger start PICTURE TOP BOTTOM [SHAPE]    SHAPE: whole, nopicture, onetext, nomain, atstart
 //   messenger quit|resume I           I: which running messenger, 0 the oldest
 //   messenger restart I [same-process]   the new one under the old one's process id
+//                                     (a restart only while no other messenger runs, a start only
+//                                     beside none restarted: world.h says why)
 //   program start                     another program takes the process id and the window handles
 //                                     of the messenger gone last
 //   messenger hang I [MS]             until resumed, or for MS

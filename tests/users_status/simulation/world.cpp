@@ -170,6 +170,13 @@ void world::quit(messenger &m) {
                order_.end());
 }
 
+bool world::may_start_another() const {
+  for (const messenger *m : running_) {
+    if (m->restarted) return false;
+  }
+  return true;
+}
+
 void world::start_other_program() {
   if (gone_last_ == nullptr) return;
   const messenger &gone = *gone_last_;

@@ -160,6 +160,11 @@ class world final : public window_system, public clock_source, public status_fil
 
   // ---- The world's own steps ----
   messenger &start_messenger(const dialog_shape &shape, const status &users);
+  // Nothing tells the component which of two messengers is the restart of the one it served, so a
+  // restart comes while no other messenger runs, and a second messenger starts only beside ones the
+  // component can tell apart (none restarted); a step that would break this does nothing.
+  bool may_restart() const { return running_.size() == 1; }
+  bool may_start_another() const;
   // The messenger quits (or is killed; the same to others) and a new one starts showing what it
   // published last, as the real one restores its status; with `same_process`, under the process id
   // the old one had.
