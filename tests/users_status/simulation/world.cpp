@@ -238,6 +238,7 @@ bool world::user_opens(messenger &m) {
   m.opened_by_user = true;
   m.opened_with = m.dialog;
   m.racing = false;
+  std::fill(std::begin(m.typed), std::end(m.typed), false);
   note_race(m);
   return true;
 }
@@ -247,6 +248,7 @@ bool world::user_types(messenger &m, field which, const status &values) {
   note_race(m);
   if ((which == field::picture && !m.shape.picture_box) || (which == field::top && !m.shape.top_edit))
     return false;
+  m.typed[static_cast<int>(which)] = true;
   if (which == field::picture) m.dialog.picture = values.picture;
   if (which == field::top) m.dialog.top = values.top;
   if (which == field::bottom) m.dialog.bottom = values.bottom;
@@ -258,13 +260,15 @@ bool world::user_presses_ok(messenger &m) {
   note_race(m);
   const status before = m.users;
   const status &now = m.dialog;
-  // A field the user changed is theirs; one they left as it was, a track's text say, is not: a
-  // value typed over the same value is no change that anyone could see. A change to a value that is
-  // not their own from before is new; new in two fields, the status is theirs whole, and a field
-  // left showing what users pick as well (the music picture, an empty text) is theirs too.
-  const bool picture = now.picture != m.opened_with.picture;
-  const bool top = now.top != m.opened_with.top;
-  const bool bottom = now.bottom != m.opened_with.bottom;
+  // A field the user changed is theirs; one they left as it was, a track's text say, is not, nor is
+  // one the component wrote into while it was open: a value typed over the same value is no change
+  // that anyone could see. A change to a value that is not their own from before is new; new in two
+  // fields, the status is theirs whole, and a field left showing what users pick as well (the music
+  // picture, an empty text) is theirs too.
+  const auto changed = [&](field which, bool differs) { return m.typed[static_cast<int>(which)] && differs; };
+  const bool picture = changed(field::picture, now.picture != m.opened_with.picture);
+  const bool top = changed(field::top, now.top != m.opened_with.top);
+  const bool bottom = changed(field::bottom, now.bottom != m.opened_with.bottom);
   const int anew = (picture && now.picture != before.picture) + (top && now.top != before.top) +
                    (bottom && now.bottom != before.bottom);
   if (picture || (anew >= 2 && now.picture == 11)) m.users.picture = now.picture;

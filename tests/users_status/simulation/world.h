@@ -94,6 +94,7 @@ struct messenger {
   bool opened_by_user = false;
   std::uint64_t opener = 0;  // the player process whose click put the dialog on the screen
   status opened_with;        // what the dialog showed when its user opened it
+  bool typed[3] = {};        // the fields its user typed in since, by field
   status dialog;             // what its fields hold
   status published;          // what its user's contacts were last shown
   status users;              // the status its user set last, field by field
