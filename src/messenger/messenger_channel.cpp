@@ -26,6 +26,8 @@ messenger_reply send_to_messenger(HWND target, UINT message, WPARAM w_param, LPA
   return send_waiting(target, message, w_param, l_param, messenger_answer_wait_ms);
 }
 
+bool message_may_go() { return wait_allowed(messenger_answer_wait_ms) > 0; }
+
 messenger_result result_of(const messenger_reply &reply) {
   if (reply.answered) return messenger_result::completed;
   return reply.gone ? messenger_result::gone : messenger_result::not_responding;

@@ -28,6 +28,9 @@ messenger_result result_of(const messenger_reply &reply);
 // unanswered (or gone, when its window is).
 messenger_reply send_to_messenger(HWND target, UINT message, WPARAM w_param, LPARAM l_param);
 
+// False once the deadline of the operation under way has passed: a message would not be sent.
+bool message_may_go();
+
 // Asks a messenger window that did not answer before whether it answers now: a WM_NULL, waited for
 // at most messenger_probe_wait_ms (and not past the deadline).
 messenger_result probe_messenger(HWND window);

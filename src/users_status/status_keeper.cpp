@@ -396,21 +396,28 @@ bool shown_already(const shown_status &shown, const status_to_show &to) {
          shown.top == to.top;
 }
 
+// One write of a publish. A write the deadline does not let go owes nothing (rule 9).
+template <typename T, typename Send>
+outcome write_field(status_field<T> &field, const T &value, const T &shown, bool own, T &known, Send send) {
+  if (!message_may_go()) return outcome_of(messenger_result::not_responding);
+  before_write(field, value, shown, own);
+  const outcome step = outcome_of(send());
+  written(known, value, step);
+  return step;
+}
+
 outcome publish(const status_to_show &to, const shown_status &shown) {
   status_record &r = record();
   dialog_knowledge &knows = keeper.knows;
-  before_write(r.picture, to.picture, shown.picture, to.own);
-  outcome step = outcome_of(select_picture(to.picture, to.picture_l_param));
-  written(knows.fields.picture, to.picture, step);
+  outcome step = write_field(r.picture, to.picture, shown.picture, to.own, knows.fields.picture,
+                             [&] { return select_picture(to.picture, to.picture_l_param); });
   if (step == outcome::landed) {
-    before_write(r.bottom, to.bottom, shown.bottom, to.own);
-    step = outcome_of(write_text(messenger_windows.bottom_edit, to.bottom.c_str()));
-    written(knows.fields.bottom, to.bottom, step);
+    step = write_field(r.bottom, to.bottom, shown.bottom, to.own, knows.fields.bottom,
+                       [&] { return write_text(messenger_windows.bottom_edit, to.bottom.c_str()); });
   }
   if (step == outcome::landed) {
-    before_write(r.top, to.top, shown.top, to.own);
-    step = outcome_of(write_text(messenger_windows.top_edit, to.top.c_str()));
-    written(knows.fields.top, to.top, step);
+    step = write_field(r.top, to.top, shown.top, to.own, knows.fields.top,
+                       [&] { return write_text(messenger_windows.top_edit, to.top.c_str()); });
   }
   if (step == outcome::landed) step = outcome_of(press_apply());
   if (step != outcome::landed) return step;
