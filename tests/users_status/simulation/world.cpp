@@ -283,19 +283,46 @@ bool world::user_presses_ok(messenger &m) {
 }
 
 void world::excuse(messenger &m, const status &before) {
+  std::fill(std::begin(m.excused), std::end(m.excused), m.racing);
+  if (m.racing) m.users_before = before;
+  if (m.publishes_since_read++ > 0) blind(m, -1);
+  excuse_blind_fields(m);
+}
+
+void world::blind(messenger &m, int which) {
+  for (int f = 0; f < 3; ++f) m.blind[f] = m.blind[f] || which < 0 || which == f;
+  excuse_blind_fields(m);
+}
+
+void world::excuse_blind_fields(messenger &m) {
+  if (m.publishes_since_read == 0) return;
   const status &users = m.users;
-  if (m.racing) {
-    m.users_before = before;
-    std::fill(std::begin(m.excused), std::end(m.excused), true);
-  } else if (m.publishes_since_read > 0 || m.unanswered_since_read) {
-    const status &known = m.users_before = m.users_at_read;
-    m.excused[static_cast<int>(field::picture)] = users.picture == 11 && known.picture != 11;
-    m.excused[static_cast<int>(field::top)] = users.top.empty() && !known.top.empty();
-    m.excused[static_cast<int>(field::bottom)] = users.bottom.empty() && !known.bottom.empty();
-  } else {
-    std::fill(std::begin(m.excused), std::end(m.excused), false);
+  const status &known = m.users_at_read;
+  const bool took[3] = {users.picture == 11 && known.picture != 11, users.top.empty() && !known.top.empty(),
+                        users.bottom.empty() && !known.bottom.empty()};
+  for (int f = 0; f < 3; ++f) {
+    if (!m.blind[f] || !took[f] || m.excused[f]) continue;
+    m.excused[f] = true;
+    if (f == static_cast<int>(field::picture)) m.users_before.picture = known.picture;
+    if (f == static_cast<int>(field::top)) m.users_before.top = known.top;
+    if (f == static_cast<int>(field::bottom)) m.users_before.bottom = known.bottom;
   }
-  ++m.publishes_since_read;
+}
+
+void world::unanswered(messenger &m, const queued_message &q) {
+  switch (role_of(q.target)) {
+    case role::combo:
+      return blind(m, static_cast<int>(field::picture));
+    case role::top_edit:
+      return blind(m, static_cast<int>(field::top));
+    case role::bottom_edit:
+      return q.message == WM_SETTEXT ? blind(m, static_cast<int>(field::bottom)) : void();
+    case role::apply_panel:
+      if (q.message == WM_LBUTTONUP && ++m.clicks_unanswered > 1) blind(m, -1);
+      return;
+    default:
+      return;
+  }
 }
 
 bool world::user_cancels(messenger &m) {
@@ -369,7 +396,8 @@ void world::handle(messenger &m, queued_message &q, time_ms at) {
         m.last_read = q.number;
         m.users_at_read = m.users;
         m.publishes_since_read = 0;
-        m.unanswered_since_read = false;
+        std::fill(std::begin(m.blind), std::end(m.blind), false);
+        m.clicks_unanswered = 0;
       }
       if (edit_text != nullptr && q.w_param > 0) {
         const std::size_t count = std::min<std::size_t>(edit_text->size(), q.w_param - 1);
@@ -426,6 +454,7 @@ bool world::dead_for_now() {
 }
 
 void world::new_player_process() {
+  for (messenger *m : running_) blind(*m, -1);
   ++session_;
   player_dead_ = false;
   kill_countdown_ = 0;
@@ -448,6 +477,8 @@ std::shared_ptr<queued_message> world::queue_message(messenger &m, HWND target, 
   q->from_component = true;
   q->session = session_;
   m.queue.push_back(q);
+  // A look for the dialog's windows, or the close after an opening.
+  if (message == WM_GETTEXTLENGTH || message == WM_SYSCOMMAND) blind(m, -1);
   return q;
 }
 
@@ -481,7 +512,7 @@ messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_
     return {true, q.answer};
   }
   q.waited_for = false;
-  m->unanswered_since_read = true;
+  unanswered(*m, q);
   if (!windows_semantics && (start == forever || start > gave_up)) {
     // Taken back before the messenger received it.
     const auto waiting = std::find(m->queue.begin(), m->queue.end(), owned);
@@ -499,7 +530,7 @@ void world::notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
   if (m == nullptr) return;
   // Taken up once the messenger's thread gets to it: before the component's next message, or later.
   const std::shared_ptr<queued_message> q = queue_message(*m, target, message, w_param, l_param);
-  m->unanswered_since_read = true;
+  unanswered(*m, *q);
   if (watcher_ != nullptr) watcher_->notified(*m, *q);
 }
 

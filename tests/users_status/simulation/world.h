@@ -102,14 +102,19 @@ struct messenger {
   // as their value before: all three after an action of theirs between a try's reads and its
   // writes, which that try may write over (`racing`: in this time in the dialog); a field they set
   // to a value the component writes too (the music picture, an empty text), or whose whole status
-  // took it, when they had published since the component last read the dialog, or one of its
-  // messages went unanswered since.
+  // took it, when the component is blind to that field until it reads the dialog again.
   bool racing = false;
   bool excused[3] = {};  // by field
   status users_before;
-  status users_at_read;  // when the component last read the dialog
+  // Since the component last read the dialog: the user's status then, their publishes, and the
+  // fields it cannot tell their values in from its own. It is blind to a field after a write to it
+  // went unanswered; to all of them after a second publish, a second apply click left unanswered,
+  // a look for the dialog's windows (their opening's close brings back what was published), or in
+  // another player process than the one that read.
+  status users_at_read;
   int publishes_since_read = 0;
-  bool unanswered_since_read = false;
+  bool blind[3] = {};
+  int clicks_unanswered = 0;
   // The user's last OK made a field new (neither what the dialog showed nor their own from before),
   // and the number of the component's messages by then.
   bool published_anew = false;
@@ -252,6 +257,11 @@ class world final : public window_system, public clock_source, public status_fil
   void note_race(messenger &m);
   // Which fields of the status the user just published may come back as their value before.
   void excuse(messenger &m, const status &before);
+  // The component becomes blind to a field (all three: -1) of the messenger's.
+  void blind(messenger &m, int which);
+  void excuse_blind_fields(messenger &m);
+  // What a message of the component's that was not answered (or was handed over) leaves it blind to.
+  void unanswered(messenger &m, const queued_message &q);
   std::shared_ptr<queued_message> queue_message(messenger &m, HWND target, UINT message, WPARAM w_param,
                                                 LPARAM l_param);
   void create_controls(messenger &m);
