@@ -2,11 +2,12 @@
 // sanitizers' checks: the loader must fail exactly when the bytes do not form whole records (a
 // read past a record would put it out of step), and whatever it loaded must save, load and save
 // again to identical bytes. The user's status record among them, when it decodes as the current
-// version, must encode to the very bytes it came from.
+// version, must encode to the very bytes it came from, but for the words where an opening of the
+// dialog was once kept, which it reads past and writes as none.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <vector>
 
@@ -67,7 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   if (owed.size() != 0 && owed[0] == 2 && decode_status_record(owed.data(), owed.size(), decoded)) {
     record_bytes again;
     encode_status_record(decoded, again);
-    if (again.size() != owed.size() || std::memcmp(again.data(), owed.data(), owed.size()) != 0) std::abort();
+    bytes expected(owed.data(), owed.data() + owed.size());
+    constexpr std::size_t opening_at = 1 + 4 + 8 + 1;
+    std::fill(expected.begin() + opening_at, expected.begin() + opening_at + 8, 0);
+    if (bytes(again.data(), again.data() + again.size()) != expected) std::abort();
   }
 
   const bytes first = save();

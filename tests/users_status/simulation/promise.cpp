@@ -57,14 +57,18 @@ const char *condition_of(const std::string &line) {
 }
 
 // The user's value before, where the world excuses a field; else their value.
-const status &before_excused(const messenger &m, field which) {
-  return m.excused[static_cast<int>(which)] ? m.users_before : m.users;
-}
-
-// The user's status with the value before in every field the world excuses.
-status users_before_excused(const messenger &m) {
-  return {before_excused(m, field::picture).picture, before_excused(m, field::top).top,
-          before_excused(m, field::bottom).bottom};
+// The user's status as the world has it, and as it may come back where the world excuses a field:
+// with their value before in each such field, or with the shared value they published there.
+std::vector<status> users_statuses(const messenger &m) {
+  std::vector<status> all(3, m.users);
+  const auto take = [&](const bool(&excused)[3], const status &from, status &into) {
+    if (excused[static_cast<int>(field::picture)]) into.picture = from.picture;
+    if (excused[static_cast<int>(field::top)]) into.top = from.top;
+    if (excused[static_cast<int>(field::bottom)]) into.bottom = from.bottom;
+  };
+  take(m.excused, m.users_before, all[1]);
+  take(m.shared_excused, m.shared, all[2]);
+  return all;
 }
 
 }  // namespace
@@ -80,11 +84,15 @@ void promise::fail(const std::string &check, const std::string &why) {
   why_ = why + " (at " + std::to_string(world_.now()) + " ms)";
 }
 
+// Field by field, as any of the user's statuses has it.
 bool promise::users_own(const messenger &m, const status &shown) const {
-  return (shown.picture == m.users.picture || shown.picture == before_excused(m, field::picture).picture) &&
-         (is_users(shown.top, m.users.top) || is_users(shown.top, before_excused(m, field::top).top)) &&
-         (is_users(shown.bottom, m.users.bottom) ||
-          is_users(shown.bottom, before_excused(m, field::bottom).bottom));
+  bool picture = false, top = false, bottom = false;
+  for (const status &theirs : users_statuses(m)) {
+    picture = picture || shown.picture == theirs.picture;
+    top = top || is_users(shown.top, theirs.top);
+    bottom = bottom || is_users(shown.bottom, theirs.bottom);
+  }
+  return picture && top && bottom;
 }
 
 void promise::before_step(bool event, bool floor_applies, bool switching, bool put_back_event) {
@@ -310,10 +318,12 @@ void promise::published(const messenger &by, std::uint64_t cause) {
   }
   if (tracing_) std::printf("  published by the component in %d: %s\n", by.number, describe(shown).c_str());
   if (!one_line(shown.bottom) || !one_line(shown.top)) fail("one line", "published " + describe(shown));
+  const std::vector<status> statuses = users_statuses(by);
   if (users_own(by, shown)) {
     const bool whole =
-        (shown.top == by.users.top || shown.top == before_excused(by, field::top).top) &&
-        (shown.bottom == by.users.bottom || shown.bottom == before_excused(by, field::bottom).bottom);
+        std::any_of(statuses.begin(), statuses.end(), [&](const status &s) { return shown.top == s.top; }) &&
+        std::any_of(statuses.begin(), statuses.end(),
+                    [&](const status &s) { return shown.bottom == s.bottom; });
     if (!whole && !said_cut_) {
       fail("cut said", "put back " + describe(shown) + ", cut, without saying so");
     }
@@ -321,11 +331,12 @@ void promise::published(const messenger &by, std::uint64_t cause) {
   } else {
     if (put_back_while_switching_) fail("no flicker", "the user's status was published between two tracks");
     const bool track_text = track_bottoms_.count(shown.bottom) > 0 && !blank(shown.bottom);
-    const status before = users_before_excused(by);
-    const bool top = track_tops_.count(shown.top) > 0 || is_users(shown.top, by.users.top) ||
-                     is_users(shown.top, before.top);
+    const bool top = track_tops_.count(shown.top) > 0 ||
+                     std::any_of(statuses.begin(), statuses.end(),
+                                 [&](const status &s) { return is_users(shown.top, s.top); });
     const bool picture =
-        shown.picture == 11 || shown.picture == by.users.picture || shown.picture == before.picture;
+        shown.picture == 11 || std::any_of(statuses.begin(), statuses.end(),
+                                           [&](const status &s) { return shown.picture == s.picture; });
     if (!track_text || !top || !picture) {
       fail("whole statuses",
            "published " + describe(shown) + ", neither the user's " + describe(by.users) + " nor a track's");
@@ -474,7 +485,8 @@ void promise::check_track_shown() {
     return seen.picture == (cfg_keep_status_picture ? theirs.picture : 11) && seen.bottom == texts.bottom &&
            (cfg_keep_top_text ? is_users(seen.top, theirs.top) : seen.top == texts.top);
   };
-  if (!right_for(shows->users) && !right_for(users_before_excused(*shows))) {
+  const std::vector<status> statuses = users_statuses(*shows);
+  if (std::none_of(statuses.begin(), statuses.end(), right_for)) {
     fail("track shown", "messenger " + std::to_string(shows->number) + "'s contacts see " + describe(seen) +
                             " while track " + std::to_string(player_.track) + " plays");
   }

@@ -144,7 +144,9 @@ messenger &world::restart(messenger &old, bool same_process) {
   messenger &fresh = start_messenger(shape, users);
   if (same_process) fresh.process = old.process;
   std::copy(std::begin(old.excused), std::end(old.excused), std::begin(fresh.excused));
+  std::copy(std::begin(old.shared_excused), std::end(old.shared_excused), std::begin(fresh.shared_excused));
   fresh.users_before = old.users_before;
+  fresh.shared = old.shared;
   fresh.published = fresh.dialog = published;
   fresh.restarted = true;
   // The user's own texts under a picture of the component's (their OK published the track's picture
@@ -284,7 +286,9 @@ bool world::user_presses_ok(messenger &m) {
 
 void world::excuse(messenger &m, const status &before) {
   std::fill(std::begin(m.excused), std::end(m.excused), m.racing);
+  std::fill(std::begin(m.shared_excused), std::end(m.shared_excused), false);
   if (m.racing) m.users_before = before;
+  m.user_published = as_published(m, m.dialog);
   if (m.publishes_since_read++ > 0) blind(m, -1);
   excuse_blind_fields(m);
 }
@@ -298,14 +302,26 @@ void world::excuse_blind_fields(messenger &m) {
   if (m.publishes_since_read == 0) return;
   const status &users = m.users;
   const status &known = m.users_at_read;
+  const status &published = m.user_published;
   const bool took[3] = {users.picture == 11 && known.picture != 11, users.top.empty() && !known.top.empty(),
                         users.bottom.empty() && !known.bottom.empty()};
+  const bool shown[3] = {published.picture == 11 && users.picture != 11,
+                         published.top.empty() && !users.top.empty(),
+                         published.bottom.empty() && !users.bottom.empty()};
   for (int f = 0; f < 3; ++f) {
-    if (!m.blind[f] || !took[f] || m.excused[f]) continue;
-    m.excused[f] = true;
-    if (f == static_cast<int>(field::picture)) m.users_before.picture = known.picture;
-    if (f == static_cast<int>(field::top)) m.users_before.top = known.top;
-    if (f == static_cast<int>(field::bottom)) m.users_before.bottom = known.bottom;
+    if (!m.blind[f]) continue;
+    if (took[f] && !m.excused[f]) {
+      m.excused[f] = true;
+      if (f == static_cast<int>(field::picture)) m.users_before.picture = known.picture;
+      if (f == static_cast<int>(field::top)) m.users_before.top = known.top;
+      if (f == static_cast<int>(field::bottom)) m.users_before.bottom = known.bottom;
+    }
+    if (shown[f] && !m.shared_excused[f]) {
+      m.shared_excused[f] = true;
+      if (f == static_cast<int>(field::picture)) m.shared.picture = published.picture;
+      if (f == static_cast<int>(field::top)) m.shared.top = published.top;
+      if (f == static_cast<int>(field::bottom)) m.shared.bottom = published.bottom;
+    }
   }
 }
 

@@ -100,12 +100,16 @@ struct messenger {
   status users;              // the status its user set last, field by field
   // Where the component cannot tell, a field of the status the user published last may come back
   // as their value before: all three after an action of theirs between a try's reads and its
-  // writes, which that try may write over (`racing`: in this time in the dialog); a field they set
-  // to a value the component writes too (the music picture, an empty text), or whose whole status
-  // took it, when the component is blind to that field until it reads the dialog again.
+  // writes, which that try may write over (`racing`: in this time in the dialog). Where the
+  // component is blind to a field until it reads the dialog again and a value the component writes
+  // too (the music picture, an empty text) is involved, the field may come back as their value
+  // before, or as that value when they published it there (`shared`).
   bool racing = false;
   bool excused[3] = {};  // by field
   status users_before;
+  bool shared_excused[3] = {};
+  status shared;
+  status user_published;  // the status the user published last
   // Since the component last read the dialog: the user's status then, their publishes, and the
   // fields it cannot tell their values in from its own. It is blind to a field after a write to it
   // went unanswered; to all of them after a second publish, a second apply click left unanswered,
