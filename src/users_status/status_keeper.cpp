@@ -254,21 +254,23 @@ int shows_only_own(const status_field<T> &field, const T &shown) {
 // the track's line or the top line that only the component wrote (one of them, should its user
 // have changed the other since); the music picture alone tells nothing, as users pick it too. In
 // a messenger the component never wrote to, a field that matches a value of the component's is
-// the user's. Nothing written there waits to be applied. True when the instance is another.
-bool meet_instance(const shown_status &shown) {
+// the user's. Nothing written there waits to be applied.
+enum class instance { same, restarted, unrelated };
+instance meet_instance(const shown_status &shown) {
   status_record &r = record();
   const DWORD process = status_dialog_process();
   const auto status_form =
       static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(messenger_windows.status_form));
-  if (process == r.messenger_process && status_form == r.status_form) return false;
+  if (process == r.messenger_process && status_form == r.status_form) return instance::same;
   r.messenger_process = process;
   r.status_form = status_form;
-  if (shows_only_own(r.bottom, shown.bottom) + shows_only_own(r.top, shown.top) == 0) {
-    r.picture.own_count = r.bottom.own_count = r.top.own_count = 0;
-  }
   r.unapplied = false;
   keeper.click_handed_over = false;
-  return true;
+  keeper.knows = dialog_knowledge();
+  if (shows_only_own(r.bottom, shown.bottom) + shows_only_own(r.top, shown.top) > 0)
+    return instance::restarted;
+  r.picture.own_count = r.bottom.own_count = r.top.own_count = 0;
+  return instance::unrelated;
 }
 
 // The windows found before, or found afresh (none when no messenger runs). Discovery asks many
@@ -312,11 +314,12 @@ void take_in_shown(status_field<T> &field, const T &shown, bool all_published, b
 
 // Rule 16: the fields the user set since the last read (picture, bottom, top). What the session
 // knows of the dialog tells them; without it, a value that is neither the component's nor the
-// user's known one; what another instance shows is news to the record, not something its user did.
-void fields_set_by_user(const shown_status &shown, bool another_instance, bool (&set)[3]) {
+// user's known one. A restarted messenger shows what the user may have published in the one before;
+// what an unrelated one shows is news to the record, not something its user did.
+void fields_set_by_user(const shown_status &shown, bool unrelated, bool (&set)[3]) {
   const dialog_knowledge &knows = keeper.knows;
   const status_record &r = record();
-  if (!another_instance && knows.fields_known && knows.published_count > 0) {
+  if (knows.fields_known && knows.published_count > 0) {
     bool brought_back = false;
     for (std::uint8_t i = 0; i < knows.published_count; ++i)
       brought_back |= same_values(shown, knows.published[i]);
@@ -326,18 +329,17 @@ void fields_set_by_user(const shown_status &shown, bool another_instance, bool (
     set[2] = theirs && !(shown.top == knows.fields.top);
     return;
   }
-  set[0] = !another_instance && set_anew(r.picture, shown.picture);
-  set[1] = !another_instance && set_anew(r.bottom, shown.bottom);
-  set[2] = !another_instance && set_anew(r.top, shown.top);
+  set[0] = !unrelated && set_anew(r.picture, shown.picture);
+  set[1] = !unrelated && set_anew(r.bottom, shown.bottom);
+  set[2] = !unrelated && set_anew(r.top, shown.top);
 }
 
 // Rules 1 and 16: what the dialog shows, taken in.
-void take_in(const shown_status &shown, bool another_instance) {
+void take_in(const shown_status &shown, bool unrelated) {
   status_record &r = record();
   dialog_knowledge &knows = keeper.knows;
-  if (another_instance) knows = dialog_knowledge();
   bool set[3];
-  fields_set_by_user(shown, another_instance, set);
+  fields_set_by_user(shown, unrelated, set);
   if (set[0] || set[1] || set[2]) {
     // Published by the user, after everything the component sent before.
     r.unapplied = false;
@@ -528,7 +530,7 @@ outcome attempt() {
   } else {
     keeper.said.cut = false;
   }
-  take_in(shown, meet_instance(shown));
+  take_in(shown, meet_instance(shown) == instance::unrelated);
   return keeper.wanted.kind == request_kind::track ? publish_track(shown) : publish_users_status(shown);
 }
 

@@ -60,7 +60,12 @@
 // 16. The user's own status. The messenger takes its user's actions only between the component's
 //    messages, so a field that shows neither a value of the component's nor the user's value known
 //    from the last read was set by the user since, and published: the dialog then shows what its
-//    contacts were shown, and nothing the component wrote before waits to be applied.
+//    contacts were shown, and nothing the component wrote before waits to be applied. Within a
+//    session and an instance, what the fields hold since the last read (the values read, then those
+//    written with an answer) and what the dialog's Cancel may bring back (a whole status published,
+//    or perhaps published) tell it more closely: a change that no Cancel explains is the user's, even
+//    to a value the component writes too. A messenger taken for the restart of the one written to
+//    (rule 5) shows what its user may have published there; an unrelated one tells nothing of that.
 //    - Set new in two fields, the status is theirs whole: the third field is theirs too where it
 //      shows a value users pick as well (the music picture, an empty text). Where it shows the
 //      track's line or a top line of text, it is the component's, and goes back to the user's own.

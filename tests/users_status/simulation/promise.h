@@ -17,7 +17,8 @@
 // - While a track plays, the component is on, the messenger answers and its dialog is closed, its
 //   contacts are shown the track within one retry period, unless its user published a status of
 //   their own since.
-// - Picking another track by hand publishes no user's status between the two tracks. A status cut
+// - Picking another track by hand publishes no user's status between the two tracks (unless that
+//   track's text comes out blank: then the user's status is what shows). A status cut
 //   to the cap is said on the console before it is put back cut.
 // - After an event that came inside a send, the rest of the call publishes nothing of the request it
 //   replaced.
@@ -60,7 +61,8 @@ class promise final : public world_watcher {
   promise(world &w, player &p);
 
   // Around each step: `event` for one that changes the world; `floor_applies` for a player's event
-  // whose messages are counted; `switching` for a track picked by hand, which stops the one before.
+  // whose messages are counted; `switching` for a track picked by hand whose text shows, which stops
+  // the one before.
   void before_step(bool event, bool floor_applies, bool switching, bool put_back_event);
   void after_step();
   void session_started();

@@ -48,7 +48,8 @@ class simulation {
     if (std::getenv("SIMULATION_TRACE") != nullptr) std::printf("%s\n", to_text(s).c_str());
     const std::string &verb = s[0];
     promise_.before_step(verb != "wait" && verb != "mode" && verb != "inside", is_player_event(verb),
-                         verb == "switch", verb == "stop" || (verb == "menu" && cfg_enabled));
+                         verb == "switch" && texts_of(index_of(s, 1, static_cast<int>(tracks.size()))).shown,
+                         verb == "stop" || (verb == "menu" && cfg_enabled));
     if (verb == "inside") {
       const step inner(s.begin() + 2, s.end());
       world_.inside_send(static_cast<unsigned>(index_of(s, 1, 100)), [this, inner] {
