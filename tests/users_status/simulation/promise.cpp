@@ -108,8 +108,12 @@ void promise::before_step(bool event, bool floor_applies, bool switching, bool p
   if (!put_back_event) return;
   messages_at_event_ = world_.messages_from_component();
   for (const messenger *m : world_.running()) {
+    // Where either of two values may come back, publishing one of them is no fault.
+    const bool excused = std::count(std::begin(m->excused), std::end(m->excused), true) +
+                             std::count(std::begin(m->shared_excused), std::end(m->shared_excused), true) >
+                         0;
     if (!m->visible && m->queue.empty() && unsure_.count(m->number) == 0 && m->published == m->dialog &&
-        users_own(*m, m->dialog)) {
+        !excused && users_own(*m, m->dialog)) {
       nothing_to_publish_.insert(m->number);
     }
   }

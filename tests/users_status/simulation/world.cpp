@@ -407,7 +407,8 @@ void world::handle(messenger &m, queued_message &q, time_ms at) {
       q.answer = static_cast<LRESULT>(edit_text != nullptr ? edit_text->size() : caption_length(target));
       break;
     case WM_GETTEXT:
-      if (q.from_component) {
+      // A read the component gets the answer of.
+      if (q.from_component && q.waited_for) {
         m.read_by_component = true;
         m.last_read = q.number;
         m.users_at_read = m.users;
