@@ -315,8 +315,10 @@ void take_in_shown(status_field<T> &field, const T &shown, bool all_published, b
 // Rule 16: the fields the user set since the last read (picture, bottom, top). What the session
 // knows of the dialog tells them; without it, a value that is neither the component's nor the
 // user's known one. A restarted messenger shows what the user may have published in the one before;
-// what an unrelated one shows is news to the record, not something its user did.
-void fields_set_by_user(const shown_status &shown, bool unrelated, bool (&set)[3]) {
+// what an unrelated one shows is news to the record, not something its user did. True when the
+// dialog's Cancel (or the close after an opening) brought back a status published before: the dialog
+// then shows what was published, and nothing written waits to be applied.
+bool fields_set_by_user(const shown_status &shown, bool unrelated, bool (&set)[3]) {
   const dialog_knowledge &knows = keeper.knows;
   const status_record &r = record();
   if (knows.fields_known && knows.published_count > 0) {
@@ -327,11 +329,12 @@ void fields_set_by_user(const shown_status &shown, bool unrelated, bool (&set)[3
     set[0] = theirs && shown.picture != knows.fields.picture;
     set[1] = theirs && !(shown.bottom == knows.fields.bottom);
     set[2] = theirs && !(shown.top == knows.fields.top);
-    return;
+    return brought_back && !same_values(shown, knows.fields);
   }
   set[0] = !unrelated && set_anew(r.picture, shown.picture);
   set[1] = !unrelated && set_anew(r.bottom, shown.bottom);
   set[2] = !unrelated && set_anew(r.top, shown.top);
+  return false;
 }
 
 // Rules 1 and 16: what the dialog shows, taken in.
@@ -339,13 +342,15 @@ void take_in(const shown_status &shown, bool unrelated) {
   status_record &r = record();
   dialog_knowledge &knows = keeper.knows;
   bool set[3];
-  fields_set_by_user(shown, unrelated, set);
-  if (set[0] || set[1] || set[2]) {
-    // Published by the user, after everything the component sent before.
+  const bool brought_back = fields_set_by_user(shown, unrelated, set);
+  const bool users_publish = set[0] || set[1] || set[2];
+  if (users_publish || brought_back) {
+    // After everything the component sent before: the dialog shows what was published.
     r.unapplied = false;
     keeper.click_handed_over = false;
-    if (keeper.wanted.kind == request_kind::track && keeper.wanted.read) keeper.wanted.yielded = true;
   }
+  if (users_publish && keeper.wanted.kind == request_kind::track && keeper.wanted.read)
+    keeper.wanted.yielded = true;
   const int anew = (set[0] && shown.picture != r.picture.user) +
                    (set[1] && !(shown.bottom == r.bottom.user)) + (set[2] && !(shown.top == r.top.user));
   const bool whole = anew >= 2;

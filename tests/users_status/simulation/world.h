@@ -123,7 +123,7 @@ struct messenger {
   // and the number of the component's messages by then.
   bool published_anew = false;
   std::uint64_t published_after = 0;
-  std::uint64_t last_read = 0;  // the number of the component's last read it handled
+  std::uint64_t last_read = 0;  // the number of the component's last read whose answer it got
   time_ms hung_until = 0;
   unsigned slow_apply = 0;
   unsigned slow_open = 0;
