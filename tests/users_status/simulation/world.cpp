@@ -326,6 +326,7 @@ void world::excuse_blind_fields(messenger &m) {
 }
 
 void world::unanswered(messenger &m, const queued_message &q) {
+  m.pending = true;
   switch (role_of(q.target)) {
     case role::combo:
       return blind(m, static_cast<int>(field::picture));
@@ -415,6 +416,8 @@ void world::handle(messenger &m, queued_message &q, time_ms at) {
         m.publishes_since_read = 0;
         std::fill(std::begin(m.blind), std::end(m.blind), false);
         m.clicks_unanswered = 0;
+        m.knows_published = m.knows_published || !m.pending;
+        if (!m.knows_published) blind(m, -1);
       }
       if (edit_text != nullptr && q.w_param > 0) {
         const std::size_t count = std::min<std::size_t>(edit_text->size(), q.w_param - 1);
@@ -471,7 +474,11 @@ bool world::dead_for_now() {
 }
 
 void world::new_player_process() {
-  for (messenger *m : running_) blind(*m, -1);
+  for (messenger *m : running_) {
+    blind(*m, -1);
+    m->knows_published = false;
+    m->handed_over_by = 0;
+  }
   ++session_;
   player_dead_ = false;
   kill_countdown_ = 0;
@@ -523,6 +530,12 @@ messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_
     run_queues(start);
     now_ = std::max(now_, start + q.handling);
     run_queues(now_);
+    // An apply click answered, or one handed over before this answer: what it published is known.
+    if ((role_of(target) == role::apply_panel && message == WM_LBUTTONUP) || m->handed_over_by == session_) {
+      m->knows_published = true;
+      m->pending = false;
+      m->handed_over_by = 0;
+    }
     if (watcher_ != nullptr) {
       watcher_->sent(*m, q, true, static_cast<unsigned>(start + q.handling - q.sent_at), wait_ms);
     }
@@ -548,6 +561,7 @@ void world::notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
   // Taken up once the messenger's thread gets to it: before the component's next message, or later.
   const std::shared_ptr<queued_message> q = queue_message(*m, target, message, w_param, l_param);
   unanswered(*m, *q);
+  if (message == WM_LBUTTONUP) m->handed_over_by = session_;
   if (watcher_ != nullptr) watcher_->notified(*m, *q);
 }
 

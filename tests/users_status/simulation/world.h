@@ -113,12 +113,17 @@ struct messenger {
   // Since the component last read the dialog: the user's status then, their publishes, and the
   // fields it cannot tell their values in from its own. It is blind to a field after a write to it
   // went unanswered; to all of them after a second publish, a second apply click left unanswered,
-  // a look for the dialog's windows (their opening's close brings back what was published), or in
-  // another player process than the one that read.
+  // a look for the dialog's windows (their opening's close brings back what was published), in
+  // another player process than the one that read, and while it does not know what was published
+  // last: in a new process, until it reads the dialog with nothing of its own pending (no message
+  // unanswered or handed over since its last apply click known handled) or such a click comes.
   status users_at_read;
   int publishes_since_read = 0;
   bool blind[3] = {};
   int clicks_unanswered = 0;
+  bool knows_published = false;
+  bool pending = false;
+  std::uint64_t handed_over_by = 0;  // the player process whose handed-over click awaits an answer
   // The user's last OK made a field new (neither what the dialog showed nor their own from before),
   // and the number of the component's messages by then.
   bool published_anew = false;
