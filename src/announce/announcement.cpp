@@ -11,12 +11,16 @@
 #include "support/utf8_codec.h"
 #include "support/wide_text.h"
 
+#include <cstring>
+
 namespace {
 
 bool playing_now = false;
 // A blank text of the playing track has been told of since its announcement: a stream's blank
 // titles are told of once per track.
 bool blank_text_said = false;
+// The top line's script that does not compile and was told of: told once, until it compiles.
+pfc::string8 top_failure_said;
 
 // The text as it is published: one line, at most status_text_limit units, cut at a whole character.
 pfc::wide_string published_text(const pfc::string8 &formatted) {
@@ -27,11 +31,22 @@ pfc::wide_string published_text(const pfc::string8 &formatted) {
   return text;
 }
 
-// The top line: a failed formatting publishes what it produced.
-pfc::wide_string top_text(track *by_value) {
+// The top line: a failed formatting publishes what it produced. One whose script does not compile
+// leaves the user's own top line above the track, and the console says so.
+void make_top_text(track *by_value, track_status &shown) {
+  const char *script = cfg_top_text.text();
   pfc::string8 formatted;
-  format_now_playing(by_value, cfg_top_text.text(), formatted);
-  return published_text(formatted);
+  if (format_now_playing(by_value, script, formatted) != title_outcome::does_not_compile) {
+    top_failure_said.assign("");
+    shown.top = published_text(formatted);
+    return;
+  }
+  shown.users_top = true;
+  if (top_failure_said.length() != 0 && std::strcmp(top_failure_said.text(), script) == 0) return;
+  pfc::string8 line(console_texts::top_line_named);
+  line.append(script);
+  line.append(console_texts::top_line_does_not_compile);
+  if (print_own_line(line.text())) top_failure_said.assign(script);
 }
 
 // Why the track's text came out blank, in one console line that names the script.
@@ -71,7 +86,7 @@ bool track_texts(track *by_value, track_status &shown, const char *what_follows)
     if (what_follows != nullptr) report_blank_text(outcome, script, what_follows);
     return false;
   }
-  shown.top = top_text(track_handle.copy());
+  make_top_text(track_handle.copy(), shown);
   return true;
 }
 
@@ -122,6 +137,7 @@ bool track_is_playing() { return playing_now; }
 void reset_announcement() {
   playing_now = false;
   blank_text_said = false;
+  top_failure_said.assign("");
 }
 
 void show_settings_change() {

@@ -23,9 +23,36 @@ constexpr const char *dialog_lacks_what_follows =
 // The dialog's controls, in the order of their flags (bottom edit, top edit, picture box, OK panel).
 constexpr const char *status_controls[] = {"the status text", "the top line", "the picture box",
                                            "the OK panel"};
+// "QIP does not take the component's messages (<the system's reason><what follows>".
+constexpr const char *messages_refused = "QIP does not take the component's messages (";
+constexpr const char *refused_costs =
+    "), so what is due (the track or your own status) does not show; it is sent again every few seconds";
+constexpr const char *refused_while_elevated =
+    ", as when QIP runs as administrator and the player does not), so what is due (the track or your own "
+    "status) does not show; it is sent again every few seconds";
+// What the quit hook could not put back.
+constexpr const char *quit_while_dialog_open =
+    "the player quits while QIP's status dialog is open, so your own status is put back when the player "
+    "starts next, once you have closed the dialog";
+constexpr const char *quit_while_not_answering =
+    "the player quits while QIP does not answer, so the track stays on display; your own status is put "
+    "back when the player starts next";
 constexpr const char *cut_status =
     "your status in QIP is longer than 4096 characters, so only its first 4096 are kept, and that is what "
     "comes back when the music stops";
+
+// ---- The component's file: "<start><the system's reason><costs>" ----
+
+constexpr const char *file_not_read = "its file in your application data folder could not be read (";
+constexpr const char *file_not_read_costs =
+    "), so what a killed player left owed is taken from the player's saved settings, which may be older";
+constexpr const char *file_not_written = "its file in your application data folder could not be written (";
+constexpr const char *file_not_written_costs =
+    "), so if the player is killed, the track may stay on display instead of your own status; the player's "
+    "settings keep it until they are saved";
+constexpr const char *file_damaged =
+    "its file in your application data folder is damaged, so what a killed player left owed is taken from "
+    "the player's saved settings, which may be older";
 
 // ---- The track's text: said once per track ----
 
@@ -36,6 +63,10 @@ constexpr const char *script_does_not_compile = "\" does not compile";
 constexpr const char *mend_the_script = "; mend it on the preferences page";
 constexpr const char *script_failed_for_track = "\" could not be formatted for this track";
 constexpr const char *script_gives_empty_text = "\" gives an empty text for this track";
+// "the top line "<script>" does not compile, so ..."
+constexpr const char *top_line_named = "the top line \"";
+constexpr const char *top_line_does_not_compile =
+    "\" does not compile, so the track shows under your own top line; mend it on the preferences page";
 constexpr const char *script_not_utf8 = "the active script is stored as text that is not valid UTF-8";
 constexpr const char *choose_a_script = "; choose a script on the preferences page";
 // What follows a blank text: for a new track, and for a new text of the same track.

@@ -29,24 +29,27 @@ void find_single_service(service_base **out, const GUID &class_guid) {
   if (!host_api->create_instance(out, cls, 0) || *out == nullptr) throw exception_service_not_found();
 }
 
-void console_print(const char *text) {
-  if (!services_available || host_api == nullptr) return;
+bool console_print(const char *text) {
+  if (!services_available || host_api == nullptr) return false;
   const class_ref cls = host_api->find_class(console_receiver::class_guid);
   service_base *receiver = nullptr;
+  bool printed = false;
   for (t_size index = 0;; ++index) {
     service_base *next = nullptr;
     if (!host_api->create_instance(&next, cls, index)) break;
     if (receiver != nullptr) receiver->service_release();
     receiver = next;
     static_cast<console_receiver *>(receiver)->print(text, pfc::infinite_size);
+    printed = true;
   }
   if (receiver != nullptr) receiver->service_release();
+  return printed;
 }
 
-void print_own_line(const char *text) {
+bool print_own_line(const char *text) {
   pfc::string8 line("tunesignal: ");
   line.append(text);
-  console_print(line.text());
+  return console_print(line.text());
 }
 
 bool check_main_thread() {

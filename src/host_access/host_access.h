@@ -21,12 +21,12 @@ I *find_single_service() {
 }
 
 // One console entry with exactly this text, to every console receiver of the host. Dropped while
-// the host's services are not available.
-void console_print(const char *text);
+// the host's services are not available. True when a receiver took it: a line dropped is not said.
+bool console_print(const char *text);
 
 // The one way to the console for a line of the component's own: "tunesignal: " and the text, whose
-// wording lives in console_texts.h.
-void print_own_line(const char *text);
+// wording lives in console_texts.h. True when a receiver took it.
+bool print_own_line(const char *text);
 
 // True off the host's services (not available, or no host yet); otherwise the host's answer.
 bool check_main_thread();

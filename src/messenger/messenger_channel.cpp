@@ -4,6 +4,7 @@ namespace {
 
 bool deadline_set = false;
 std::uint64_t deadline = 0;
+DWORD last_refusal = 0;
 
 // The wait a message may have: `longest`, cut to what is left before the deadline.
 UINT wait_allowed(UINT longest) {
@@ -30,8 +31,13 @@ bool message_may_go() { return wait_allowed(messenger_answer_wait_ms) > 0; }
 
 messenger_result result_of(const messenger_reply &reply) {
   if (reply.answered) return messenger_result::completed;
-  return reply.gone ? messenger_result::gone : messenger_result::not_responding;
+  if (reply.gone) return messenger_result::gone;
+  if (reply.refused == 0) return messenger_result::not_responding;
+  last_refusal = reply.refused;
+  return messenger_result::refused;
 }
+
+DWORD refusal_error() { return last_refusal; }
 
 messenger_result probe_messenger(HWND window) {
   return result_of(send_waiting(window, WM_NULL, 0, 0, messenger_probe_wait_ms));

@@ -19,9 +19,14 @@ enum class messenger_result {
   completed,       // every message was handled
   not_responding,  // a message was not answered in time; nothing after it was sent
   gone,            // a message's window was not there, or went: the messenger went with it
+  refused,         // the system did not deliver a message; nothing after it was sent
 };
 
+// What a reply comes to; a refusal's error code is kept for refusal_error().
 messenger_result result_of(const messenger_reply &reply);
+
+// The system's error code of the last message it refused to deliver.
+DWORD refusal_error();
 
 // One message to the messenger, waited for at most messenger_answer_wait_ms, and not past the
 // deadline of the operation under way: once that has passed, a message is not sent and counts as

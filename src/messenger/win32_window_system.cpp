@@ -61,8 +61,11 @@ class win32_window_system final : public window_system {
       return {true, static_cast<LRESULT>(value)};
     }
     // Only a living window that kept silent counts as not answering; a window that is not there (or
-    // went meanwhile, its program ended) takes its message with it.
-    return {false, 0, !is_window(target)};
+    // went meanwhile, its program ended) takes its message with it. A time-out says ERROR_TIMEOUT
+    // (0 on older systems); any other error is a message the system did not deliver.
+    const DWORD error = GetLastError();
+    if (!is_window(target)) return {false, 0, true};
+    return {false, 0, false, error == ERROR_TIMEOUT ? 0 : error};
   }
 
   void notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) override {

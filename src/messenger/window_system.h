@@ -12,6 +12,10 @@ struct messenger_reply {
   bool answered;
   LRESULT value;      // 0 when not answered
   bool gone = false;  // not answered because the target is no window, or went while it waited
+  // Not answered because the system refused to deliver the message (access denied to a messenger
+  // that runs elevated, say): the system's error code; 0 for a message that went and was not
+  // answered in time.
+  DWORD refused = 0;
 };
 
 class window_system {
@@ -37,7 +41,8 @@ class window_system {
   // Sends a message and waits at most `wait_ms` for the window's answer. While it waits, the
   // player's thread handles messages sent to it, so the component may be called meanwhile. A
   // message to a missing or destroyed window, or to one that goes while the message waits, is lost
-  // with it: no answer, and the reply says the window is gone.
+  // with it: no answer, and the reply says the window is gone. One the system would not deliver
+  // says why.
   virtual messenger_reply send(HWND target, UINT message, WPARAM w_param, LPARAM l_param, UINT wait_ms) = 0;
 
   // Hands a message over without waiting: the window handles it once its thread is free.

@@ -4,9 +4,9 @@ namespace {
 
 class no_status_file final : public status_file {
  public:
-  bool read(record_bytes &, t_size) override { return false; }
-  void replace(const std::uint8_t *, t_size) override {}
-  void remove() override {}
+  file_error read(record_bytes &, t_size) override { return system_error::file_not_found; }
+  file_error replace(const std::uint8_t *, t_size) override { return system_error::none; }
+  file_error remove() override { return system_error::none; }
 };
 
 no_status_file none;

@@ -5,6 +5,7 @@
 #include "users_status/status_record.h"
 #include "host_access/console_texts.h"
 #include "host_access/host_access.h"
+#include "host_access/system_errors.h"
 #include "messenger/messenger_windows.h"
 #include "messenger/status_dialog.h"
 #include "settings/config_variables.h"
@@ -43,7 +44,18 @@ struct status_to_show {
   bool own;
 };
 
-enum class outcome { landed, unanswered, dialog_in_use, absent, incomplete, not_yet_due, replaced };
+enum class outcome { landed, unanswered, refused, dialog_in_use, absent, incomplete, not_yet_due, replaced };
+
+// The conditions the console tells of, each once until it clears (rule 14).
+enum condition : unsigned {
+  not_running = 1u << 0,
+  not_responding = 1u << 1,
+  refusing = 1u << 2,
+  dialog_open = 1u << 3,
+  incomplete = 1u << 4,
+  cut = 1u << 5,
+  file_failing = 1u << 6,
+};
 
 // What the timer is set for.
 enum class waiting { nothing, retry, next_track, dialog_closed, messenger_there, messenger_gone };
@@ -82,12 +94,11 @@ struct keeper_state {
   status_to_show handed_over;
   dialog_knowledge knows;
   waiting timer_for = waiting::nothing;
-  // Conditions the console has told of, each until it clears.
-  struct {
-    bool not_running = false, dialog_open = false, incomplete = false, cut = false;
-  } said;
-  // Whether the file is there.
+  // The conditions the console has told of (rule 14).
+  unsigned said = 0;
+  // Whether the file may be there, and whether it lags behind the record: its last write failed.
   bool file_there = false;
+  bool file_behind = false;
 };
 
 keeper_state keeper;
@@ -99,36 +110,74 @@ status_record current;
 
 status_record &record() { return current; }
 
+// ---- The console (rule 14) ----
+
+// A line no console took is not counted as said: it comes once there is one, if the condition
+// still holds.
+void say(condition which, const char *line) {
+  if ((keeper.said & which) == 0 && print_own_line(line)) keeper.said |= which;
+}
+
+void cleared(condition which) { keeper.said &= ~which; }
+
+// "<start><the error in words><end>".
+void say(condition which, const char *start, std::uint32_t error, const char *end) {
+  if ((keeper.said & which) != 0) return;
+  pfc::string8 line(start);
+  system_error::append_words(error, line);
+  line.append(end);
+  say(which, line.text());
+}
+
 // ---- The record, the settings and the file (rule 5) ----
 
 // The record's bytes go with the settings while something is owed, for the host's next save, and
-// are gone when nothing is (or when what was stored does not decode).
+// while the file lags behind, so that a stale file never wins over what is newer. Otherwise they
+// are gone (as when what was stored does not decode).
 void keep_with_settings(const status_record &r) {
   cfg_owed_status.bytes.set_size(0);
-  if (r.anything_owed()) encode_status_record(r, cfg_owed_status.bytes);
+  if (r.anything_owed() || keeper.file_behind) encode_status_record(r, cfg_owed_status.bytes);
 }
 
-// Stores a changed record in the file under the next sequence number. With nothing owed the file
-// goes, unless the host's stored settings still owe something: the file then says that nothing
-// is, so that a session after a kill does not start from the older copy.
+file_error write_file(const status_record &r) {
+  record_bytes bytes;
+  encode_status_record(r, bytes);
+  return the_status_file().replace(bytes.data(), bytes.size());
+}
+
+// Stores a changed record in the file under the next sequence number, and tries again one that the
+// file did not take. With nothing owed the file goes, unless the host's stored settings still owe
+// something: the file then says that nothing is, so that a session after a kill does not start from
+// the older copy; so it does, too, where the file cannot go. A file that fails is said once, until
+// it works again; meanwhile the settings keep the record, for the host's next save.
 void store_record() {
   status_record &r = record();
-  if (r.same_as(last_stored)) return;
-  ++r.sequence;
-  last_stored = r;
-  keep_with_settings(r);
+  const bool changed = !r.same_as(last_stored);
+  if (!changed && !keeper.file_behind) return;
+  if (changed) {
+    ++r.sequence;
+    last_stored = r;
+  }
+  file_error failed = system_error::none;
   if (r.anything_owed() || cfg_owed_status.stored_copy_owes()) {
-    record_bytes bytes;
-    encode_status_record(r, bytes);
-    the_status_file().replace(bytes.data(), bytes.size());
+    failed = write_file(r);
     keeper.file_there = true;
   } else if (keeper.file_there) {
-    the_status_file().remove();
-    keeper.file_there = false;
+    failed = the_status_file().remove();
+    if (failed != system_error::none) failed = write_file(r);
+    keeper.file_there = failed != system_error::none;
+  }
+  keeper.file_behind = failed != system_error::none;
+  keep_with_settings(r);
+  if (failed != system_error::none) {
+    say(file_failing, console_texts::file_not_written, failed, console_texts::file_not_written_costs);
+  } else {
+    cleared(file_failing);
   }
 }
 
-// The newer of the settings' record and the file's, once per session.
+// The newer of the settings' record and the file's, once per session. A file that cannot be read,
+// or is damaged, is said; the settings' record is taken, and the file written afresh.
 void begin_session() {
   if (keeper.session_begun) return;
   keeper.session_begun = true;
@@ -136,10 +185,16 @@ void begin_session() {
   if (!decode_status_record(stored.data(), stored.size(), current)) current = status_record();
   record_bytes bytes;
   status_record from_file;
-  keeper.file_there = the_status_file().read(bytes, largest_status_record);
-  if (keeper.file_there && decode_status_record(bytes.data(), bytes.size(), from_file) &&
-      from_file.sequence > current.sequence) {
-    current = from_file;
+  const file_error read = the_status_file().read(bytes, largest_status_record);
+  keeper.file_there = read != system_error::file_not_found;
+  if (read == system_error::none && decode_status_record(bytes.data(), bytes.size(), from_file)) {
+    if (from_file.sequence > current.sequence) current = from_file;
+  } else if (read == system_error::none) {
+    keeper.file_behind = true;
+    print_own_line(console_texts::file_damaged);
+  } else if (keeper.file_there) {
+    keeper.file_behind = true;
+    say(file_failing, console_texts::file_not_read, read, console_texts::file_not_read_costs);
   }
   keep_with_settings(current);
   last_stored = current;
@@ -153,21 +208,34 @@ void begin_session() {
 void note_silence(HWND status_form) {
   keeper.slow_dialog = status_form;
   keeper.slow_process = the_window_system().process_of(status_form);
+  say(not_responding, console_texts::not_responding);
   if (keeper.silent) return;
   keeper.silent = true;
   keeper.silent_window = status_form;
   keeper.silent_process = the_window_system().process_of(status_form);
-  print_own_line(console_texts::not_responding);
+}
+
+// A message the system would not deliver (to a messenger that runs elevated, say) is said with the
+// system's reason; nothing after it went, and the try is made again like one left unanswered.
+void note_refusal() {
+  const std::uint32_t error = refusal_error();
+  say(refusing, console_texts::messages_refused, error,
+      error == system_error::access_denied ? console_texts::refused_while_elevated
+                                           : console_texts::refused_costs);
 }
 
 // What a step of a try came to. Rule 5: a window gone is a messenger gone, not one that answered.
 outcome outcome_of(messenger_result result, HWND status_form = messenger_windows.status_form) {
   switch (result) {
     case messenger_result::completed:
+      cleared(refusing);
       break;
     case messenger_result::not_responding:
       note_silence(status_form);
       return outcome::unanswered;
+    case messenger_result::refused:
+      note_refusal();
+      return outcome::refused;
     case messenger_result::gone:
       reset_messenger_windows();
       return outcome::absent;
@@ -226,19 +294,16 @@ bool messenger_answers_again() {
   messenger_result probe = messenger_result::gone;
   if (is_messenger_window(keeper.silent_window, keeper.silent_process, "TCusForm")) {
     probe = probe_messenger(keeper.silent_window);
-    if (probe == messenger_result::not_responding) return false;
+    if (probe == messenger_result::not_responding) {
+      say(not_responding, console_texts::not_responding);
+      return false;
+    }
   }
   keeper.silent = false;
+  cleared(not_responding);
   if (probe == messenger_result::completed && keeper.click_handed_over) published(keeper.handed_over);
   keeper.click_handed_over = false;
   return true;
-}
-
-// Once per condition (rule 14).
-void say_once(bool &said, const char *line) {
-  if (said) return;
-  said = true;
-  print_own_line(line);
 }
 
 // ---- Finding the messenger (rules 6, 11) ----
@@ -283,6 +348,7 @@ outcome find_messenger() {
   const HWND status_form = find_status_form(preferred);
   reset_messenger_windows();
   if (status_form == nullptr) return outcome::landed;
+  cleared(not_running);
   const outcome probed = outcome_of(probe_messenger(status_form), status_form);
   if (probed != outcome::landed) return probed;
   // The opening's close follows its clicks whatever became of them: once the call returns, the
@@ -468,8 +534,9 @@ outcome publish_track(const shown_status &shown) {
     return outcome::landed;
   }
   const std::int32_t picture = cfg_keep_status_picture ? r.picture.user : music_picture;
-  const status_to_show track = {picture, 0, wanted.track.bottom,
-                                cfg_keep_top_text ? r.top.user : wanted.track.top, true};
+  const bool users_top = cfg_keep_top_text || wanted.track.users_top;
+  const status_to_show track = {picture, 0, wanted.track.bottom, users_top ? r.top.user : wanted.track.top,
+                                true};
   return shown_already(shown, track) ? outcome::landed : publish(track, shown);
 }
 
@@ -485,18 +552,16 @@ void name_missing_controls(unsigned missing, pfc::string8 &out) {
 }
 
 void report_incomplete_dialog() {
-  if (keeper.said.incomplete) return;
-  keeper.said.incomplete = true;
+  if ((keeper.said & incomplete) != 0) return;
   pfc::string8 line(console_texts::dialog_lacks);
   name_missing_controls(missing_status_controls(), line);
   line.append(console_texts::dialog_lacks_what_follows);
-  print_own_line(line.text());
+  say(incomplete, line.text());
 }
 
 void report_dialog_open() {
-  say_once(keeper.said.dialog_open, keeper.wanted.kind == request_kind::track
-                                        ? console_texts::dialog_open_track_waits
-                                        : console_texts::dialog_open_status_waits);
+  say(dialog_open, keeper.wanted.kind == request_kind::track ? console_texts::dialog_open_track_waits
+                                                             : console_texts::dialog_open_status_waits);
 }
 
 // One try of the request, from the probe of a silent messenger to the apply click.
@@ -508,32 +573,28 @@ outcome attempt() {
   if (!messenger_answers_again()) return outcome::unanswered;
   const outcome found = find_messenger();
   if (found != outcome::landed) return found;
-  if (messenger_windows.status_form == nullptr) {
-    if (keeper.wanted.kind == request_kind::track)
-      say_once(keeper.said.not_running, console_texts::not_running);
-    return outcome::absent;
-  }
-  keeper.said.not_running = false;
+  if (messenger_windows.status_form == nullptr) return outcome::absent;
   if (keeper.replaced) return outcome::replaced;
   if (keeper.wanted.kind == request_kind::look) return outcome::landed;
   if (missing_status_controls() != 0) {
     if (keeper.wanted.kind == request_kind::track) report_incomplete_dialog();
     return outcome::incomplete;
   }
-  keeper.said.incomplete = false;
+  cleared(incomplete);
   if (status_dialog_on_screen()) {
-    report_dialog_open();
+    // At quit, follow() tells what comes of it.
+    if (!keeper.quit) report_dialog_open();
     return outcome::dialog_in_use;
   }
-  keeper.said.dialog_open = false;
+  cleared(dialog_open);
 
   shown_status shown;
   const outcome read = outcome_of(read_status(shown));
   if (read != outcome::landed) return read;
   if (shown.cut) {
-    say_once(keeper.said.cut, console_texts::cut_status);
+    say(cut, console_texts::cut_status);
   } else {
-    keeper.said.cut = false;
+    cleared(cut);
   }
   take_in(shown, meet_instance(shown) == instance::unrelated);
   return keeper.wanted.kind == request_kind::track ? publish_track(shown) : publish_users_status(shown);
@@ -553,10 +614,20 @@ void stop_waiting() {
   cancel_keeper_timer();
 }
 
+// Rule 15: what the quit hook could not put back comes back when the player starts next.
+void tell_what_quitting_leaves(outcome result) {
+  if (result == outcome::dialog_in_use) {
+    print_own_line(console_texts::quit_while_dialog_open);
+  } else if (result == outcome::unanswered || result == outcome::refused) {
+    print_own_line(console_texts::quit_while_not_answering);
+  }
+}
+
 // What follows a try: the timer, set for what the try left to wait for.
 void follow(outcome result) {
   const bool track = keeper.wanted.kind == request_kind::track;
   if (keeper.quit) {
+    if (record().anything_owed()) tell_what_quitting_leaves(result);
     reset_messenger_windows();
     return;
   }
@@ -575,6 +646,8 @@ void follow(outcome result) {
       }
       break;
     case outcome::absent:
+      // However the try found it gone: at its look, or when a window went while a message waited.
+      if (track) say(not_running, console_texts::not_running);
       if (track || record().anything_owed()) {
         wait_for(waiting::messenger_there, messenger_look_ms);
       } else {
@@ -582,6 +655,7 @@ void follow(outcome result) {
       }
       break;
     case outcome::unanswered:
+    case outcome::refused:
     case outcome::replaced:
       wait_for(waiting::retry, retry_after_ms);
       break;
@@ -676,7 +750,7 @@ void show_track(const track_status &track) {
 void show_new_track_text(const track_status &track) {
   const request &latest = keeper.wanted;
   const bool asked_already = latest.kind == request_kind::track && latest.track.bottom == track.bottom &&
-                             latest.track.top == track.top;
+                             latest.track.top == track.top && latest.track.users_top == track.users_top;
   if (!asked_already) show_track(track);
 }
 

@@ -22,9 +22,11 @@
 // 5. What is owed (values of the component's that may be on display, a write not known to be
 //    published) is kept with the settings and, the moment it changes, in the component's own file,
 //    each change under the next sequence number. A session starts from the newer of the two and
-//    puts back what is owed at its start, also while switched off. A window that has gone means its
-//    messenger has gone, never that it answered: what is owed stays owed until a messenger takes it.
-//    Whatever the component meets showing exactly its own values is its own; in another messenger
+//    puts back what is owed at its start, also while switched off. A file that cannot be read or
+//    written, or is damaged, is said; the settings then keep the record, nothing owed included,
+//    until the file holds it again, so that a stale file never wins over a newer record. A window that has
+//    gone means its messenger has gone, never that it answered: what is owed stays owed until a messenger
+//    takes it. Whatever the component meets showing exactly its own values is its own; in another messenger
 //    instance than the one it wrote to, only when it shows a text that only the component wrote
 //    (the track's line, or its top line), as a restarted messenger shows what it published last;
 //    the music picture alone tells nothing, as users pick it too.
@@ -54,9 +56,11 @@
 //    dialog is open, nothing is read or written, and only its visibility is looked at, every second.
 // 12. A dialog without both edits, the picture box and the apply panel is left alone.
 // 13. "Music status only": a track is shown only while the user's own picture is the music one.
-// 14. The console says a line about the messenger's state once, until the condition clears, and a
-//    line about a track once per track.
-// 15. The quit hook tries what is owed once; after it nothing more is started.
+// 14. The console says a line about the messenger's state (or the file's) once, until the condition
+//    clears, and a line about a track once per track. A line no console took is not said yet.
+//    A message the system refuses to deliver is said with the system's reason.
+// 15. The quit hook tries what is owed once; after it nothing more is started. What it could not
+//    put back (a dialog open, a messenger not answering) is said: it comes back at the next start.
 // 16. The user's own status. The messenger takes its user's actions only between the component's
 //    messages, so a field that shows neither a value of the component's nor the user's value known
 //    from the last read was set by the user since, and published: the dialog then shows what its
@@ -77,8 +81,10 @@
 //      program can look at another's window and write to it in one step.
 
 // A track to show: its two texts, ready to publish. An empty track has none and is only reported.
+// Where the top line's script does not compile, the track shows under the user's own top line.
 struct track_status {
   bool empty_track = false;
+  bool users_top = false;
   pfc::wide_string bottom;
   pfc::wide_string top;
 };

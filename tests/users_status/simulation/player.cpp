@@ -20,7 +20,7 @@ const std::vector<track_entry> tracks = {
 };
 const std::vector<std::string> scripts = {"%artist% - %title%", "%title%", "   ", "%title% $("};
 const std::vector<std::string> top_lines = {
-    "Now Playing:", "\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E:", "", "%artist%"};
+    "Now Playing:", "\xD0\xA1\xD0\xBB\xD1\x83\xD1\x88\xD0\xB0\xD1\x8E:", "", "%artist%", "Now $("};
 
 namespace {
 
@@ -77,6 +77,7 @@ track_texts texts_of(int number) {
   out.bottom = published_text(formatted(script, number));
   out.top = published_text(formatted(cfg_top_text.text(), number));
   out.shown = script.find("$(") == std::string::npos && out.bottom.find_first_not_of(u' ') != text::npos;
+  out.users_top = std::string(cfg_top_text.text()).find("$(") != std::string::npos;
   return out;
 }
 
@@ -168,6 +169,13 @@ void player::save() {
   abort_flag go_on;
   cfg_var_writer::save_chain(out, go_on);
   saved.assign(out.data(), out.data() + out.size());
+}
+
+bool player::saved_is_current() const {
+  collected_bytes_stream out;
+  abort_flag go_on;
+  cfg_var_writer::save_chain(out, go_on);
+  return saved == std::vector<std::uint8_t>(out.data(), out.data() + out.size());
 }
 
 void player::new_track(int number) {

@@ -52,6 +52,8 @@ class player {
   void quit();
   void kill();
   void save();
+  // Whether the settings the host saved last are the settings as they are now.
+  bool saved_is_current() const;
 
   void new_track(int number);
   // A stream's next title, or an edit of the playing track's tags: from now on the playing track
@@ -107,12 +109,14 @@ class player {
 // marks, where the component's cut at a whole character comes to the same.)
 std::size_t kept_length(const text &t);
 
-// The component's texts for a track as the user's settings make them (one line, cut), and whether
-// the track is shown at all (a blank text or a script that does not compile is not).
+// The component's texts for a track as the user's settings make them (one line, cut), whether the
+// track is shown at all (a blank text or a script that does not compile is not), and whether under
+// the user's own top line (its script does not compile).
 struct track_texts {
   bool shown;
   text bottom;
   text top;
+  bool users_top;
 };
 track_texts texts_of(int track);
 

@@ -47,6 +47,11 @@ const char *condition_of(const std::string &line) {
       {"tunesignal: QIP's status dialog is open", "dialog open"},
       {"tunesignal: QIP's status dialog lacks", "incomplete"},
       {"tunesignal: your status in QIP is longer", "cut"},
+      {"tunesignal: QIP does not take", "refused"},
+      {"tunesignal: the player quits", "quit"},
+      {"tunesignal: its file in your application data folder could not", "file"},
+      {"tunesignal: its file in your application data folder is damaged", "file damaged"},
+      {"tunesignal: the top line", "top line"},
       {"tunesignal: Track is empty", "track"},
       {"tunesignal: the active script", "track"},
   };
@@ -105,7 +110,7 @@ void promise::before_step(bool event, bool floor_applies, bool switching, bool p
     nothing_to_publish_.clear();
   }
   floor_applies_ = floor_applies && !world_.inside_pending();
-  if (!put_back_event) return;
+  if (!put_back_event || status_lost_) return;
   messages_at_event_ = world_.messages_from_component();
   for (const messenger *m : world_.running()) {
     // Where either of two values may come back, publishing one of them is no fault.
@@ -124,9 +129,20 @@ void promise::session_started() {
   floor_ready_ = false;
   // A new player process has a console of its own and knows nothing of what the last one said.
   condition_cleared_.clear();
+  refusal_said_.clear();
+  file_failure_said_ = not_running_said_ = quit_said_ = false;
+  messenger_seen_at_ = world_.now();
+  // The session before ended with its settings as they are now; the next starts from what the host
+  // saved and what the file holds.
+  if (ended_a_session_ && (world_.file_fails || world_.file_lags) && !player_.saved_is_current())
+    status_lost_ = true;
+  ended_a_session_ = true;
 }
 
 void promise::note_track_texts() {
+  // The top line's trouble is told once per script, again once it was another.
+  if (top_line_seen_ != cfg_top_text.text()) condition_cleared_["top line"] = true;
+  top_line_seen_ = cfg_top_text.text();
   const std::string key = std::string(cfg_active_script.text()) + '\n' + cfg_top_text.text();
   if (key == texts_key_) return;
   texts_key_ = key;
@@ -141,7 +157,7 @@ void promise::note_track_texts() {
   texts_ = &known->second;
   for (const track_texts &texts : *texts_) {
     if (texts.shown) track_bottoms_.insert(texts.bottom);
-    track_tops_.insert(texts.top);
+    if (!texts.users_top) track_tops_.insert(texts.top);
   }
 }
 
@@ -220,6 +236,8 @@ void promise::sent(const messenger &to, const queued_message &q, bool answered, 
       fail("other programs", "message " + std::to_string(message) + " went to another program");
     return;
   }
+  // The component met a messenger: should none run later, that is said again.
+  not_running_said_ = false;
   if (message == WM_LBUTTONDOWN && target == role::apply_panel) check_quiet_apply(to, q);
   check_picture_message(to, q);
   // The messenger served is the first whose dialog the component reads or writes, while it runs.
@@ -243,6 +261,7 @@ void promise::sent(const messenger &to, const queued_message &q, bool answered, 
     }
     if (handed != handed_over_.end()) handed_over_.erase(handed);
     condition_cleared_["not responding"] = true;
+    condition_cleared_["refused"] = true;
     return;
   }
   unsure_.insert(to.number);
@@ -280,7 +299,8 @@ void promise::check_quiet_apply(const messenger &m, const queued_message &q) {
 
 // The picture message's lParam, judged by the bottom text written after it.
 void promise::check_picture_message(const messenger &m, const queued_message &q) {
-  if (inner_in_call_) return;
+  // After a loss, a track's text may be taken for the user's.
+  if (inner_in_call_ || status_lost_) return;
   const role target = world_.role_of(q.target);
   if (q.message == CB_SETCURSEL) {
     picture_sent_[m.number] = {q.w_param, q.l_param, cfg_music_status_only && player_.put_back_after_stop};
@@ -311,6 +331,7 @@ void promise::published(const messenger &by, std::uint64_t cause) {
     return;
   }
   const status &shown = by.published;
+  if (status_lost_) return;
   if (nothing_to_publish_.count(by.number) > 0 && cause > messages_at_event_) {
     fail("quiet", "a stop or switch-off published " + describe(shown) +
                       " where the dialog showed the user's status, published");
@@ -387,7 +408,10 @@ void promise::note_instances() {
     if (m->dialog_closed_at >= dialog_line_at_ && m->dialog_closed_at > 0)
       condition_cleared_["dialog open"] = true;
   }
-  if (!instances.empty()) condition_cleared_["not running"] = true;
+  if (!instances.empty()) {
+    condition_cleared_["not running"] = true;
+    messenger_seen_at_ = world_.now();
+  }
   if (instances != instances_) {
     instances_changed_at_ = world_.now();
     condition_cleared_["not responding"] = true;
@@ -403,6 +427,47 @@ void promise::after_step() {
   check_dialogs();
   check_at_rest();
   check_track_shown();
+  check_console_duties();
+}
+
+void promise::quit_done() {
+  if (status_lost_ || quit_said_) return;
+  for (const messenger *m : world_.running()) {
+    const bool blocked = world_.users_dialog(*m) || m->hung_until > world_.now() || m->shape.elevated;
+    if (blocked && !users_own(*m, m->published)) {
+      fail("console: quitting said", "the player quit leaving messenger " + std::to_string(m->number) +
+                                         " showing " + describe(m->published) + " without a word");
+    }
+  }
+}
+
+void promise::refused(const messenger &to) {
+  if (refusal_said_.count(to.number) == 0) refusal_unsaid_.insert(to.number);
+  call_clean_ = false;
+  floor_ready_ = false;
+}
+
+void promise::file_used(bool done, bool damaged) {
+  if (done) condition_cleared_["file"] = true;
+  file_failure_said_ = file_failure_said_ && !done;
+  file_failure_unsaid_ = !done && !file_failure_said_;
+  damage_unsaid_ = damage_unsaid_ || damaged;
+}
+
+void promise::check_console_duties() {
+  if (!refusal_unsaid_.empty()) fail("console: refusal said", "a message was refused without a word");
+  if (file_failure_unsaid_) fail("console: file failure said", "the component's file failed without a word");
+  if (damage_unsaid_) fail("console: damaged file said", "a damaged file was passed over without a word");
+  // Once a look has had its time since the last messenger went (or the track came).
+  const time_ms since = std::max({messenger_seen_at_, player_.track_event, player_.session_started});
+  time_ms users_publish = 0;
+  for (const auto &m : world_.messengers) users_publish = std::max(users_publish, m->user_published_at);
+  if (!player_.session || !cfg_enabled || player_.state != playback::playing || player_.track < 0) return;
+  note_track_texts();
+  if ((*texts_)[static_cast<std::size_t>(player_.track)].shown && world_.running().empty() &&
+      users_publish < player_.track_event && !not_running_said_ && world_.now() >= since + one_retry_ms) {
+    fail("console: not running said", "a track is due and no messenger runs, without a word");
+  }
 }
 
 void promise::console_line(const std::string &line) {
@@ -425,6 +490,17 @@ void promise::console_line(const std::string &line) {
   condition_cleared_[kind] = false;
   if (std::string(kind) == "dialog open") dialog_line_at_ = world_.now();
   if (std::string(kind) == "cut") said_cut_ = true;
+  if (std::string(kind) == "not running") not_running_said_ = true;
+  if (std::string(kind) == "quit") quit_said_ = true;
+  if (std::string(kind) == "file") {
+    file_failure_said_ = true;
+    file_failure_unsaid_ = false;
+  }
+  if (std::string(kind) == "file damaged") damage_unsaid_ = false;
+  if (std::string(kind) == "refused") {
+    refusal_said_.insert(refusal_unsaid_.begin(), refusal_unsaid_.end());
+    refusal_unsaid_.clear();
+  }
 }
 
 void promise::check_dialogs() {
@@ -440,7 +516,7 @@ void promise::check_dialogs() {
 }
 
 void promise::check_at_rest() {
-  if (!player_.session || (cfg_enabled && player_.state == playback::playing)) return;
+  if (status_lost_ || !player_.session || (cfg_enabled && player_.state == playback::playing)) return;
   const time_ms now = world_.now();
   time_ms since = std::max(last_event_, player_.session_started);
   for (const messenger *m : world_.running()) {
@@ -462,7 +538,9 @@ void promise::check_at_rest() {
 }
 
 void promise::check_track_shown() {
-  if (!player_.session || !cfg_enabled || player_.state != playback::playing || player_.track < 0) return;
+  if (status_lost_ || !player_.session || !cfg_enabled || player_.state != playback::playing ||
+      player_.track < 0)
+    return;
   const bool served = served_ != nullptr && served_->running;
   // With no messenger served yet, the one to show the track is plain only when it runs alone.
   if (!served && world_.running().size() != 1) return;
@@ -473,7 +551,7 @@ void promise::check_track_shown() {
   const time_ms now = world_.now();
   // A dialog that lacks a control, or whose controls no main window can make, is left alone.
   if (shows == nullptr || !shows->idle(now) || shows->visible || !shows->shape.whole() ||
-      !(shows->controls() || shows->shape.main_window)) {
+      shows->shape.elevated || !(shows->controls() || shows->shape.main_window)) {
     return;
   }
   if (shows->user_published_at >= player_.track_event && shows->user_published_at > 0) return;
@@ -487,7 +565,7 @@ void promise::check_track_shown() {
   const auto right_for = [&](const status &theirs) {
     if ((cfg_music_status_only && theirs.picture != 11) || !texts.shown) return users_own(*shows, seen);
     return seen.picture == (cfg_keep_status_picture ? theirs.picture : 11) && seen.bottom == texts.bottom &&
-           (cfg_keep_top_text ? is_users(seen.top, theirs.top) : seen.top == texts.top);
+           (cfg_keep_top_text || texts.users_top ? is_users(seen.top, theirs.top) : seen.top == texts.top);
   };
   const std::vector<status> statuses = users_statuses(*shows);
   if (std::none_of(statuses.begin(), statuses.end(), right_for)) {

@@ -49,7 +49,13 @@
 //   when the component last read the dialog, if they had published since that read or a message
 //   of the component's to that messenger went unanswered since. Nothing else is excused.
 // - The console says each condition once until it clears, each track's trouble once per track, and
-//   nothing else.
+//   nothing else. By the end of a step it has said a message the system refused (once per
+//   messenger), a file operation that failed (once until one works) and a damaged file; while a
+//   track is due and no messenger runs, after a look, that none runs; and at quit, a track left on
+//   display where the user's dialog is open or the messenger does not answer.
+// - A loss: where a session ended while neither the file (failing, or damaged) nor the settings the
+//   host saved held what it owed, the user's status may be lost as it warns; nothing more is
+//   checked of it in that run.
 // - A stream's next title or a tag edit that changes nothing to show (the same texts as the track
 //   last shown, a blank text, or while paused or switched off) sends no message at all.
 // - Round trips: while the messenger's windows are the ones of the last event and it answers, an
@@ -66,6 +72,9 @@ class promise final : public world_watcher {
   void before_step(bool event, bool floor_applies, bool switching, bool put_back_event);
   void after_step();
   void session_started();
+  // The quit hook has run: what it could not put back where a dialog is open or a messenger does
+  // not answer is said.
+  void quit_done();
   // A step comes while a message of the call under way waits (a change from now on); it was a player's
   // event.
   void inner_step();
@@ -83,6 +92,8 @@ class promise final : public world_watcher {
   void published(const messenger &by, std::uint64_t cause) override;
   void dialog_touched(const messenger &m, const queued_message &q) override;
   void user_raced(const messenger &m) override;
+  void refused(const messenger &to) override;
+  void file_used(bool done, bool damaged) override;
 
  private:
   void fail(const std::string &check, const std::string &why);
@@ -96,6 +107,7 @@ class promise final : public world_watcher {
   bool users_own(const messenger &m, const status &shown) const;
   void check_quiet_apply(const messenger &m, const queued_message &q);
   void check_picture_message(const messenger &m, const queued_message &q);
+  void check_console_duties();
 
   world &world_;
   player &player_;
@@ -172,6 +184,18 @@ class promise final : public world_watcher {
   std::map<int, std::uint64_t> users_publish_stands_;
   // The messages of the call in which the user raced a try, by messenger.
   std::map<int, std::pair<std::uint64_t, std::uint64_t>> raced_in_call_;
+  // What the console owes by the end of the step, and what it has said.
+  std::set<int> refusal_unsaid_;
+  std::set<int> refusal_said_;
+  bool file_failure_unsaid_ = false;
+  bool file_failure_said_ = false;
+  bool damage_unsaid_ = false;
+  bool not_running_said_ = false;
+  bool quit_said_ = false;
+  time_ms messenger_seen_at_ = 0;
+  std::string top_line_seen_;
+  bool ended_a_session_ = false;
+  bool status_lost_ = false;
 };
 
 }  // namespace sim

@@ -28,6 +28,7 @@ dialog_shape shape_named(const std::string &name) {
   shape.top_edit = name != "onetext";
   shape.main_window = name != "nomain";
   shape.controls_at_start = name == "atstart";
+  shape.elevated = name == "elevated";
   return shape;
 }
 
@@ -79,6 +80,9 @@ class simulation {
       users_step(s);
     } else if (verb == "session") {
       session_step(s);
+    } else if (verb == "file") {
+      world_.file_fails = s[1] == "fail" || (world_.file_fails && s[1] == "damage");
+      if (s[1] == "damage") world_.damage_file();
     } else {
       player_step(s);
     }
@@ -146,8 +150,9 @@ class simulation {
     if (s[1] == "start" && !player_.session) {
       promise_.session_started();
       player_.start_session();
-    } else if (s[1] == "quit") {
+    } else if (s[1] == "quit" && player_.session) {
       player_.quit();
+      promise_.quit_done();
     } else if (s[1] == "kill") {
       player_.kill();
     } else if (s[1] == "save") {

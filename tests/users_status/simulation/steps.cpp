@@ -25,7 +25,7 @@ const std::vector<std::pair<std::string, text>> bottoms = {
     {"pair", long_text(u'b', 4095) + u"\U0001F3B5 and more"},
 };
 
-const std::vector<std::string> shapes = {"whole", "nopicture", "onetext", "nomain", "atstart"};
+const std::vector<std::string> shapes = {"whole", "nopicture", "onetext", "nomain", "atstart", "elevated"};
 
 template <typename T>
 const T &pick(std::mt19937_64 &random, const std::vector<T> &from) {
@@ -52,7 +52,7 @@ step messenger_start(std::mt19937_64 &random) {
   const int shape = number(random, 0, 19);
   return {"messenger",          "start",
           some_picture(random), some_top(random),
-          some_bottom(random),  shape < 15 ? "whole" : shapes[static_cast<std::size_t>(shape - 15)]};
+          some_bottom(random),  shape < 14 ? "whole" : shapes[static_cast<std::size_t>(shape - 14)]};
 }
 
 // Which running messenger: the oldest, mostly.
@@ -110,7 +110,7 @@ step player_event(std::mt19937_64 &random, const player &p) {
     case 11:
       return {"option", text_of(number(random, 0, 2))};
     case 12:
-      return {"top", text_of(number(random, 0, 3) == 0 ? number(random, 1, 3) : 0)};
+      return {"top", text_of(number(random, 0, 3) == 0 ? number(random, 1, 4) : 0)};
     case 13:
       return {"script", text_of(number(random, 0, 2) == 0 ? number(random, 1, 3) : 0)};
     case 15:
@@ -304,6 +304,8 @@ std::string step_error(const step &s) {
   } else if (verb == "session") {
     readable = (n == 2 && word_in(s, 1, {"start", "quit", "kill", "save"})) ||
                (n == 3 && s[1] == "kill-at" && number_below(s, 2, 1000) && s[2] != "0");
+  } else if (verb == "file") {
+    readable = n == 2 && word_in(s, 1, {"fail", "mend", "damage"});
   } else if (verb == "inside") {
     const step inner(s.begin() + std::min<std::size_t>(2, n), s.end());
     readable = number_below(s, 1, 100) && s[1] != "0" && !inner.empty() &&
@@ -360,7 +362,11 @@ step next_step(std::mt19937_64 &random, world &w, const player &p) {
     inside.insert(inside.begin(), {"inside", text_of(number(random, 0, 1) == 0 ? 1 : number(random, 2, 9))});
     return inside;
   }
-  if (kind < 70) return session_step(random);
+  if (kind < 70) {
+    if (number(random, 0, 3) != 0) return session_step(random);
+    static const char *const file_steps[] = {"fail", "mend", "damage"};
+    return {"file", file_steps[number(random, 0, 2)]};
+  }
   if (kind < 82) return messenger_fault(random, w);
   return users_action(random, w);
 }

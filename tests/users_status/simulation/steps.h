@@ -10,7 +10,8 @@
 
 // The steps of a simulation, one per line in a steps file, each a few words:
 //   mode windows|wine                 how a send that timed out ends (handled later, or taken back)
-//   messenger start PICTURE TOP BOTTOM [SHAPE]    SHAPE: whole, nopicture, onetext, nomain, atstart
+//   messenger start PICTURE TOP BOTTOM [SHAPE]    SHAPE: whole, nopicture, onetext, nomain, atstart,
+//                                     elevated
 //   messenger quit|resume I           I: which running messenger, 0 the oldest
 //   messenger restart I [same-process]   the new one under the old one's process id
 //                                     (a restart only while no other messenger runs, a start only
@@ -23,6 +24,8 @@
 //   user type I picture N | user type I top NAME | user type I bottom NAME
 //   session start|quit|kill|save      the player's process, and the host saving its settings
 //   session kill-at N                 the player dies before its N-th next message
+//   file fail|mend|damage             the component's file: every operation fails from now on (a
+//                                     folder stands in its place), or works again; its bytes cut
 //   track N | switch N | stop REASON | pause | resume | menu | option N | top N | script N
 //   title N | tag N                   the playing track now formats as track N: a stream's next
 //                                     title (its dynamic information), or an edit of its tags

@@ -139,7 +139,8 @@ void world::create_controls(messenger &m) {
 messenger &world::restart(messenger &old, bool same_process) {
   const status published = old.published;
   const status users = old.users;
-  const dialog_shape shape = old.shape;
+  dialog_shape shape = old.shape;
+  shape.elevated = false;
   quit(old);
   messenger &fresh = start_messenger(shape, users);
   if (same_process) fresh.process = old.process;
@@ -510,6 +511,10 @@ messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_
   if (dead_for_now()) return {false, 0};
   messenger *m = owner_of(target);
   if (m == nullptr) return {false, 0, true};
+  if (m->shape.elevated && message != WM_NULL && message != WM_GETTEXT && message != WM_GETTEXTLENGTH) {
+    if (watcher_ != nullptr) watcher_->refused(*m);
+    return {false, 0, false, system_error::access_denied};
+  }
   const std::shared_ptr<queued_message> owned = queue_message(*m, target, message, w_param, l_param);
   queued_message &q = *owned;
   q.waited_for = true;
@@ -557,7 +562,7 @@ messenger_reply world::send(HWND target, UINT message, WPARAM w_param, LPARAM l_
 void world::notify(HWND target, UINT message, WPARAM w_param, LPARAM l_param) {
   if (player_dead_) return;
   messenger *m = owner_of(target);
-  if (m == nullptr) return;
+  if (m == nullptr || m->shape.elevated) return;
   // Taken up once the messenger's thread gets to it: before the component's next message, or later.
   const std::shared_ptr<queued_message> q = queue_message(*m, target, message, w_param, l_param);
   unanswered(*m, *q);
@@ -641,23 +646,46 @@ DWORD world::process_of(HWND window) {
   return m != nullptr ? m->process : 0;
 }
 
-bool world::read(record_bytes &out, t_size most) {
-  if (!file_there || file.size() > most) return false;
-  out.set_size(0);
-  out.append(file.data(), static_cast<t_size>(file.size()));
-  return true;
+void world::damage_file() {
+  if (!file_there) return;
+  file.resize(file.size() / 2);
+  file_lags = file_cut = true;
 }
 
-void world::replace(const std::uint8_t *bytes, t_size size) {
-  if (player_dead_) return;
-  file.assign(bytes, bytes + size);
-  file_there = true;
+file_error world::read(record_bytes &out, t_size most) {
+  const file_error result = file_fails    ? system_error::directory_not_supported
+                            : !file_there ? system_error::file_not_found
+                                          : system_error::none;
+  if (result == system_error::none) {
+    out.set_size(0);
+    out.append(file.data(), static_cast<t_size>(std::min<std::size_t>(file.size(), most + 1)));
+  }
+  if (watcher_ != nullptr && result != system_error::file_not_found)
+    watcher_->file_used(result == system_error::none, result == system_error::none && file_cut);
+  return result;
 }
 
-void world::remove() {
-  if (player_dead_) return;
-  file.clear();
-  file_there = false;
+file_error world::replace(const std::uint8_t *bytes, t_size size) {
+  if (player_dead_) return system_error::none;
+  if (!file_fails) {
+    file.assign(bytes, bytes + size);
+    file_there = true;
+    file_cut = false;
+  }
+  file_lags = file_fails;
+  if (watcher_ != nullptr) watcher_->file_used(!file_fails, false);
+  return file_fails ? system_error::directory_not_supported : system_error::none;
+}
+
+file_error world::remove() {
+  if (player_dead_) return system_error::none;
+  if (!file_fails) {
+    file.clear();
+    file_there = file_cut = false;
+  }
+  file_lags = file_fails;
+  if (watcher_ != nullptr) watcher_->file_used(!file_fails, false);
+  return file_fails ? system_error::directory_not_supported : system_error::none;
 }
 
 }  // namespace sim

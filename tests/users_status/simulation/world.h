@@ -32,12 +32,15 @@ struct status {
 bool operator==(const status &a, const status &b);
 inline bool operator!=(const status &a, const status &b) { return !(a == b); }
 
-// The dialog's make-up: a whole one, or one that lacks the picture box or the top edit.
+// The dialog's make-up: a whole one, or one that lacks the picture box or the top edit. An elevated
+// messenger (run as administrator) gets from the component only what the system lets through from
+// a process of lower rights: a probe and text reads; its restart is not elevated.
 struct dialog_shape {
   bool picture_box = true;
   bool top_edit = true;
   bool main_window = true;
   bool controls_at_start = false;
+  bool elevated = false;
   bool whole() const { return picture_box && top_edit; }
 };
 
@@ -163,6 +166,10 @@ struct world_watcher {
   virtual void notified(const messenger &to, const queued_message &q) = 0;
   virtual void dialog_touched(const messenger &m, const queued_message &q) = 0;
   virtual void user_raced(const messenger &m) = 0;
+  // The system refused to deliver a message of the component's.
+  virtual void refused(const messenger &to) = 0;
+  // An operation on the component's file: done or failed, and a read that found it damaged.
+  virtual void file_used(bool done, bool damaged) = 0;
   virtual ~world_watcher() = default;
 };
 
@@ -227,6 +234,12 @@ class world final : public window_system, public clock_source, public status_fil
   std::vector<std::unique_ptr<messenger>> messengers;
   std::vector<std::uint8_t> file;  // the component's file, empty when there is none
   bool file_there = false;
+  // Every operation on the file fails (a folder stands in its place), and the file does not hold what
+  // the component wrote last (a write failed, or its bytes were damaged, since).
+  bool file_fails = false;
+  bool file_lags = false;
+  bool file_cut = false;  // its bytes were cut since it was last written
+  void damage_file();
 
   messenger *owner_of(HWND window);
   role role_of(HWND window) const;
@@ -249,9 +262,9 @@ class world final : public window_system, public clock_source, public status_fil
   // ---- clock_source ----
   std::uint64_t now_ms() override { return now_; }
   // ---- status_file ----
-  bool read(record_bytes &out, t_size most) override;
-  void replace(const std::uint8_t *bytes, t_size size) override;
-  void remove() override;
+  file_error read(record_bytes &out, t_size most) override;
+  file_error replace(const std::uint8_t *bytes, t_size size) override;
+  file_error remove() override;
 
  private:
   struct window_entry {
