@@ -19,51 +19,35 @@ constexpr int none = -1;
 
 // What a control is to the user and to the dialog code: its class and the styles that change how
 // it behaves. Anything else is "other", so that a changed style shows as a changed kind.
+struct kind_rule {
+  int class_ordinal;
+  std::uint32_t mask;
+  std::uint32_t style;
+  const char *kind;
+};
+
+const kind_rule kinds[] = {
+    {button_class, BS_TYPEMASK, BS_PUSHBUTTON, "push button"},
+    {button_class, BS_TYPEMASK, BS_DEFPUSHBUTTON, "default button"},
+    {button_class, BS_TYPEMASK, BS_AUTOCHECKBOX, "check box"},
+    {button_class, BS_TYPEMASK, BS_GROUPBOX, "group box"},
+    {edit_class, ES_READONLY | ES_MULTILINE, 0, "edit"},
+    {edit_class, ES_READONLY | ES_MULTILINE, ES_READONLY, "read-only edit"},
+    {edit_class, ES_READONLY | ES_MULTILINE, ES_MULTILINE, "multi-line edit"},
+    {static_class, SS_TYPEMASK, SS_LEFT, "label"},
+    {static_class, SS_TYPEMASK, SS_ICON, "icon"},
+    // The page needs double-click notifications and entries that stay where they are put.
+    {list_box_class, LBS_NOTIFY | LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL, LBS_NOTIFY,
+     "unsorted notifying list"},
+};
+
 std::string kind_of(const template_control &control) {
-  const std::uint32_t style = control.style;
-  switch (control.class_ordinal) {
-    case button_class:
-      switch (style & BS_TYPEMASK) {
-        case BS_PUSHBUTTON:
-          return "push button";
-        case BS_DEFPUSHBUTTON:
-          return "default button";
-        case BS_AUTOCHECKBOX:
-          return "check box";
-        case BS_GROUPBOX:
-          return "group box";
-        default:
-          return "other";
-      }
-    case edit_class:
-      switch (style & (ES_READONLY | ES_MULTILINE)) {
-        case 0:
-          return "edit";
-        case ES_READONLY:
-          return "read-only edit";
-        case ES_MULTILINE:
-          return "multi-line edit";
-        default:
-          return "other";
-      }
-    case static_class:
-      switch (style & SS_TYPEMASK) {
-        case SS_LEFT:
-          return "label";
-        case SS_ICON:
-          return "icon";
-        default:
-          return "other";
-      }
-    case list_box_class:
-      // The page needs double-click notifications and entries that stay where they are put.
-      if ((style & LBS_NOTIFY) && !(style & (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) {
-        return "unsorted notifying list";
-      }
-      return "other";
-    default:
-      return "other";
+  for (const kind_rule &rule : kinds) {
+    if (control.class_ordinal == rule.class_ordinal && (control.style & rule.mask) == rule.style) {
+      return rule.kind;
+    }
   }
+  return "other";
 }
 
 struct row {
@@ -101,7 +85,9 @@ class component_resources : public ::testing::Test {
 void expect_controls(const dialog_template &dialog, const std::vector<row> &rows) {
   ASSERT_EQ(dialog.controls.size(), rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
-    SCOPED_TRACE("control " + std::to_string(i + 1));
+    const std::wstring text = rows[i].text ? L" \"" + std::wstring(rows[i].text) + L"\"" : L"";
+    SCOPED_TRACE("control " + std::to_string(i + 1) + ": " + rows[i].kind +
+                 std::string(text.begin(), text.end()));
     const template_control &control = dialog.controls[i];
     EXPECT_EQ(control.id, rows[i].id);
     EXPECT_EQ(kind_of(control), rows[i].kind);
@@ -176,11 +162,13 @@ TEST_F(component_resources, the_icon_group_holds_two_16_pixel_images_in_24_and_3
   ASSERT_EQ(size, 6u + 2u * 14u);
   const auto *data = static_cast<const std::uint8_t *>(bytes);
   EXPECT_EQ(data[4], 2);
+  const int colour_bits[] = {24, 32};
   for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE("the " + std::to_string(colour_bits[i]) + "-bit image");
     const std::uint8_t *entry = data + 6 + 14 * i;
     EXPECT_EQ(entry[0], 16);
     EXPECT_EQ(entry[1], 16);
-    EXPECT_EQ(entry[6], i == 0 ? 24 : 32);
+    EXPECT_EQ(entry[6], colour_bits[i]);
   }
   const HICON icon =
       static_cast<HICON>(LoadImageW(module_, MAKEINTRESOURCEW(IDI_TUNESIGNAL), IMAGE_ICON, 16, 16, 0));
