@@ -96,6 +96,8 @@ struct keeper_state {
   waiting timer_for = waiting::nothing;
   // The conditions the console has told of (rule 14).
   unsigned said = 0;
+  // The user's status was longer than the component keeps, and is kept cut.
+  bool users_status_cut = false;
   // Whether the file may be there, and whether it lags behind the record: its last write failed.
   bool file_there = false;
   bool file_behind = false;
@@ -591,7 +593,10 @@ outcome attempt() {
   shown_status shown;
   const outcome read = outcome_of(read_status(shown));
   if (read != outcome::landed) return read;
-  if (shown.cut) {
+  // The user's status read cut stays theirs while the dialog shows a text of the component's.
+  if (shown.cut || (!record().bottom.shows_own(shown.bottom) && !record().top.shows_own(shown.top)))
+    keeper.users_status_cut = shown.cut;
+  if (keeper.users_status_cut) {
     say(cut, console_texts::cut_status);
   } else {
     cleared(cut);
@@ -703,7 +708,11 @@ void timer_fired() {
       if (messenger_windows_still_there(status_dialog_process())) return wait_for(what, messenger_look_ms);
       break;
     case waiting::messenger_there:
-      if (find_status_form(0) == nullptr) return wait_for(what, messenger_look_ms);
+      if (find_status_form(0) == nullptr) {
+        // A line the console did not take before comes once it is there.
+        if (keeper.wanted.kind == request_kind::track) say(not_running, console_texts::not_running);
+        return wait_for(what, messenger_look_ms);
+      }
       break;
     case waiting::dialog_closed:
       if (messenger_windows_still_there(status_dialog_process()) && status_dialog_on_screen()) {

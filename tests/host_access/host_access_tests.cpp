@@ -3,6 +3,7 @@
 #include "fake_host.h"
 #include "host_access/host_access.h"
 #include "host_access/host_binding.h"
+#include "host_access/system_errors.h"
 
 namespace {
 
@@ -26,11 +27,11 @@ TEST_F(host_access, console_output_goes_to_every_receiver_only_while_services_ar
   host.add(console_receiver::class_guid, &first);
   host.add(console_receiver::class_guid, &second);
 
-  console_print("before");
+  EXPECT_FALSE(console_print("before")) << "a line no console took is not said";
   set_services_available(true);
-  console_print("tunesignal: QIP is not running! ^(");
+  EXPECT_TRUE(console_print("tunesignal: QIP is not running! ^("));
   set_services_available(false);
-  console_print("after");
+  EXPECT_FALSE(console_print("after"));
 
   const std::vector<std::string> expected = {"tunesignal: QIP is not running! ^("};
   EXPECT_EQ(first.entries, expected);
@@ -107,3 +108,29 @@ TEST_F(host_access, main_thread_check_asks_the_host_only_while_services_are_avai
 }
 
 }  // namespace
+
+TEST_F(host_access, the_systems_error_codes_are_its_own_numbers_in_words_or_by_number) {
+  const struct {
+    std::uint32_t named, system;
+    const char *words;
+  } codes[] = {
+      {system_error::file_not_found, ERROR_FILE_NOT_FOUND, "the file is not there"},
+      {system_error::access_denied, ERROR_ACCESS_DENIED, "access is denied"},
+      {system_error::handle_disk_full, ERROR_HANDLE_DISK_FULL, "the disk is full"},
+      {system_error::disk_full, ERROR_DISK_FULL, "the disk is full"},
+      {system_error::environment_variable_not_found, ERROR_ENVVAR_NOT_FOUND,
+       "there is no application data folder (APPDATA is not set)"},
+      {system_error::file_name_too_long, ERROR_FILENAME_EXCED_RANGE, "its path is too long"},
+      // ERROR_DIRECTORY_NOT_SUPPORTED, newer than the headers here.
+      {system_error::directory_not_supported, 336, "a folder stands where the file should be"},
+      {system_error::timeout, ERROR_TIMEOUT, "no answer came in time"},
+      {1234, 1234, "system error 1234"},
+      {0xFFFFFFFF, 0xFFFFFFFF, "system error 4294967295"},
+  };
+  for (const auto &code : codes) {
+    EXPECT_EQ(code.named, code.system) << code.words;
+    pfc::string8 words("(");
+    system_error::append_words(code.named, words);
+    EXPECT_STREQ(words.text(), (std::string("(") + code.words).c_str());
+  }
+}

@@ -94,4 +94,11 @@ TEST(window_channel, a_message_to_a_missing_window_is_lost_and_tells_that_the_wi
   EXPECT_EQ(result_of(reply), messenger_result::gone);
 }
 
+TEST(window_channel, only_a_time_out_reads_as_not_responding_and_a_refusal_keeps_its_reason) {
+  EXPECT_EQ(result_of({false, 0, false, 0}), messenger_result::not_responding);
+  EXPECT_EQ(result_of({false, 0, false, ERROR_ACCESS_DENIED}), messenger_result::refused);
+  EXPECT_EQ(refusal_error(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(result_of({true, 7, false, 0}), messenger_result::completed);
+}
+
 }  // namespace

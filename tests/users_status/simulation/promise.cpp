@@ -289,7 +289,8 @@ void promise::notified(const messenger &to, const queued_message &q) {
 
 void promise::check_quiet_apply(const messenger &m, const queued_message &q) {
   const auto saw = read_saw_.find(m.number);
-  if (saw == read_saw_.end() || unsure_.count(m.number) > 0) return;
+  // After a loss, the record the session started from may owe an apply click long made.
+  if (saw == read_saw_.end() || unsure_.count(m.number) > 0 || status_lost_) return;
   const auto &[dialog, published] = saw->second;
   if (dialog == published && m.dialog == dialog && m.published == published) {
     fail("quiet", "apply click (message " + std::to_string(q.number) + ") where the dialog showed " +
@@ -349,7 +350,7 @@ void promise::published(const messenger &by, std::uint64_t cause) {
         std::any_of(statuses.begin(), statuses.end(), [&](const status &s) { return shown.top == s.top; }) &&
         std::any_of(statuses.begin(), statuses.end(),
                     [&](const status &s) { return shown.bottom == s.bottom; });
-    if (!whole && !said_cut_) {
+    if (!whole && !said_cut_ && !console_away_) {
       fail("cut said", "put back " + describe(shown) + ", cut, without saying so");
     }
     put_back_while_switching_ = switching_;
@@ -431,7 +432,7 @@ void promise::after_step() {
 }
 
 void promise::quit_done() {
-  if (status_lost_ || quit_said_) return;
+  if (status_lost_ || quit_said_ || console_away_) return;
   for (const messenger *m : world_.running()) {
     const bool blocked = world_.users_dialog(*m) || m->hung_until > world_.now() || m->shape.elevated;
     if (blocked && !users_own(*m, m->published)) {
@@ -441,8 +442,19 @@ void promise::quit_done() {
   }
 }
 
+void promise::console_away(bool away) {
+  if (away == console_away_) return;
+  console_away_ = away;
+  if (away) {
+    player_.host.host.remove_all(console_receiver::class_guid);
+  } else {
+    player_.host.host.add(console_receiver::class_guid, &console_);
+    console_back_at_ = world_.now();
+  }
+}
+
 void promise::refused(const messenger &to) {
-  if (refusal_said_.count(to.number) == 0) refusal_unsaid_.insert(to.number);
+  if (refusal_said_.count(to.number) == 0 && !console_away_) refusal_unsaid_.insert(to.number);
   call_clean_ = false;
   floor_ready_ = false;
 }
@@ -450,16 +462,18 @@ void promise::refused(const messenger &to) {
 void promise::file_used(bool done, bool damaged) {
   if (done) condition_cleared_["file"] = true;
   file_failure_said_ = file_failure_said_ && !done;
-  file_failure_unsaid_ = !done && !file_failure_said_;
-  damage_unsaid_ = damage_unsaid_ || damaged;
+  file_failure_unsaid_ = !done && !file_failure_said_ && !console_away_;
+  damage_unsaid_ = (damage_unsaid_ || damaged) && !console_away_;
 }
 
 void promise::check_console_duties() {
   if (!refusal_unsaid_.empty()) fail("console: refusal said", "a message was refused without a word");
   if (file_failure_unsaid_) fail("console: file failure said", "the component's file failed without a word");
   if (damage_unsaid_) fail("console: damaged file said", "a damaged file was passed over without a word");
-  // Once a look has had its time since the last messenger went (or the track came).
-  const time_ms since = std::max({messenger_seen_at_, player_.track_event, player_.session_started});
+  // Once a look has had its time since the last messenger went (or the track came, or the console).
+  if (console_away_) return;
+  const time_ms since =
+      std::max({messenger_seen_at_, player_.track_event, player_.session_started, console_back_at_});
   time_ms users_publish = 0;
   for (const auto &m : world_.messengers) users_publish = std::max(users_publish, m->user_published_at);
   if (!player_.session || !cfg_enabled || player_.state != playback::playing || player_.track < 0) return;

@@ -75,6 +75,8 @@ class promise final : public world_watcher {
   // The quit hook has run: what it could not put back where a dialog is open or a messenger does
   // not answer is said.
   void quit_done();
+  // The host's console takes no lines (what is said meanwhile is owed once it is back), or again.
+  void console_away(bool away);
   // A step comes while a message of the call under way waits (a change from now on); it was a player's
   // event.
   void inner_step();
@@ -192,6 +194,8 @@ class promise final : public world_watcher {
   bool damage_unsaid_ = false;
   bool not_running_said_ = false;
   bool quit_said_ = false;
+  bool console_away_ = false;
+  time_ms console_back_at_ = 0;
   time_ms messenger_seen_at_ = 0;
   std::string top_line_seen_;
   bool ended_a_session_ = false;

@@ -80,6 +80,8 @@ class simulation {
       users_step(s);
     } else if (verb == "session") {
       session_step(s);
+    } else if (verb == "console") {
+      promise_.console_away(s[1] == "away");
     } else if (verb == "file") {
       world_.file_fails = s[1] == "fail" || (world_.file_fails && s[1] == "damage");
       if (s[1] == "damage") world_.damage_file();

@@ -306,6 +306,8 @@ std::string step_error(const step &s) {
                (n == 3 && s[1] == "kill-at" && number_below(s, 2, 1000) && s[2] != "0");
   } else if (verb == "file") {
     readable = n == 2 && word_in(s, 1, {"fail", "mend", "damage"});
+  } else if (verb == "console") {
+    readable = n == 2 && word_in(s, 1, {"away", "back"});
   } else if (verb == "inside") {
     const step inner(s.begin() + std::min<std::size_t>(2, n), s.end());
     readable = number_below(s, 1, 100) && s[1] != "0" && !inner.empty() &&
@@ -364,8 +366,9 @@ step next_step(std::mt19937_64 &random, world &w, const player &p) {
   }
   if (kind < 70) {
     if (number(random, 0, 3) != 0) return session_step(random);
-    static const char *const file_steps[] = {"fail", "mend", "damage"};
-    return {"file", file_steps[number(random, 0, 2)]};
+    static const step rare[] = {
+        {"file", "fail"}, {"file", "mend"}, {"file", "damage"}, {"console", "away"}, {"console", "back"}};
+    return rare[number(random, 0, 4)];
   }
   if (kind < 82) return messenger_fault(random, w);
   return users_action(random, w);

@@ -26,6 +26,7 @@
 //   session kill-at N                 the player dies before its N-th next message
 //   file fail|mend|damage             the component's file: every operation fails from now on (a
 //                                     folder stands in its place), or works again; its bytes cut
+//   console away|back                 the host's console takes no lines, or takes them again
 //   track N | switch N | stop REASON | pause | resume | menu | option N | top N | script N
 //   title N | tag N                   the playing track now formats as track N: a stream's next
 //                                     title (its dynamic information), or an edit of its tags
