@@ -593,9 +593,12 @@ outcome attempt() {
   shown_status shown;
   const outcome read = outcome_of(read_status(shown));
   if (read != outcome::landed) return read;
-  // The user's status read cut stays theirs while the dialog shows a text of the component's.
-  if (shown.cut || (!record().bottom.shows_own(shown.bottom) && !record().top.shows_own(shown.top)))
-    keeper.users_status_cut = shown.cut;
+  // The user's status read cut stays so while the dialog shows it as kept, or a text of the
+  // component's: only a status the user set anew clears it.
+  const status_record &r = record();
+  const bool kept_or_own = (r.bottom.user == shown.bottom || r.bottom.shows_own(shown.bottom)) &&
+                           (r.top.user == shown.top || r.top.shows_own(shown.top));
+  if (shown.cut || !kept_or_own) keeper.users_status_cut = shown.cut;
   if (keeper.users_status_cut) {
     say(cut, console_texts::cut_status);
   } else {
