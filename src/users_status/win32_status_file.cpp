@@ -62,8 +62,8 @@ void keep_as_it_is(const wchar_t *from, wchar_t *to, DWORD made) {
 
 }  // namespace
 
-// Found afresh for each operation: the folder is the environment's, as it is now.
-file_error win32_status_file::find_paths() {
+file_error win32_status_file::name_component() {
+  if (named_) return system_error::none;
   const wchar_t *component = component_;
   if (component == nullptr) {
     const DWORD length = GetModuleFileNameW(module_instance(), module_path, path_room);
@@ -71,6 +71,21 @@ file_error win32_status_file::find_paths() {
     if (length >= path_room) return system_error::file_name_too_long;
     component = module_path;
   }
+  keep_as_it_is(component, scratch, GetFullPathNameW(component, path_room, scratch, nullptr));
+  keep_as_it_is(scratch, canonical, GetLongPathNameW(scratch, canonical, path_room));
+  keep_as_it_is(canonical, scratch,
+                static_cast<DWORD>(LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, canonical, -1, scratch,
+                                                static_cast<int>(path_room))));
+  name_ = path_hash(scratch, false);
+  earlier_name_ = path_hash(component, true);
+  named_ = true;
+  return system_error::none;
+}
+
+// Found afresh for each operation: the folder is the environment's, as it is now.
+file_error win32_status_file::find_paths() {
+  const file_error named = name_component();
+  if (named != system_error::none) return named;
   DWORD folder_length = 0;
   if (folder_ == nullptr) {
     folder_length = GetEnvironmentVariableW(L"APPDATA", path, path_room);
@@ -79,16 +94,10 @@ file_error win32_status_file::find_paths() {
     folder_length = static_cast<DWORD>(append(path, folder_) - path);
   }
   if (folder_length + name_length >= path_room) return system_error::file_name_too_long;
-
-  keep_as_it_is(component, scratch, GetFullPathNameW(component, path_room, scratch, nullptr));
-  keep_as_it_is(scratch, canonical, GetLongPathNameW(scratch, canonical, path_room));
-  keep_as_it_is(canonical, scratch,
-                static_cast<DWORD>(LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, canonical, -1, scratch,
-                                                static_cast<int>(path_room))));
   path[folder_length] = 0;
   append(earlier, path);
-  append(append_hex(append(path + folder_length, name_start), path_hash(scratch, false)), name_end);
-  append(append_hex(append(earlier + folder_length, name_start), path_hash(component, true)), name_end);
+  append(append_hex(append(path + folder_length, name_start), name_), name_end);
+  append(append_hex(append(earlier + folder_length, name_start), earlier_name_), name_end);
   // One process's temporary file is its own: two players of one installation never cut each other's.
   append(append_hex(append(append(temporary, path), L"."), GetCurrentProcessId()), temporary_end);
   return system_error::none;

@@ -25,7 +25,13 @@ class win32_status_file final : public status_file {
 
  private:
   file_error find_paths();
+  // The component's path, and so the file's name, stays what it is for the life of the process: its
+  // long form is asked of the file system once.
+  file_error name_component();
 
   const wchar_t *component_;
   const wchar_t *folder_;
+  std::uint32_t name_ = 0;
+  std::uint32_t earlier_name_ = 0;
+  bool named_ = false;
 };
