@@ -1,5 +1,7 @@
 #include "announce/announcement.h"
 
+#include <cstring>
+
 #include "users_status/status_keeper.h"
 #include "announce/title_format.h"
 #include "host_access/console_texts.h"
@@ -10,8 +12,6 @@
 #include "support/string8.h"
 #include "support/utf8_codec.h"
 #include "support/wide_text.h"
-
-#include <cstring>
 
 namespace {
 

@@ -471,12 +471,13 @@ void promise::check_console_duties() {
   if (file_failure_unsaid_) fail("console: file failure said", "the component's file failed without a word");
   if (damage_unsaid_) fail("console: damaged file said", "a damaged file was passed over without a word");
   // Once a look has had its time since the last messenger went (or the track came, or the console).
-  if (console_away_) return;
+  if (console_away_ || !player_.session || !cfg_enabled || player_.state != playback::playing ||
+      player_.track < 0)
+    return;
   const time_ms since =
       std::max({messenger_seen_at_, player_.track_event, player_.session_started, console_back_at_});
   time_ms users_publish = 0;
   for (const auto &m : world_.messengers) users_publish = std::max(users_publish, m->user_published_at);
-  if (!player_.session || !cfg_enabled || player_.state != playback::playing || player_.track < 0) return;
   note_track_texts();
   if ((*texts_)[static_cast<std::size_t>(player_.track)].shown && world_.running().empty() &&
       users_publish < player_.track_event && !not_running_said_ && world_.now() >= since + one_retry_ms) {
