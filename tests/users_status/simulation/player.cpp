@@ -169,13 +169,13 @@ void player::save() {
   abort_flag go_on;
   cfg_var_writer::save_chain(out, go_on);
   saved.assign(out.data(), out.data() + out.size());
+  saved_owed.assign(cfg_owed_status.bytes.data(),
+                    cfg_owed_status.bytes.data() + cfg_owed_status.bytes.size());
 }
 
-bool player::saved_is_current() const {
-  collected_bytes_stream out;
-  abort_flag go_on;
-  cfg_var_writer::save_chain(out, go_on);
-  return saved == std::vector<std::uint8_t>(out.data(), out.data() + out.size());
+bool player::saved_owes_what_is_owed() const {
+  return saved_owed == std::vector<std::uint8_t>(cfg_owed_status.bytes.data(),
+                                                 cfg_owed_status.bytes.data() + cfg_owed_status.bytes.size());
 }
 
 void player::new_track(int number) {

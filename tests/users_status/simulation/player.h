@@ -52,8 +52,8 @@ class player {
   void quit();
   void kill();
   void save();
-  // Whether the settings the host saved last are the settings as they are now.
-  bool saved_is_current() const;
+  // Whether the settings the host saved last hold what is owed as the settings hold it now.
+  bool saved_owes_what_is_owed() const;
 
   void new_track(int number);
   // A stream's next title, or an edit of the playing track's tags: from now on the playing track
@@ -85,6 +85,7 @@ class player {
   std::uint64_t request_messages = 0;
   bool put_back_after_stop = false;
   std::vector<std::uint8_t> saved;
+  std::vector<std::uint8_t> saved_owed;  // what is owed, as the settings saved last hold it
   bound_player host;
   int depth = 0;
 

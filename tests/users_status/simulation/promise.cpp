@@ -134,7 +134,7 @@ void promise::session_started() {
   messenger_seen_at_ = world_.now();
   // The session before ended with its settings as they are now; the next starts from what the host
   // saved and what the file holds.
-  if (ended_a_session_ && (world_.file_fails || world_.file_lags) && !player_.saved_is_current())
+  if (ended_a_session_ && (world_.file_fails || world_.file_lags) && !player_.saved_owes_what_is_owed())
     status_lost_ = true;
   ended_a_session_ = true;
 }

@@ -350,6 +350,8 @@ std::vector<step> opening_steps(std::mt19937_64 &random) {
 step next_step(std::mt19937_64 &random, world &w, const player &p) {
   if (!p.session && number(random, 0, 2) != 0) return {"session", "start"};
   if (w.running().empty() && number(random, 0, 3) == 0) return messenger_start(random);
+  // A file that fails does so for a while: a disk filled up, then freed.
+  if (w.file_fails && number(random, 0, 19) == 0) return {"file", "mend"};
   const int kind = number(random, 0, 99);
   if (kind < 30) return waiting(random);
   if (kind < 62) return player_event(random, p);
