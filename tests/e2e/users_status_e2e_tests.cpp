@@ -205,33 +205,22 @@ TEST_F(users_status, a_dialog_missing_a_control_is_left_as_it_is_and_the_console
   }
 }
 
-// The component's own file keeps what a killed player owes, under one name whatever spelling of its
-// path the player loads it from; a damaged file is said, and the settings the host saved stand in.
-TEST_F(users_status, a_killed_player_gives_the_status_back_at_its_next_start_from_any_spelling_of_its_path) {
+// The component's own file keeps what a killed player owes; a damaged one is said, and the
+// settings the host saved stand in for it.
+TEST_F(users_status, a_player_killed_after_its_second_track_gives_the_status_back_at_its_next_start) {
   messenger_standin messenger(users_own_status_options);
-  const std::wstring component = component_beside_program();
-  wchar_t short_form[MAX_PATH] = {};
-  GetShortPathNameW(component.c_str(), short_form, MAX_PATH);
-  std::wstring shouted = component;
-  CharUpperBuffW(shouted.data(), static_cast<DWORD>(shouted.size()));
-  ASSERT_NE(std::wstring(short_form), component);
-
   open_player();
   does("play 1");
   does("next");
   kill_player();
-  open_player(sample_playlist() + L" \"" + short_form + L"\"");
-  kill_player();
-  // The player keeps its settings by the component's file name as given: this spelling has its own.
   open_player();
   does("play 3");
   does("save");
   kill_player();
   WIN32_FIND_DATAW found;
-  const std::wstring app_data = profile().folder() + L"\\AppData\\";
-  FindClose(FindFirstFileW((app_data + L"Tunesignal-*").c_str(), &found));
+  FindClose(FindFirstFileW((profile().folder() + L"\\AppData\\Tunesignal-*").c_str(), &found));
   profile().write((std::wstring(L"AppData\\") + found.cFileName).c_str(), bytes{1, 2, 3});
-  open_player(sample_playlist() + L" \"" + shouted + L"\"");
+  open_player();
   EXPECT_NE(output().find("tunesignal: its file in your application data folder is damaged"),
             std::string::npos);
 
@@ -252,4 +241,27 @@ TEST_F(users_status, a_killed_player_gives_the_status_back_at_its_next_start_fro
                                                          playing(kino),
                                                          users_own_status,
                                                          {"11", "At work", "Back at two"}}));
+}
+
+// One installation has one file, whatever spelling of its path the player loads it from.
+TEST_F(users_status, a_player_started_again_from_another_spelling_of_its_path_gives_the_status_back) {
+  messenger_standin messenger(users_own_status_options);
+  const std::wstring component = component_beside_program();
+  wchar_t short_form[MAX_PATH] = {};
+  GetShortPathNameW(component.c_str(), short_form, MAX_PATH);
+  std::wstring shouted = component;
+  CharUpperBuffW(shouted.data(), static_cast<DWORD>(shouted.size()));
+  ASSERT_NE(std::wstring(short_form), component);
+  open_player();
+  does("play 1");
+  kill_player();
+  // The stand-in player keeps its settings by the component's file name as given: the short
+  // spelling has settings of its own, and only the file tells it what is owed.
+  open_player(sample_playlist() + L" \"" + short_form + L"\"");
+  does("play 3");
+  kill_player();
+  open_player(sample_playlist() + L" \"" + shouted + L"\"");
+  quit_player();
+  EXPECT_EQ(messenger.status_log(),
+            (std::vector<fields>{playing(kino), users_own_status, playing(sigur), users_own_status}));
 }
