@@ -531,8 +531,8 @@ outcome publish_track(const shown_status &shown) {
   // Rule 13.
   if (cfg_music_status_only && r.picture.user != music_picture) return publish_users_status(shown);
   if (wanted.track.empty_track) {
-    if (!wanted.reported) print_own_line(console_texts::empty_track);
-    wanted.reported = true;
+    // Said by a later try of the request, should no console take it now.
+    if (!wanted.reported) wanted.reported = print_own_line(console_texts::empty_track);
     return outcome::landed;
   }
   const std::int32_t picture = cfg_keep_status_picture ? r.picture.user : music_picture;
