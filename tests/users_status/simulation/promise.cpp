@@ -131,6 +131,7 @@ void promise::session_started() {
   condition_cleared_.clear();
   refusal_said_.clear();
   file_failure_said_ = not_running_said_ = quit_said_ = false;
+  cut_unsayable_ = cut_unsayable_ || cut_read_unsaid_;
   messenger_seen_at_ = world_.now();
   // The session before ended with its settings as they are now; the next starts from what the host
   // saved and what the file holds.
@@ -350,7 +351,7 @@ void promise::published(const messenger &by, std::uint64_t cause) {
         std::any_of(statuses.begin(), statuses.end(), [&](const status &s) { return shown.top == s.top; }) &&
         std::any_of(statuses.begin(), statuses.end(),
                     [&](const status &s) { return shown.bottom == s.bottom; });
-    if (!whole && !said_cut_ && !console_away_) {
+    if (!whole && !said_cut_ && !console_away_ && !cut_unsayable_) {
       fail("cut said", "put back " + describe(shown) + ", cut, without saying so");
     }
     put_back_while_switching_ = switching_;
@@ -389,6 +390,10 @@ void promise::dialog_touched(const messenger &m, const queued_message &q) {
   const role target = world_.role_of(q.target);
   const UINT message = q.message;
   if (message == WM_GETTEXT && target == role::bottom_edit) read_saw_[m.number] = {m.dialog, m.published};
+  if (message == WM_GETTEXT && console_away_ && !said_cut_ &&
+      (kept_length(m.dialog.bottom) < m.dialog.bottom.size() ||
+       kept_length(m.dialog.top) < m.dialog.top.size()))
+    cut_read_unsaid_ = true;
   if (!m.visible || !m.opened_by_user) return;
   const auto raced = raced_in_call_.find(m.number);
   if (raced != raced_in_call_.end() && q.number > raced->second.first && q.number <= raced->second.second)

@@ -19,7 +19,8 @@
 //   their own since.
 // - Picking another track by hand publishes no user's status between the two tracks (unless that
 //   track's text comes out blank: then the user's status is what shows). A status cut
-//   to the cap is said on the console before it is put back cut.
+//   to the cap is said on the console before it is put back cut, unless it was read cut while no
+//   console took lines by a process that ended before one did.
 // - After an event that came inside a send, the rest of the call publishes nothing of the request it
 //   replaced.
 // - The component publishes either its user's status or a whole track status, never a mix, never a
@@ -158,6 +159,10 @@ class promise final : public world_watcher {
   bool switching_ = false;
   bool put_back_while_switching_ = false;
   bool said_cut_ = false;  // in any session: the user was told
+  // A text longer than the component keeps was read while no console took lines; a new process
+  // cannot tell that the cut text it holds was longer, so its put-back may come without a word.
+  bool cut_read_unsaid_ = false;
+  bool cut_unsayable_ = false;
   std::vector<UINT> call_messages_;
   // The call under way is a new text that changes nothing to show, and the messages sent before it.
   bool quiet_call_ = false;
