@@ -666,24 +666,23 @@ file_error world::read(record_bytes &out, t_size most) {
 }
 
 file_error world::replace(const std::uint8_t *bytes, t_size size) {
-  if (player_dead_) return system_error::none;
-  if (!file_fails) {
-    file.assign(bytes, bytes + size);
-    file_there = true;
-    file_cut = false;
-  }
-  file_lags = file_fails;
-  if (watcher_ != nullptr) watcher_->file_used(!file_fails, false);
-  return file_fails ? system_error::directory_not_supported : system_error::none;
+  if (player_dead_ || file_fails) return file_written();
+  file.assign(bytes, bytes + size);
+  file_there = true;
+  return file_written();
 }
 
 file_error world::remove() {
+  if (player_dead_ || file_fails) return file_written();
+  file.clear();
+  file_there = false;
+  return file_written();
+}
+
+file_error world::file_written() {
   if (player_dead_) return system_error::none;
-  if (!file_fails) {
-    file.clear();
-    file_there = file_cut = false;
-  }
   file_lags = file_fails;
+  file_cut = file_cut && file_fails;
   if (watcher_ != nullptr) watcher_->file_used(!file_fails, false);
   return file_fails ? system_error::directory_not_supported : system_error::none;
 }

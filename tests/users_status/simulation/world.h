@@ -267,6 +267,8 @@ class world final : public window_system, public clock_source, public status_fil
   file_error remove() override;
 
  private:
+  // What a write or removal came to: done, unless the file fails, and then it lags behind.
+  file_error file_written();
   struct window_entry {
     messenger *owner;
     role what;
